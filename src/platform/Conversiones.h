@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The classic runtime's conversions, in one place.
+
+// Reads the number at the start of the text: blanks, tabs and line feeds
+// anywhere are ignored, "." is the only decimal point, reading stops at the
+// first character that cannot continue the number; no number gives 0.
+double Val(const QString& texto);
+
+// Round half to even; raise Err 6 (overflow) outside the range.
+int16_t CInt(double valor);
+int32_t CLng(double valor);
+
+// Currency: a 64-bit count of ten-thousandths.
+struct Moneda {
+    int64_t diezmilesimas = 0;
+    static Moneda desdeDouble(double v);  // rounds half to even; Err 6 on overflow
+    double aDouble() const { return double(diezmilesimas) / 10000.0; }
+    // Plain text with "." and no trailing zeros ("12.5", "3").
+    QString texto() const;
+    friend bool operator==(Moneda a, Moneda b) { return a.diezmilesimas == b.diezmilesimas; }
+};
+
+// Colours are stored blue-green-red (&HBBGGRR); Qt wants 0xRRGGBB.
+uint32_t ColorBGRaRGB(long bgr);

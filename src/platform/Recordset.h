@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+// The rows of one statement, read whole, with the cursor moves and named
+// fields callers use. Null columns are null QVariants; dates are QDateTime.
+// An updatable recordset (cursor 2, lock 3) also takes AddNew/field writes/
+// Update, which the engine turns into an INSERT or UPDATE of the statement's
+// single table.
+class Recordset {
+public:
+    struct Cambio {
+        bool nuevo = false;                      // AddNew: INSERT, else UPDATE
+        QStringList columnas;                    // columns written, in write order
+        QVector<QVariant> valores;               // their new values
+        QStringList todasLasColumnas;            // every column of the row
+        QVector<QVariant> filaOriginal;          // the row as read (UPDATE's key)
+    };
+    // Runs a change against the table; raises Err on failure.
+    using Escritor = std::function<void(const Cambio&)>;
+
+    Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor = {});
+
+    bool BOF() const;
+    bool EOF() const;
+    void MoveFirst();
+    void MoveNext();
+    void Close();
+    bool abierto() const { return abierto_; }
+
+    int ContarCampos() const { return int(columnas_.size()); }
+    QString NombreCampo(int i) const { return columnas_.value(i); }
+    int ContarFilas() const { return int(filas_.size()); }
+    // The field's value on the current row, by case-insensitive name.
+    // Raises 3265 for an unknown column, 3021 when there is no current row.
+    QVariant Campo(const QString& nombre) const;
+    QVariant Campo(int indice) const;
+
+    // Updatable recordsets only (raises 3251 otherwise).
+    void AddNew();
+    void AsignaCampo(const QString& nombre, const QVariant& valor);
+    void Update();
+
+private:
+    int indice(const QString& nombre) const;
+
+    QStringList columnas_;
+    QVector<QVector<QVariant>> filas_;
+    Escritor escritor_;
+    int posicion_ = 0;
+    bool abierto_ = true;
+    bool editando_ = false;
+    Cambio cambio_;
+};

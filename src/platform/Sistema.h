@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Workstation identity and the program's surroundings.
+class Sistema {
+public:
+    QString NombreMaquina() const;
+    QString UsuarioWindows() const;
+    // TMPDIR, else /tmp.
+    QString CarpetaTemporal() const;
+    // Opens the file with the program associated with its type (xdg-open);
+    // returns a value above 32 on success, as the classic call did.
+    long AbreConProgramaAsociado(long ventana, const QString& verbo, const QString& archivo,
+                                 const QString& parametros, const QString& carpeta, int estilo) const;
+    // The folder of the program's own file, without a trailing "/".
+    QString CarpetaPrograma() const;
+    // The program's file name without extension.
+    QString NombreEjecutable() const;
+};
+
+// The temporary folder of every Part: TEMP trimmed, else
+// Sistema::CarpetaTemporal, always ending in one "/".
+QString CarpetaTemporalSistema();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Buscador.h"
+#include "platform/ConexionDatos.h"
+#include "platform/LectorIni.h"
+#include "platform/ManejoCampos.h"
+#include "platform/Reporte.h"
+#include "platform/Sistema.h"
+#include "platform/Utilidades.h"
+#include "platform/VentanaEspera.h"
+
+// The run's shared objects: created on first use, kept for the whole run, so
+// a setting one caller makes stays for the next.
+ConexionDatos& ConexionPrincipal();
+ConexionDatos& ConexionEstadisticas();
+Utilidades& ObjUtilidades();
+Sistema& ObjSistema();
+Reporte& ObjReporte();
+ManejoCampos& ObjManejoCampos();
+VentanaEspera& ObjVentanaEspera();
+Buscador& ObjBuscador();
+LectorIni& ObjLectorIni();

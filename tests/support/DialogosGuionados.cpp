@@ -1,0 +1,87 @@
+#include "support/DialogosGuionados.h"
+
+#include <gtest/gtest.h>
+
+QVariant DialogosGuionados::siguiente(const QVariant& porDefecto)
+{
+    if (respuestas.empty()) {
+        ADD_FAILURE() << "unexpected prompt: " << avisos.back().mensaje.toStdString();
+        return porDefecto;
+    }
+    QVariant r = respuestas.front();
+    respuestas.pop_front();
+    return r;
+}
+
+QStringList DialogosGuionados::mensajes() const
+{
+    QStringList m;
+    for (const auto& a : avisos)
+        m << a.mensaje;
+    return m;
+}
+
+int DialogosGuionados::MsgBox(const QString& mensaje, int botones, const QString& titulo)
+{
+    avisos.push_back({QStringLiteral("MsgBox"), mensaje, botones, titulo, {}, {}});
+    // A plain OK box needs no scripted answer.
+    if (botones % 16 == Botones::SoloAceptar && respuestas.empty())
+        return Resultado::Aceptar;
+    return siguiente(Resultado::Aceptar).toInt();
+}
+
+QString DialogosGuionados::InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto)
+{
+    avisos.push_back({QStringLiteral("InputBox"), mensaje, 0, titulo, {}, {}});
+    Q_UNUSED(porDefecto);
+    return siguiente(QString()).toString();
+}
+
+QString DialogosGuionados::AbrirArchivo(const QString& titulo, const QString& filtro, const QString& carpeta)
+{
+    avisos.push_back({QStringLiteral("AbrirArchivo"), filtro, 0, titulo, {carpeta}, {}});
+    return siguiente(QString()).toString();
+}
+
+QString DialogosGuionados::GuardarArchivo(const QString& titulo, const QString& filtro, const QString& carpeta)
+{
+    avisos.push_back({QStringLiteral("GuardarArchivo"), filtro, 0, titulo, {carpeta}, {}});
+    return siguiente(QString()).toString();
+}
+
+std::vector<int> DialogosGuionados::EligeFilas(const QString& titulo, const QStringList& columnas,
+                                               const QVector<QStringList>& filas, bool multiple)
+{
+    avisos.push_back({QStringLiteral("EligeFilas"), QString(), multiple ? 1 : 0, titulo, columnas, filas});
+    std::vector<int> elegidas;
+    for (const QVariant& v : siguiente(QVariant::fromValue(QList<int>())).value<QList<int>>())
+        elegidas.push_back(v.toInt());
+    return elegidas;
+}
+
+void DialogosGuionados::MuestraEspera(const QString& texto, int)
+{
+    espera.push_back(QStringLiteral("Muestra:") + texto);
+}
+
+void DialogosGuionados::ActualizaEspera(int, const QString& texto)
+{
+    espera.push_back(QStringLiteral("Actualiza:") + texto);
+}
+
+void DialogosGuionados::CierraEspera()
+{
+    espera.push_back(QStringLiteral("Cierra"));
+}
+
+ConDialogosGuionados::ConDialogosGuionados()
+{
+    auto d = std::make_unique<DialogosGuionados>();
+    d_ = d.get();
+    anteriores_ = instalaDialogos(std::move(d));
+}
+
+ConDialogosGuionados::~ConDialogosGuionados()
+{
+    instalaDialogos(std::move(anteriores_));
+}

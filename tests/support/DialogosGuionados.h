@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/Dialogos.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <deque>
+#include <vector>
+
+// Stands where a person would answer: records every prompt and returns the
+// queued answers in order. A prompt with no queued answer fails the test and
+// gets the default (OK / cancel).
+class DialogosGuionados : public Dialogos {
+public:
+    struct Aviso {
+        QString tipo;  // "MsgBox", "InputBox", "AbrirArchivo", "GuardarArchivo", "EligeFilas"
+        QString mensaje;
+        int botones = 0;
+        QString titulo;
+        QStringList columnas;
+        QVector<QStringList> filas;
+    };
+
+    std::vector<Aviso> avisos;
+    std::vector<QString> espera;  // "Muestra:<texto>", "Actualiza:<texto>", "Cierra"
+    std::deque<QVariant> respuestas;
+
+    // Queues an answer: an int for MsgBox, a QString for the text and file
+    // prompts, a QList<int> (row indexes) for EligeFilas.
+    DialogosGuionados& responde(const QVariant& r)
+    {
+        respuestas.push_back(r);
+        return *this;
+    }
+    // The messages shown, in order.
+    QStringList mensajes() const;
+
+    int MsgBox(const QString& mensaje, int botones, const QString& titulo) override;
+    QString InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto) override;
+    QString AbrirArchivo(const QString& titulo, const QString& filtro, const QString& carpeta) override;
+    QString GuardarArchivo(const QString& titulo, const QString& filtro, const QString& carpeta) override;
+    std::vector<int> EligeFilas(const QString& titulo, const QStringList& columnas,
+                                const QVector<QStringList>& filas, bool multiple) override;
+    void MuestraEspera(const QString& texto, int maximo) override;
+    void ActualizaEspera(int valor, const QString& texto) override;
+    void CierraEspera() override;
+
+private:
+    QVariant siguiente(const QVariant& porDefecto);
+};
+
+// Installs a fresh scripted implementation for the life of a test.
+class ConDialogosGuionados {
+public:
+    ConDialogosGuionados();
+    ~ConDialogosGuionados();
+    DialogosGuionados& operator*() { return *d_; }
+    DialogosGuionados* operator->() { return d_; }
+
+private:
+    DialogosGuionados* d_;
+    std::unique_ptr<Dialogos> anteriores_;
+};
