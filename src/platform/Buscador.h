@@ -23,7 +23,9 @@ public:
     QString CampoRetorno() const { return campoRetorno_; }
     void setCampoRetorno(const QString& c) { campoRetorno_ = c; }
 
-    // Shows the statement's rows modally; raises Err when the statement fails.
+    // Shows the statement's rows modally; raises Err when the statement fails,
+    // 91 without a connection and 3265 when the return column is not among
+    // the statement's (a blank return column returns the first).
     void Busca(const QString& sql, const QString& titulo = QString());
     // Nothing before a search; else the return-column values of the chosen
     // rows, in order (empty when none was chosen).

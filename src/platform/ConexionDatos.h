@@ -11,6 +11,7 @@
 #include <vector>
 
 class MotorDatos;
+class ConexionDatos;
 
 // One error or message the server left after a statement.
 struct ErrorDatos {
@@ -43,7 +44,8 @@ public:
     void setIsolationLevel(long nivel);
     QString DefaultDatabase() const { return defaultDatabase_; }
     void setDefaultDatabase(const QString& base);
-    // Closes the connection; the owner then reads as not connected.
+    // Closes the connection; the owner then reads as not connected. Raises
+    // 3704 when it is not open.
     void Close();
     // Runs a statement (or a statement list) with the error collection cleared
     // first; a server error is left in Errors and raised as Err.
@@ -51,6 +53,8 @@ public:
 
 private:
     friend class ConexionDatos;
+    MotorDatos& abierto() const;
+    ConexionDatos* duenio_ = nullptr;
     MotorDatos* motor_ = nullptr;
     ErroresDatos errores_;
     int commandTimeout_ = 30;
@@ -88,8 +92,11 @@ public:
     QString Proveedor() const;
 
     // Opens the connection from the properties (or from cadenaConexion when
-    // not blank). Never raises: success is read from EstaConectado().
+    // not blank). Never raises: success is read from EstaConectado(), and
+    // ErrorConexion() says why it failed. There is no login prompt, so the
+    // flags change nothing.
     void Conecta(bool pideDatos, int modo, const QString& cadenaConexion, bool, bool);
+    QString ErrorConexion() const { return errorConexion_; }
 
     ConexionAdo& Conexion() { return ado_; }
 
@@ -110,7 +117,9 @@ public:
                 const QString& condicionExtra = QString());
 
     // The value as an SQL literal. Kind "'" quotes text (doubling apostrophes);
-    // numbers go with "."; dates through LiteralFecha; null gives NULL.
+    // kind "@" is a number: numbers and numeric text go bare with ".", an
+    // empty text gives 0, other text raises Err 13. Dates go through
+    // LiteralFecha, booleans as 1/0, null gives NULL, whatever the kind.
     QString FormatoLiteral(const QVariant& valor, const QString& tipo = QStringLiteral("'")) const;
     // The engine's unambiguous date literal, quoted: ISO on SQLite,
     // yyyymmdd hh:mm:ss elsewhere.
@@ -123,5 +132,5 @@ private:
     friend class ConexionAdo;
     std::unique_ptr<MotorDatos> abierto_;
     ConexionAdo ado_;
-    QString servidor_, baseDatos_, usuario_, password_, motor_;
+    QString servidor_, baseDatos_, usuario_, password_, motor_, errorConexion_;
 };

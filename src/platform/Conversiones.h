@@ -10,6 +10,11 @@
 // first character that cannot continue the number; no number gives 0.
 double Val(const QString& texto);
 
+// A number written with "." (as Val and the amount readers leave it), read
+// the same in every locale; raises Err 6 when it is too large for a double,
+// and a number too small to hold reads as 0.
+double NumeroCADouble(const QByteArray& numero);
+
 // Round half to even; raise Err 6 (overflow) outside the range.
 int16_t CInt(double valor);
 int32_t CLng(double valor);

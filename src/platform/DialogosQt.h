@@ -2,7 +2,10 @@
 
 #include "platform/Dialogos.h"
 
+#include <QMessageBox>
+
 #include <memory>
+#include <vector>
 
 class QProgressDialog;
 
@@ -26,3 +29,19 @@ public:
 private:
     std::unique_ptr<QProgressDialog> espera_;
 };
+
+// A classic button style read apart: the results of its buttons in order,
+// the icon, and the result of the default button.
+struct EstiloMsgBox {
+    std::vector<int> resultados;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
+    int porDefecto = Resultado::Aceptar;
+};
+EstiloMsgBox InterpretaEstilo(int botones);
+
+// The classic filter "Imágenes|*.bmp;*.jpg|Todos|*.*" in Qt's form
+// "Imágenes (*.bmp *.jpg);;Todos (*.*)".
+QString FiltroQt(const QString& filtroClasico);
+
+// The title of every dialog: the caller's, or the program's name when blank.
+QString TituloDialogo(const QString& titulo);

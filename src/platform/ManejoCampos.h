@@ -4,12 +4,14 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstdint>
 #include <vector>
 
 class QWidget;
 
 // Field navigation in control arrays of text boxes. Each member carries its
-// data-field name in the "DataField" property.
+// data-field name in the "DataField" property. Key codes are the classic
+// ones (13 Enter, 27 Escape); CodigoTecla turns a Qt key into one.
 class ManejoCampos {
 public:
     // The index of the member whose DataField equals the name (case-
@@ -20,12 +22,18 @@ public:
         std::vector<QObject*> objetos(controles.begin(), controles.end());
         return indice(nombre, objetos);
     }
-    // Enter and Tab move to the next field.
+    // Only Enter moves to the next field: Qt already moves the focus on Tab
+    // before a field ever sees the key.
     bool EsTeclaAvance(int16_t codigoTecla) const;
-    // Moves the focus to the next field of the window that has it.
+    // Moves the focus from the application's focus widget to the next one
+    // in its window's tab order.
     void AvanzaCampo(const QVariant& codigoTecla) const;
-    // Upper-cases letters; may set the code to 0 to cancel the key.
+    // Upper-cases lowercase letters (accented ones too); other keys pass.
     void FiltraTecla(QWidget* control, int16_t& codigoCaracter) const;
+
+    // The classic code of a Qt key (Qt::Key_Return and Qt::Key_Enter give 13);
+    // 0 for keys without one.
+    static int16_t CodigoTecla(int teclaQt);
 
 private:
     int indice(const QString& nombre, const std::vector<QObject*>& controles) const;

@@ -5,8 +5,13 @@
 #include <QVariant>
 #include <QVector>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
+
+// The recordset's end-of-rows test keeps its classic name, which C's stdio
+// claims as a macro; code that includes this header uses Qt for files.
+#undef EOF
 
 // The rows of one statement, read whole, with the cursor moves and named
 // fields callers use. Null columns are null QVariants; dates are QDateTime.
@@ -21,6 +26,7 @@ public:
         QVector<QVariant> valores;               // their new values
         QStringList todasLasColumnas;            // every column of the row
         QVector<QVariant> filaOriginal;          // the row as read (UPDATE's key)
+        int fila = -1;                           // its index; a new row's is the count before it
     };
     // Runs a change against the table; raises Err on failure.
     using Escritor = std::function<void(const Cambio&)>;
@@ -42,13 +48,17 @@ public:
     QVariant Campo(const QString& nombre) const;
     QVariant Campo(int indice) const;
 
-    // Updatable recordsets only (raises 3251 otherwise).
+    // Updatable recordsets only (raises 3251 otherwise). Moving or adding
+    // while a row is being edited saves it first, as the classic object did.
     void AddNew();
     void AsignaCampo(const QString& nombre, const QVariant& valor);
     void Update();
 
 private:
     int indice(const QString& nombre) const;
+    void exigeAbierto() const;
+    void exigeActualizable() const;
+    void guardaPendiente();
 
     QStringList columnas_;
     QVector<QVector<QVariant>> filas_;

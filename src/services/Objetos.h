@@ -20,3 +20,7 @@ ManejoCampos& ObjManejoCampos();
 VentanaEspera& ObjVentanaEspera();
 Buscador& ObjBuscador();
 LectorIni& ObjLectorIni();
+
+// Drops every object (closing the connections) so the next use starts
+// afresh; only a fresh start of the module (ReiniciaModulo) needs it.
+void DescartaObjetos();

@@ -54,8 +54,9 @@ std::vector<int> DialogosGuionados::EligeFilas(const QString& titulo, const QStr
 {
     avisos.push_back({QStringLiteral("EligeFilas"), QString(), multiple ? 1 : 0, titulo, columnas, filas});
     std::vector<int> elegidas;
-    for (const QVariant& v : siguiente(QVariant::fromValue(QList<int>())).value<QList<int>>())
-        elegidas.push_back(v.toInt());
+    const QList<int> filasElegidas = siguiente(QVariant::fromValue(QList<int>())).value<QList<int>>();
+    for (int fila : filasElegidas)
+        elegidas.push_back(fila);
     return elegidas;
 }
 

@@ -1,0 +1,157 @@
+// Scans N pages of SANE's test device through the program's own road (the
+// scanner calls, the BMP file and the row in CTROL_ESCANEO) and the same
+// pages with scanimage, one process per page, and prints both times.
+//
+//   escaneo_bench [N] [pixel type 0|1|2] [dots per inch]
+
+#include "platform/ConexionDatos.h"
+#include "platform/Err.h"
+#include "platform/MotorSqlite.h"
+#include "scanning/Escaneo.h"
+#include "services/Modulo.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+struct Parametros {
+    int paginas = 20;
+    int tipoPixel = 2;  // what the window's buttons scan in
+    double ppp = 290;   // the window's default resolution
+};
+
+bool lee(int argc, char** argv, Parametros& p)
+{
+    bool ok = true;
+    if (argc > 1)
+        p.paginas = QString::fromLocal8Bit(argv[1]).toInt(&ok);
+    if (ok && argc > 2)
+        p.tipoPixel = QString::fromLocal8Bit(argv[2]).toInt(&ok);
+    if (ok && argc > 3)
+        p.ppp = QString::fromLocal8Bit(argv[3]).toDouble(&ok);
+    return ok && argc <= 4 && p.paginas > 0 && p.tipoPixel >= 0 && p.tipoPixel <= 2 && p.ppp > 0;
+}
+
+bool escribe(const QString& ruta, const QByteArray& contenido)
+{
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size();
+}
+
+QStringList argumentosScanimage(const Parametros& p)
+{
+    const char* modo[] = {"Gray", "Gray", "Color"};
+    const char* profundidad[] = {"1", "8", "8"};
+    return {QStringLiteral("-d"), QStringLiteral("test:0"),
+            QStringLiteral("--mode"), QLatin1String(modo[p.tipoPixel]),
+            QStringLiteral("--depth"), QLatin1String(profundidad[p.tipoPixel]),
+            QStringLiteral("--resolution"), QString::number(p.ppp),
+            QStringLiteral("--format=pnm")};
+}
+
+bool escaneaPrograma(ConexionDatos& conexion, const QString& carpeta, const Parametros& p, int pagina)
+{
+    const QString nombre = QStringLiteral("pagina%1").arg(pagina);
+    try {
+        const ResultadoEscaneo r = EscaneaDocumento(conexion, carpeta, nombre, QStringLiteral("1001"),
+                                                    QStringLiteral("FC000100000012A"), p.tipoPixel, p.ppp);
+        if (!r.errorRegistro.isEmpty()) {
+            std::fprintf(stderr, "registro: %s\n", qPrintable(r.errorRegistro));
+            return false;
+        }
+        return QFileInfo(r.ruta).size() > 0;
+    } catch (const Err& e) {
+        std::fprintf(stderr, "escaneo: %s\n", e.what());
+        return false;
+    }
+}
+
+bool escaneaScanimage(const QString& carpeta, const Parametros& p, int pagina)
+{
+    const QString archivo = carpeta + QStringLiteral("/scanimage%1.pnm").arg(pagina);
+    QProcess proceso;
+    proceso.setStandardOutputFile(archivo);
+    proceso.start(QStringLiteral("scanimage"), argumentosScanimage(p));
+    if (!proceso.waitForFinished(-1) || proceso.exitStatus() != QProcess::NormalExit || proceso.exitCode() != 0) {
+        std::fprintf(stderr, "scanimage: %s\n", proceso.readAllStandardError().constData());
+        return false;
+    }
+    return QFileInfo(archivo).size() > 0;
+}
+
+// Seconds for the pages after one untimed warm-up page; negative on failure.
+template <typename Escanea>
+double mide(int paginas, Escanea escanea)
+{
+    if (!escanea(0))
+        return -1;
+    QElapsedTimer reloj;
+    reloj.start();
+    for (int i = 1; i <= paginas; ++i) {
+        if (!escanea(i))
+            return -1;
+    }
+    return reloj.nsecsElapsed() / 1e9;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    Parametros p;
+    if (!lee(argc, argv, p)) {
+        std::fprintf(stderr, "uso: escaneo_bench [paginas] [tipo de pixel 0|1|2] [puntos por pulgada]\n");
+        return 2;
+    }
+
+    QTemporaryDir carpeta;
+    const QString sane = carpeta.filePath(QStringLiteral("sane"));
+    const QString escaneos = carpeta.filePath(QStringLiteral("SCAN"));
+    const QString base = carpeta.filePath(QStringLiteral("escaneo.db"));
+    if (!carpeta.isValid() || !QDir().mkpath(sane) || !QDir().mkpath(escaneos)
+        || !escribe(sane + QStringLiteral("/dll.conf"), "test\n")) {
+        std::fprintf(stderr, "no se pudo preparar la carpeta temporal\n");
+        return 1;
+    }
+    // Only SANE's test device, for both the program and scanimage.
+    qputenv("SANE_CONFIG_DIR", QFile::encodeName(sane));
+    qputenv("ESCANEO_SCANNER", "test:0");
+
+    ConexionDatos conexion;
+    try {
+        CreaBaseSqlite(base, {QStringLiteral(ESCANEO_SOURCE_DIR "/db/schema.sql")});
+    } catch (const Err& e) {
+        std::fprintf(stderr, "base de datos: %s\n", e.what());
+        return 1;
+    }
+    conexion.setServidor(QStringLiteral("sqlite"));
+    conexion.setBaseDatos(base);
+    conexion.Conecta(false, 3, QString(), true, true);
+    if (!conexion.EstaConectado()) {
+        std::fprintf(stderr, "no se pudo conectar con %s\n", qPrintable(base));
+        return 1;
+    }
+    Modulo().UsuarioActual = QStringLiteral("bench");
+
+    const double programa =
+        mide(p.paginas, [&](int i) { return escaneaPrograma(conexion, escaneos, p, i); });
+    const double scanimage = mide(p.paginas, [&](int i) { return escaneaScanimage(escaneos, p, i); });
+    if (programa < 0 || scanimage < 0)
+        return 1;
+
+    std::printf("paginas: %d, tipo de pixel %d, %g ppp\n", p.paginas, p.tipoPixel, p.ppp);
+    std::printf("escaneo (TWAIN sobre SANE + BMP + CTROL_ESCANEO): %.3f s (%.1f ms por pagina)\n", programa,
+                1000 * programa / p.paginas);
+    std::printf("scanimage (un proceso por pagina):                %.3f s (%.1f ms por pagina)\n", scanimage,
+                1000 * scanimage / p.paginas);
+    std::printf("relacion escaneo / scanimage: %.3f\n", programa / scanimage);
+    return 0;
+}

@@ -1,0 +1,105 @@
+-- Demo rows for the embedded database. Codes are stored as the system pads
+-- them: voucher types to 4 with blanks, branch 4 and number 8 digits
+-- zero-filled, letter 1. Keys are stored upper-case as the settings writer
+-- stores them. The scan folder is relative to the demo folder; the demo
+-- script replaces it with the absolute folder when it builds the database.
+
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
+    ('DATOS',   'RUTA_ESCANEO',                    'SCAN/',       '', 'Falso'),
+    ('GENERAL', 'THEME',                           '1',           '', 'Falso'),
+    ('GENERAL', 'MOSTRARSTOCKENCONSULTAS',         'NO',          '', 'Falso'),
+    ('GENERAL', 'TITULOCLIENTES',                  'Clientes',    '', 'Falso'),
+    ('GENERAL', 'TITULOPROVEEDORES',               'Proveedores', '', 'Falso'),
+    ('GENERAL', 'EXIGECLAVECONSULTALIKEARTICULOS', 'NO',          '', 'Falso'),
+    ('GENERAL', 'USACONSULTALIKE',                 'SI',          '', 'Falso'),
+    ('GENERAL', 'CANTIDADDECIMALES',               '2',           '', 'Falso'),
+    ('GENERAL', 'CANTIDADDECIMALESVENTAS',         '2',           '', 'Falso'),
+    ('GENERAL', 'SS_CONFIDENCIALIDAD',             'NO',          '', 'Falso'),
+    ('GENERAL', 'USAMULTILESMONEDAS',              'NO',          '', 'Falso'),
+    ('GENERAL', 'USAFACTURAPROFORMA',              'SI',          '', 'Falso'),
+    ('GENERAL', 'USACCOSTO',                       'NO',          '', 'Falso'),
+    ('GENERAL', 'USA_STK_STOCK_UDKG',              'NO',          '', 'Falso'),
+    ('GENERAL', 'UNIDADDEMEDIDA_M3',               'M3',          '', 'Falso'),
+    ('GENERAL', 'UNIDADDEMEDIDA_BL',               'BL',          '', 'Falso'),
+    ('GENERAL', 'UNIDADDEMEDIDA_KG',               'KG',          '', 'Falso'),
+    ('GENERAL', 'PERIODO',                         '12',          '', 'Falso'),
+    ('GENERAL', 'RAZONSOCIALPORUNEG',              'NO',          '', 'Falso'),
+    ('GENERAL', 'VALIDACODIGOBARRA',               'NO',          '', 'Falso'),
+    -- Focus colours, blue-green-red: light yellow background, black text.
+    ('GENERAL', 'CFONDO',                          '12648447',    '', 'Falso'),
+    ('GENERAL', 'CLETRA',                          '0',           '', 'Falso'),
+    ('GENERAL', 'MODULOORDENDETRABAJO',            'SI',          '', 'Falso'),
+    ('GENERAL', 'V_MODIFICACPRECIO',               'SI',          '', 'Falso'),
+    ('GENERAL', 'C_MODIFICACPRECIO',               'SI',          '', 'Falso'),
+    ('GENERAL', 'MADERERA',                        'NO',          '', 'Falso'),
+    ('GENERAL', 'MAXDTO',                          '10',          '', 'Falso'),
+    ('GENERAL', 'MAXDTOPROFORMA',                  '5',           '', 'Falso'),
+    ('GENERAL', 'PIDECLAVE_STOCKNEG',              'NO',          '', 'Falso'),
+    ('GENERAL', 'PIDECLAVE_MARKUPBASE',            'NO',          '', 'Falso'),
+    ('GENERAL', 'PIDECLAVE_LIMITECREDITO',         'NO',          '', 'Falso'),
+    ('GENERAL', 'SS_BLOQUEOACTIVO',                'NO',          '', 'Falso'),
+    ('GENERAL', 'UTILIZARFECHADIA',                'NO',          '', 'Falso'),
+    ('GENERAL', 'ASIGNACIONAUTOMATICADELOTEING',   'NO',          '', 'Falso'),
+    ('GENERAL', 'CONDIVAEMPRESA',                  '1',           '', 'Falso'),
+    ('GENERAL', 'TOP_DEFAULT',                     '1000',        '', 'Falso');
+
+-- "demo" is the login of the demo command line.
+INSERT INTO ta_usuarios (Nombre, Grupo, UNegocio, verproforma, eMail_Server, email_usuario,
+                         email_Password, Email_Nombre, email_ServerOtro) VALUES
+    ('demo',  'ADMIN',   '   1', 1, 'OTRO',  'demo@example.com',  '', 'Usuario Demo', 'localhost'),
+    ('JUAN',  'VENTAS',  '   2', 0, 'Gmail', 'juan@example.com',  '', 'Juan Pérez',   NULL),
+    ('MARIA', 'COMPRAS', '',     0, NULL,    NULL,                NULL, NULL,         NULL);
+
+INSERT INTO TA_MENU (Clave, Proceso, Nombre) VALUES
+    ('ESC01', 'ESCANEO.EXE',  'Escaneo de Documentos'),
+    ('VTA01', 'VENTAS.EXE',   'Facturación'),
+    ('CMP01', 'COMPRAS.EXE',  'Compras y Proveedores');
+
+INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES
+    ('demo',  'ESC01'),
+    ('demo',  'VTA01'),
+    ('JUAN',  'VTA01'),
+    ('MARIA', 'CMP01'),
+    ('MARIA', 'ESC01');
+
+INSERT INTO Control_Acceso (Maquina, Usuario, Formulario, Tarea, Ingreso, NombreUsuario) VALUES
+    ('PUESTO1', 'DEMO', 'ESCANEO', 'ESCANEO DE DOCUMENTOS', '2025-03-01 09:15:00', 'demo');
+
+INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES
+    ('1001', 'Ferreteria El Tornillo S.A.'),
+    ('1002', 'Distribuidora Norte SRL'),
+    ('1003', 'Pérez Juan Carlos'),
+    ('2001', 'Papelera del Sur S.A.'),
+    ('2002', 'Maderas Patagónicas SRL');
+
+INSERT INTO MA_CUENTAS_USUARIOS (Cuenta, GrupoUser) VALUES
+    ('1001', 'ADMIN'), ('1002', 'ADMIN'), ('1003', 'ADMIN'),
+    ('2001', 'ADMIN'), ('2002', 'ADMIN'),
+    ('1001', 'VENTAS'), ('1002', 'VENTAS'), ('1003', 'VENTAS'),
+    ('2001', 'COMPRAS'), ('2002', 'COMPRAS');
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA) VALUES
+    ('FC  ', '000100000012A', 0, '1001', '2025-03-03 00:00:00', 0),
+    ('FC  ', '000100000013A', 0, '1002', '2025-03-05 00:00:00', 0),
+    ('FC  ', '000200000007B', 0, '1003', '2025-03-07 00:00:00', 0),
+    ('NC  ', '000100000004A', 0, '1001', '2025-03-10 00:00:00', 0),
+    ('ND  ', '000100000002A', 0, '1002', '2025-03-11 00:00:00', 0),
+    ('TK  ', '000300000105B', 0, '1003', '2025-03-12 00:00:00', 0),
+    ('RM  ', '000100000031R', 0, '1001', '2025-03-03 00:00:00', 0),
+    ('PR  ', '000100000009X', 0, '1002', '2025-03-14 00:00:00', 0),
+    ('FC  ', '000100000014A', 0, '1001', '2025-03-15 00:00:00', 1);
+
+INSERT INTO C_MV_CPTE (CUENTA, TC, IDCOMPROBANTE, FECHA, ANULADA) VALUES
+    ('2001', 'FCC ', '000400001520A', '2025-02-27 00:00:00', 0),
+    ('2001', 'NCC ', '000400000211A', '2025-03-06 00:00:00', 0),
+    ('2002', 'FCC ', '001200004410B', '2025-03-08 00:00:00', 0),
+    ('2002', 'RMC ', '001200000873R', '2025-03-08 00:00:00', 0);
+
+INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArchivo,
+                           Eliminado, EliminadoPor, ActualizadoPor, FhActualizado) VALUES
+    ('1001', 'FC  000100000012A', '2025-03-03 00:00:00', 'demo', 'SCAN/', 'factura-0001-00000012.jpg',
+     NULL, NULL, 'demo', '2025-03-03 00:00:00'),
+    ('2001', 'FCC 000400001520A', '2025-03-01 00:00:00', 'demo', 'SCAN/', 'proveedor-0004-00001520.jpg',
+     NULL, NULL, 'demo', '2025-03-01 00:00:00'),
+    ('1002', 'ND  000100000002A', '2025-03-11 00:00:00', 'JUAN', 'SCAN/', 'nota-debito-0002.jpg',
+     1, 'demo', 'JUAN', '2025-03-11 00:00:00');

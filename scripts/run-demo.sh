@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Sets up and builds, creates the demo database when missing, and starts the
+# program on it with the command line the suite's menu would pass.
+set -euo pipefail
+
+raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$raiz/scripts/setup.sh"
+
+demo="$raiz/build/demo"
+escaneos="$demo/SCAN/"
+mkdir -p "$escaneos" "$demo/sane"
+
+if [[ ! -f "$demo/escaneo.db" ]]; then
+    # The scan folder must be absolute for the voucher pages' image links; it
+    # goes in through a script of its own because only the engine knows the
+    # collation of the settings table.
+    carpeta="${escaneos//\'/\'\'}"
+    ubicacion="$demo/ubicacion.sql"
+    cat >"$ubicacion" <<SQL
+UPDATE TA_CONFIGURACION SET Valor = '$carpeta' WHERE Clave = 'RUTA_ESCANEO';
+UPDATE CTROL_ESCANEO SET RutaArchivo = '$carpeta' WHERE RutaArchivo = 'SCAN/';
+SQL
+    estado=0
+    "$raiz/build/creabase" "$demo/escaneo.db" \
+        "$raiz/db/schema.sql" "$raiz/db/demo.sql" "$ubicacion" || estado=$?
+    rm -f "$ubicacion"
+    ((estado == 0)) || exit "$estado"
+fi
+
+# Only SANE's test device, which needs no hardware.
+echo test >"$demo/sane/dll.conf"
+export SANE_CONFIG_DIR="$demo/sane"
+export ESCANEO_SCANNER=test
+# The browser's sandbox refuses to run as root.
+if ((EUID == 0)); then
+    export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
+
+cd "$demo"
+exec ../escaneo "@Server=sqlite;@DbName=escaneo.db;@Usuario=demo;@Password=demo;@UsuarioLogeado=demo;@Menu=ESCANEO;@Caja=1;@ParametroAdicional=Opcion:Cuenta,Cpte,Accion|;"

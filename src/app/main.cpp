@@ -1,0 +1,30 @@
+#include "platform/Dialogos.h"
+#include "platform/DialogosQt.h"
+#include "scanning/FrmEscaneo.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    // The embedded browser shares its GL context with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication aplicacion(argc, argv);
+    instalaDialogos(std::make_unique<DialogosQt>());
+
+    FrmEscaneo ventana;
+    switch (ventana.Form_Load()) {
+    case FrmEscaneo::FinCarga::SinConexion:
+        std::fputs("escaneo: no se pudo abrir la conexión con la base de datos indicada en la línea de comandos.\n",
+                   stderr);
+        return 1;
+    case FrmEscaneo::FinCarga::Terminar:
+        return 0;
+    case FrmEscaneo::FinCarga::Mostrar:
+        break;
+    }
+    ventana.show();
+    return aplicacion.exec();
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QWebEngineView;
+class SubeBaja;
+
+// The start-up window "Escaneo de Documentos": scanning settings on the first
+// tab; search, results, the selected voucher and its page on the second.
+class FrmEscaneo : public QWidget {
+    Q_OBJECT
+public:
+    // How the load ended: show the window, end the program (the start action
+    // is done or was cancelled), or end it for want of a connection.
+    enum class FinCarga { Mostrar, Terminar, SinConexion };
+
+    // An empty command line means the process's own.
+    explicit FrmEscaneo(const QString& lineaComando = QString(), QWidget* parent = nullptr);
+    ~FrmEscaneo() override;
+
+    FinCarga Form_Load();
+    void Form_Resize();
+    void Quit_Click();
+
+    // Scans pages into the scan folder and registers each against the
+    // account and voucher (type followed by the 13-character number, or
+    // empty). The first argument is not used. Scan type 0, 1, 2 picks that
+    // entry of comboType first.
+    void Escanear(const QString& sinUso, const QString& comprobante, const QString& cuenta, int16_t copias,
+                  int tipoEscaneo);
+    void CampoValida(QLineEdit* control);
+    bool ExisteEscaneo(const QString& Cuenta, const QString& TC, const QString& Cpte, QString& NombreArchivo,
+                       QString& RutaArchivo);
+    void CodificaRutaArch(const QString& Ruta, QString& Nombre, QString& Carpeta);
+    // The TxtFields member bound to a data field; raises Err 9 when none is.
+    QLineEdit* Campo(const QString& dataField) const;
+
+    void CmdEscanear_Click();
+    void cmdNumeriser_Click();
+    void comboType_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void CmdGuardar_Click();
+    void Command1_Click();
+    void CmdEliminar_Click();
+
+    void TxtFields_GotFocus(int indice);
+    void TxtFields_LostFocus(int indice);
+    // True when the key moved the focus on (the key is then used up).
+    bool TxtFields_KeyDown(int indice, int16_t codigoTecla, Qt::KeyboardModifiers shift);
+    // The filter may change the character or set it to 0 to drop it.
+    void TxtFields_KeyPress(int indice, int16_t& codigoCaracter);
+
+    QTabWidget* SSTab1;
+    QLabel* Label1;
+    QLineEdit* Text1;
+    SubeBaja* UpDown1;
+    QLabel* Label3;
+    QLineEdit* Text2;
+    SubeBaja* UpDown2;
+    QLabel* Label4;
+    QComboBox* comboType;
+    QLabel* Label5;
+    QLineEdit* Text3;
+    SubeBaja* UpDown3;
+    QLabel* Label2;
+    QLineEdit* TxtRuta;
+    QPushButton* CmdGuardar;
+    QPushButton* cmdNumeriser;
+    QPushButton* Quit;
+    QLabel* lblState;
+    QLabel* I;
+    QGroupBox* Frame1;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    // In layout order: TC, Cuenta, Sucursal, Numero, Letra, ResCuenta, ResTC,
+    // ImagenFac, ResCpte. Found only by their "DataField" property.
+    std::vector<QLineEdit*> TxtFields;
+    QWidget* FhOcx1;
+    QCheckBox* ChksoloEscaneado;
+    QPushButton* CmdBuscar;
+    QTableWidget* MSFlexGrid1;
+    QWebEngineView* wbExplorer;
+    std::vector<QLabel*> Label10;
+    QLabel* Label12;
+    QPushButton* CmdImagen;
+    QLabel* LblNombre;
+    QLabel* LblFecha;
+    QPushButton* CmdEscanear;
+    QPushButton* cmdGuardaCambio;
+    QPushButton* CmdEliminar;
+    QPushButton* CmdCancelar;
+    QPushButton* CmdImprimir;
+    QCheckBox* ChkEliminar;
+    QPushButton* CmdUpload;
+    QPushButton* Command1;
+
+    QString ArchivoIni;
+    double Resolucion = 290;
+    int TipoPixel = 0;
+    int16_t Copias = 1;
+    QString ArchivoHtmlActual;
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void CreaPestanaEscanear(QWidget* pagina);
+    void CreaPestanaBusqueda(QWidget* pagina);
+    QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
+    void EligeFuenteEscaner();
+    bool PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase);
+    bool TeclaEnCampo(int indice, const QKeyEvent& tecla);
+    long Manejador() const;
+
+    QString lineaComando_;
+};

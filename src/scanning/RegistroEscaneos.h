@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class ConexionDatos;
+
+// The register of scans, CTROL_ESCANEO: one row per image file filed against
+// an account and a voucher. Rows are never removed; a withdrawal marks them.
+
+// The 17-character voucher key: the type fitted to 4, then branch (4),
+// number (8) and letter (1) of the 13-character IdComprobante.
+QString ClaveComprobante(const QString& tc, const QString& idComprobante);
+
+// Splits a voucher written as its type followed by the 13-character number.
+// An empty voucher gives two empty parts; false for a shorter one.
+bool DivideComprobante(const QString& comprobante, QString& tc, QString& idComprobante);
+
+// Runs one statement on the register. Returns the first error the server
+// left in the connection's collection (empty when none); any other failure
+// raises Err.
+QString EjecutaEnRegistro(ConexionDatos& conexion, const QString& sql);
+
+struct FilaEscaneo {
+    QString Cuenta;
+    QString Cpte;  // the 17-character key
+    QDate Fecha;
+    QString Usuario;
+    QString RutaArchivo;
+    QString NombreArchivo;
+};
+QString SentenciaAltaEscaneo(const ConexionDatos& conexion, const FilaEscaneo& fila);
+
+// True when a row exists for the account and the voucher (withdrawn rows
+// count); the file name and location of the first row, or empty texts.
+bool ExisteEscaneo(ConexionDatos& conexion, const QString& cuenta, const QString& tc, const QString& cpte,
+                   QString& nombreArchivo, QString& rutaArchivo);
+
+// Marks withdrawn the rows of one voucher (account and key) that carry the
+// file name.
+QString SentenciaRetiroEscaneo(const ConexionDatos& conexion, const QString& usuario, const QString& nombreArchivo,
+                               const QString& cuenta, const QString& clave);
+
+// Splits a path at its last "/" or "\": the folder keeps the separator. A
+// path without one is all name.
+void CodificaRutaArch(const QString& ruta, QString& nombre, QString& carpeta);

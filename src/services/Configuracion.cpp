@@ -1,0 +1,136 @@
+#include "services/Configuracion.h"
+
+#include "platform/GuardaErrores.h"
+#include "services/Modulo.h"
+#include "services/MuestraError.h"
+#include "services/Objetos.h"
+
+#include <memory>
+
+namespace {
+
+QString tablaConfiguracion()
+{
+    QString& tabla = Modulo().TablaConfiguracion;
+    if (tabla.trimmed().isEmpty())
+        tabla = QStringLiteral("TA_CONFIGURACION");
+    return tabla;
+}
+
+// What the classic runtime raised when a recordset that never opened was used.
+Recordset& abierto(const std::unique_ptr<Recordset>& rs)
+{
+    if (!rs)
+        throw Err(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
+    return *rs;
+}
+
+bool esClaveDeFecha(const QString& clave)
+{
+    return clave.compare(QStringLiteral("[FECHA HASTA]"), Qt::CaseInsensitive) == 0
+           || clave.compare(QStringLiteral("[FECHA DESDE]"), Qt::CaseInsensitive) == 0;
+}
+
+QString leeClave(ConexionDatos& cn, const QString& Clave, QString& ValorAux, const QString& rutina)
+{
+    const Utilidades& u = ObjUtilidades();
+    GuardaErrores g(politicas::dialogo([&](const Err& e) { return int(MuestraError(e, std::nullopt, rutina)); },
+                                       true));
+    std::unique_ptr<Recordset> rs;
+    QString resultado;
+    QString sql;
+    g.paso([&] {
+        sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + tablaConfiguracion()
+              + QStringLiteral(" with(nolock)  WHERE CLAVE = ") + cn.FormatoLiteral(Clave.trimmed());
+        if (esClaveDeFecha(Clave.trimmed()))
+            sql = sql.toUpper();
+    });
+    g.paso([&] { rs = cn.AbreRecordset(sql, 0, 1); });
+    g.paso([&] {
+        Recordset& r = abierto(rs);
+        if (r.BOF() && r.EOF()) {
+            resultado = QStringLiteral(" ");
+            ValorAux = QString();
+        } else {
+            resultado = u.ValorCampo(r.Campo(QStringLiteral("Valor")));
+            ValorAux = u.ValorCampo(r.Campo(QStringLiteral("ValorAux")));
+        }
+    });
+    g.paso([&] { cn.CierraRecordset(rs); });
+    if (g.salio())
+        return QString();
+    if (Clave.compare(QStringLiteral("THEME"), Qt::CaseInsensitive) == 0 && resultado.trimmed().isEmpty())
+        resultado = QStringLiteral("1");
+    return resultado;
+}
+
+void grabaClave(ConexionDatos& cn, const QString& Clave, const QVariant& Valor, const QString& ValorAux,
+                bool PoliticaNegocio, const QString& Grupo, bool RecortaValor)
+{
+    const Utilidades& u = ObjUtilidades();
+    GuardaErrores g(politicas::reanudaTodo());
+    std::unique_ptr<Recordset> rs;
+    // Looked up by the key as it is stored, so a padded key finds its row.
+    g.paso([&] {
+        rs = cn.AbreRecordset(QStringLiteral("SELECT * FROM ") + tablaConfiguracion()
+                                  + QStringLiteral(" with(nolock)  WHERE CLAVE = ")
+                                  + cn.FormatoLiteral(Clave.trimmed()),
+                              2, 3);
+    });
+    g.paso([&] {
+        Recordset& r = abierto(rs);
+        if (r.BOF() && r.EOF())
+            r.AddNew();
+        else
+            r.MoveFirst();
+    });
+    g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("Grupo"), u.ValorCampo(Grupo)); });
+    g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("Clave"), u.ValorCampo(Clave.trimmed().toUpper())); });
+    g.paso([&] {
+        const QString valor = u.ValorCampo(Valor);
+        abierto(rs).AsignaCampo(QStringLiteral("Valor"), RecortaValor ? valor.trimmed() : valor);
+    });
+    g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("PoliticaNegocio"), u.ValorCampo(PoliticaNegocio)); });
+    if (!ValorAux.isEmpty())
+        g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("ValorAux"), ValorAux.trimmed()); });
+    g.paso([&] { abierto(rs).Update(); });
+    g.paso([&] { cn.CierraRecordset(rs); });
+}
+
+}
+
+QString Cfg(const QString& Clave, QString& ValorAux)
+{
+    if (!ConexionPrincipal().EstaConectado())
+        return QString();
+    return leeClave(ConexionPrincipal(), Clave, ValorAux, QStringLiteral("Cfg"));
+}
+
+QString Cfg(const QString& Clave)
+{
+    QString aux;
+    return Cfg(Clave, aux);
+}
+
+QString CfgCV(const QString& Clave, QString& ValorAux)
+{
+    return leeClave(ConexionEstadisticas(), Clave, ValorAux, QStringLiteral("CfgCV"));
+}
+
+QString CfgCV(const QString& Clave)
+{
+    QString aux;
+    return CfgCV(Clave, aux);
+}
+
+void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorAux, bool PoliticaNegocio,
+              const QString& Grupo, bool RecortaValor)
+{
+    grabaClave(ConexionPrincipal(), Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortaValor);
+}
+
+void GrabaCfgCV(const QString& Clave, const QVariant& Valor, const QString& ValorAux, bool PoliticaNegocio,
+                const QString& Grupo, bool RecortaValor)
+{
+    grabaClave(ConexionEstadisticas(), Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortaValor);
+}

@@ -1,0 +1,17 @@
+#include "services/Modulo.h"
+
+#include "services/Objetos.h"
+#include "services/SentenciasSQL.h"
+
+EstadoModulo& Modulo()
+{
+    static EstadoModulo estado;
+    return estado;
+}
+
+void ReiniciaModulo()
+{
+    Modulo() = EstadoModulo{};
+    ListaCampos().reset();
+    DescartaObjetos();
+}

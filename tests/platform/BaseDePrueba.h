@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/ConexionDatos.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh SQLite file in its own temporary folder, built from the schema
+// text, and a connection open on it.
+class BaseDePrueba {
+public:
+    explicit BaseDePrueba(const QString& esquema, const QString& nombre = QStringLiteral("prueba.db"),
+                          const QString& usuario = QStringLiteral("operador"));
+
+    // The statement must be rejected; the native number of the first error.
+    long nativo(const QString& sql);
+    long cuenta(const QString& desdeDonde);
+    QString ruta(const QString& nombre) const { return dir.filePath(nombre); }
+
+    QTemporaryDir dir;
+    QString archivo;
+    ConexionDatos db;
+};

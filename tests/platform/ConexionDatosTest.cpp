@@ -1,0 +1,148 @@
+#include "BaseDePrueba.h"
+
+#include "support/DialogosGuionados.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+namespace {
+
+const QString esquema = QStringLiteral(
+    "CREATE TABLE CLIENTES (Codigo TEXT COLLATE SQLSRV PRIMARY KEY, Nombre TEXT COLLATE SQLSRV, Baja BIT);\n"
+    "INSERT INTO CLIENTES VALUES ('1', 'O''Brien', 0), ('2', 'Pérez', 1);\n");
+
+long numeroDe(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Err& e) {
+        return e.Number;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(FormatoLiteral, QuotesTextAndWritesEveryKindUnambiguously)
+{
+    ConexionDatos db;
+    db.setServidor(QStringLiteral("sqlite"));
+    EXPECT_EQ(db.FormatoLiteral(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
+    EXPECT_EQ(db.FormatoLiteral(QStringLiteral("x' OR '1'='1"), QStringLiteral("'")),
+              QStringLiteral("'x'' OR ''1''=''1'"));
+    EXPECT_EQ(db.FormatoLiteral(QVariant()), QStringLiteral("NULL"));
+    EXPECT_EQ(db.FormatoLiteral(true), QStringLiteral("1"));
+    EXPECT_EQ(db.FormatoLiteral(2.5, QStringLiteral("@")), QStringLiteral("2.5"));
+    EXPECT_EQ(db.FormatoLiteral(12, QStringLiteral("'")), QStringLiteral("'12'"));
+    EXPECT_EQ(db.FormatoLiteral(QStringLiteral(" 3,75 "), QStringLiteral("@")), QStringLiteral("3.75"));
+    EXPECT_EQ(db.FormatoLiteral(QString(), QStringLiteral("@")), QStringLiteral("0"));
+    EXPECT_EQ(numeroDe([&] { db.FormatoLiteral(QStringLiteral("1; DROP TABLE x"), QStringLiteral("@")); }),
+              NumeroError::TiposNoCoinciden);
+    EXPECT_EQ(db.FormatoLiteral(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))), QStringLiteral("'2025-01-02 03:04:05'"));
+    ConexionDatos servidor;
+    servidor.setServidor(QStringLiteral("SRV01"));
+    EXPECT_EQ(servidor.LiteralFecha(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))), QStringLiteral("'20250102 03:04:05'"));
+}
+
+TEST(ConexionDatos, PropertiesAreKeptAndTheClosedConnectionRefusesWork)
+{
+    ConexionDatos db;
+    db.setServidor(QStringLiteral("sqlite"));
+    db.setUsuario(QStringLiteral("QX"));
+    db.setPassword(QStringLiteral("secreta"));
+    db.setMotor(QStringLiteral("SQLSERVER"));
+    EXPECT_EQ(db.Usuario(), QStringLiteral("QX"));
+    EXPECT_EQ(db.Password(), QStringLiteral("secreta"));
+    EXPECT_EQ(db.ObtieneMotor(), QStringLiteral("SQLSERVER"));
+    EXPECT_FALSE(db.EstaConectado());
+    EXPECT_EQ(numeroDe([&] { db.Conexion().Close(); }), 3704);
+    EXPECT_EQ(numeroDe([&] { db.Conexion().setDefaultDatabase(QStringLiteral("X")); }), 3704);
+    EXPECT_EQ(numeroDe([&] { db.AbreRecordset(QStringLiteral("SELECT 1")); }), 3704);
+    db.Conexion().setCommandTimeout(360);
+    EXPECT_EQ(db.Conexion().CommandTimeout(), 360);
+}
+
+TEST(ConexionDatos, ClosingDropsTheConnection)
+{
+    BaseDePrueba b(esquema);
+    EXPECT_EQ(b.db.ObtieneMotor(), QStringLiteral("sqlite"));
+    EXPECT_EQ(b.db.Proveedor(), QStringLiteral("SQLite"));
+    b.db.Conexion().setDefaultDatabase(QStringLiteral("QX_PRESIDIUMBAR"));
+    EXPECT_EQ(b.db.Conexion().DefaultDatabase(), QStringLiteral("QX_PRESIDIUMBAR"));
+    auto rs = b.db.AbreRecordset(QStringLiteral("SELECT * FROM CLIENTES"), 2, 3);
+    b.db.Conexion().Close();
+    EXPECT_FALSE(b.db.EstaConectado());
+    // A recordset that outlived its connection finds it closed.
+    rs->MoveFirst();
+    rs->AsignaCampo(QStringLiteral("Nombre"), QStringLiteral("x"));
+    EXPECT_EQ(numeroDe([&] { rs->Update(); }), 3704);
+    b.db.setEstaConectado(true);
+    EXPECT_TRUE(b.db.EstaConectado());
+    b.db.setEstaConectado(false);
+    EXPECT_FALSE(b.db.EstaConectado());
+}
+
+TEST(ConexionDatos, LookupsQuoteTheirValues)
+{
+    BaseDePrueba b(esquema);
+    EXPECT_EQ(b.db.BuscaValor(QStringLiteral("CLIENTES"), QStringLiteral("o'brien"), QStringLiteral("Codigo"),
+                              QStringLiteral("Nombre")),
+              QVariant(QStringLiteral("1")));
+    EXPECT_TRUE(b.db.BuscaValor(QStringLiteral("CLIENTES"), QStringLiteral("9"), QStringLiteral("Nombre"),
+                                QStringLiteral("Codigo"))
+                    .isNull());
+    EXPECT_TRUE(b.db.Existe(QStringLiteral("CLIENTES"), QStringLiteral("PÉREZ "), QStringLiteral("Nombre")));
+    EXPECT_FALSE(b.db.Existe(QStringLiteral("CLIENTES"), QStringLiteral("Pérez"), QStringLiteral("Nombre"),
+                             QStringLiteral("Baja = 0")));
+    EXPECT_FALSE(b.db.Existe(QStringLiteral("CLIENTES"), QStringLiteral("x' OR '1'='1"), QStringLiteral("Nombre")));
+    EXPECT_EQ(b.cuenta(QStringLiteral("CLIENTES")), 2);
+}
+
+TEST(Recordset, CursorAndFieldsBehaveAsTheCallersTestThem)
+{
+    BaseDePrueba b(esquema);
+    auto vacio = b.db.AbreRecordset(QStringLiteral("SELECT * FROM CLIENTES WHERE Codigo = '9'"));
+    EXPECT_TRUE(vacio->BOF());
+    EXPECT_TRUE(vacio->EOF());
+    EXPECT_EQ(numeroDe([&] { vacio->Campo(QStringLiteral("Nombre")); }), NumeroError::SinRegistroActual);
+    auto rs = b.db.AbreRecordset(QStringLiteral("SELECT Codigo, Nombre, Baja FROM CLIENTES ORDER BY Codigo"));
+    EXPECT_FALSE(rs->BOF());
+    EXPECT_EQ(rs->Campo(QStringLiteral("NOMBRE")).toString(), QStringLiteral("O'Brien"));
+    EXPECT_EQ(rs->Campo(QStringLiteral("Baja")), QVariant(false));
+    EXPECT_EQ(numeroDe([&] { rs->Campo(QStringLiteral("Falta")); }), NumeroError::ElementoNoEncontrado);
+    rs->MoveNext();
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EOF());
+    EXPECT_EQ(numeroDe([&] { rs->MoveNext(); }), NumeroError::SinRegistroActual);
+    rs->MoveFirst();
+    EXPECT_EQ(rs->Campo(0).toString(), QStringLiteral("1"));
+    EXPECT_EQ(numeroDe([&] { rs->AsignaCampo(QStringLiteral("Nombre"), 1); }), 3251);
+    b.db.CierraRecordset(rs);
+    EXPECT_FALSE(rs);
+    vacio->Close();
+    EXPECT_EQ(numeroDe([&] { vacio->EOF(); }), 3704);
+}
+
+TEST(ErroresDatos, AnItemOutOfRangeIsSubscriptError)
+{
+    ErroresDatos errores;
+    errores.Agrega(ErrorDatos{NumeroError::ErrorDelServidor, 2627, QStringLiteral("duplicada"), QStringLiteral("23000")});
+    EXPECT_EQ(errores.Item(0).NativeError, 2627);
+    EXPECT_EQ(numeroDe([&] { errores.Item(1); }), NumeroError::SubindiceFueraDeRango);
+    EXPECT_EQ(numeroDe([&] { errores.Item(-1); }), NumeroError::SubindiceFueraDeRango);
+}
+
+TEST(ConexionDatos, ErrorDialogIsTheSharedOne)
+{
+    QTemporaryDir dir;
+    qputenv("TEMP", dir.path().toUtf8());
+    ConDialogosGuionados d;
+    d->responde(5);
+    ConexionDatos db;
+    EXPECT_EQ(db.MuestraErrorDatos(Err(2627, QStringLiteral("clave duplicada")), 18, QStringLiteral("Grabar")), 5);
+    ASSERT_EQ(d->avisos.size(), 1u);
+    EXPECT_TRUE(d->avisos[0].mensaje.contains(QStringLiteral("clave duplicada")));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("CVERR.LOG"))));
+    qunsetenv("TEMP");
+}

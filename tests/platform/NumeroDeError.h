@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Err.h"
+
+// The number of the Err the call raises; 0 when it raises none.
+template <typename Llamada>
+long numeroDeError(Llamada&& llamada)
+{
+    try {
+        llamada();
+    } catch (const Err& e) {
+        return e.Number;
+    }
+    return 0;
+}
