@@ -29,6 +29,9 @@ fi
 
 # Only SANE's test device, which needs no hardware.
 echo test >"$demo/sane/dll.conf"
+# A short pause per block keeps the test backend's reader thread from
+# deadlocking when a scan is cancelled.
+printf 'read-delay true\nread-delay-duration 1000\n' >"$demo/sane/test.conf"
 export SANE_CONFIG_DIR="$demo/sane"
 export ESCANEO_SCANNER=test
 # The browser's sandbox refuses to run as root.

@@ -1,6 +1,5 @@
 #include "platform/AdquisicionSane.h"
 
-#include "platform/Err.h"
 #include "platform/GuardaErrores.h"
 
 #include <sane/saneopts.h>
@@ -12,13 +11,12 @@ namespace {
 
 Err imagenVacia()
 {
-    return Err(ErrorDeDispositivo, QStringLiteral("El escáner no envió ninguna línea"), QStringLiteral("SANE"));
+    return ErrorEscaner(QStringLiteral("El escáner no envió ninguna línea"));
 }
 
 Err formatoNoAdmitido()
 {
-    return Err(ErrorDeDispositivo, QStringLiteral("El escáner envió un formato de imagen no admitido"),
-               QStringLiteral("SANE"));
+    return ErrorEscaner(QStringLiteral("El escáner envió un formato de imagen no admitido"));
 }
 
 // Whole lines received: a device that does not know its line count announces

@@ -1,7 +1,5 @@
 #include "platform/DispositivoSane.h"
 
-#include "platform/Err.h"
-
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -30,14 +28,18 @@ public:
 
 Err errorSane(SANE_Status estado, const QString& que)
 {
-    return Err(ErrorDeDispositivo, QStringLiteral("%1: %2").arg(que, QString::fromLatin1(sane_strstatus(estado))),
-               QStringLiteral("SANE"));
+    return ErrorEscaner(QStringLiteral("%1: %2").arg(que, QString::fromLatin1(sane_strstatus(estado))));
 }
 
 Err errorOpcion(const char* opcion, const QString& motivo)
 {
-    return Err(ErrorDeDispositivo, QStringLiteral("Opción %1 del escáner: %2").arg(QLatin1String(opcion), motivo),
-               QStringLiteral("SANE"));
+    return ErrorEscaner(QStringLiteral("Opción %1 del escáner: %2").arg(QLatin1String(opcion), motivo));
+}
+
+void exigeSane()
+{
+    if (!IniciaSane())
+        throw ErrorEscaner(QStringLiteral("SANE no está disponible"));
 }
 
 QString texto(SANE_String_Const s)
@@ -95,6 +97,11 @@ SANE_Word ajustaAConstriccion(const SANE_Option_Descriptor& d, SANE_Word w)
 
 }
 
+Err ErrorEscaner(const QString& descripcion)
+{
+    return Err(ErrorDeDispositivo, descripcion, QStringLiteral("SANE"));
+}
+
 bool IniciaSane()
 {
     static SesionSane sesion;
@@ -103,23 +110,20 @@ bool IniciaSane()
 
 std::vector<DescripcionSane> DispositivosSane()
 {
-    if (!IniciaSane())
-        throw Err(ErrorDeDispositivo, QStringLiteral("SANE no está disponible"), QStringLiteral("SANE"));
+    exigeSane();
     const SANE_Device** lista = nullptr;
     const SANE_Status estado = sane_get_devices(&lista, SANE_FALSE);
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Lista de escáneres"));
     std::vector<DescripcionSane> dispositivos;
     for (int i = 0; lista && lista[i]; ++i)
-        dispositivos.push_back({texto(lista[i]->name), texto(lista[i]->vendor), texto(lista[i]->model),
-                                texto(lista[i]->type)});
+        dispositivos.push_back({texto(lista[i]->name), texto(lista[i]->vendor), texto(lista[i]->model)});
     return dispositivos;
 }
 
 DispositivoSane::DispositivoSane(const QString& nombre) : nombre_(nombre)
 {
-    if (!IniciaSane())
-        throw Err(ErrorDeDispositivo, QStringLiteral("SANE no está disponible"), QStringLiteral("SANE"));
+    exigeSane();
     const SANE_Status estado = sane_open(nombre.toUtf8().constData(), &handle_);
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Escáner %1").arg(nombre));
@@ -252,7 +256,7 @@ std::vector<CuadroSane> DispositivoSane::escanea()
     std::vector<CuadroSane> cuadros;
     do {
         if (cuadros.size() == MaximoCuadros)
-            throw Err(ErrorDeDispositivo, QStringLiteral("El escáner envió demasiados cuadros"), QStringLiteral("SANE"));
+            throw ErrorEscaner(QStringLiteral("El escáner envió demasiados cuadros"));
         const SANE_Status estado = sane_start(handle_);
         if (estado != SANE_STATUS_GOOD)
             throw errorSane(estado, QStringLiteral("Inicio del escaneo"));

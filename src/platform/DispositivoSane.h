@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Err.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -14,7 +16,6 @@ struct DescripcionSane {
     QString nombre;
     QString fabricante;
     QString modelo;
-    QString tipo;
 };
 
 // One frame of a page as the device sent it. Colour comes as one RGB frame
@@ -24,8 +25,10 @@ struct CuadroSane {
     QByteArray datos;
 };
 
-// The runtime's "device I/O error": every failure the scanner reports.
+// The runtime's "device I/O error": every failure the scanner reports
+// carries it, with the device's own words as the description.
 constexpr long ErrorDeDispositivo = 57;
+Err ErrorEscaner(const QString& descripcion);
 
 // Starts the process's SANE session on first use; it ends when the process
 // exits. False when SANE could not start.

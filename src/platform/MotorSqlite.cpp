@@ -457,6 +457,9 @@ std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& e
     base->usuario = datos.usuario;
     RegistraFuncionesSqlite(base->db, &base->usuario);
     sqlite3_exec(base->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
+    // A write-ahead log syncs once per commit instead of four times, and
+    // every committed row still survives a crash.
+    sqlite3_exec(base->db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
     if (archivo == nombre)
         carpetaDelServidor() = QFileInfo(archivo).absolutePath();
     auto motor = std::make_unique<MotorSqlite>(std::move(base));

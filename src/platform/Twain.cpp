@@ -57,8 +57,7 @@ void fijaModo(DispositivoSane& d, int tipo)
     if (modo.isEmpty() && tipo == 0)
         modo = primerModo(ofrecidos, ModosGris);
     if (modo.isEmpty())
-        throw Err(ErrorDeDispositivo, QStringLiteral("El escáner no ofrece el tipo de escaneo %1").arg(tipo),
-                  QStringLiteral("SANE"));
+        throw ErrorEscaner(QStringLiteral("El escáner no ofrece el tipo de escaneo %1").arg(tipo));
     d.fijaTexto(SANE_NAME_SCAN_MODE, modo);
     const int profundidad = tipo == 0 ? 1 : 8;
     if (d.ajustable(SANE_NAME_BIT_DEPTH) && d.admiteNumero(SANE_NAME_BIT_DEPTH, profundidad))
@@ -90,7 +89,7 @@ QString nombreDelOrigen()
         return elegido;
     const std::vector<DescripcionSane> lista = DispositivosSane();
     if (lista.empty())
-        throw Err(ErrorDeDispositivo, QStringLiteral("No hay ningún escáner"), QStringLiteral("SANE"));
+        throw ErrorEscaner(QStringLiteral("No hay ningún escáner"));
     return lista.front().nombre;
 }
 

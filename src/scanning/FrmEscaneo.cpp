@@ -112,6 +112,7 @@ void FrmEscaneo::resizeEvent(QResizeEvent* evento)
 {
     QWidget::resizeEvent(evento);
     Form_Resize();
+    fueraDePestanas_->move(Px(120), height() - fueraDePestanas_->height() - Px(90));
 }
 
 void FrmEscaneo::Quit_Click()

@@ -130,4 +130,5 @@ private:
     long Manejador() const;
 
     QString lineaComando_;
+    QWidget* fueraDePestanas_;
 };

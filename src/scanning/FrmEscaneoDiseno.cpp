@@ -55,16 +55,19 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     CreaPestanaEscanear(escanear);
     CreaPestanaBusqueda(busqueda);
 
-    auto* fuera = new QWidget;
-    auto* fila = new QHBoxLayout(fuera);
-    fila->setContentsMargins(0, 0, 4, 0);
-    ChkEliminar = new QCheckBox(QStringLiteral("Eliminar BMP al comprimir"), fuera);
-    CmdUpload = new QPushButton(QStringLiteral("&Upload"), fuera);
-    Command1 = new QPushButton(QStringLiteral("Pruebas"), fuera);
+    // The upload and test controls stand on the window itself, over the
+    // lower left corner of either tab.
+    fueraDePestanas_ = new QWidget(this);
+    auto* fila = new QHBoxLayout(fueraDePestanas_);
+    fila->setContentsMargins(0, 0, 0, 0);
+    ChkEliminar = new QCheckBox(QStringLiteral("Eliminar BMP al comprimir"), fueraDePestanas_);
+    CmdUpload = new QPushButton(QStringLiteral("&Upload"), fueraDePestanas_);
+    Command1 = new QPushButton(QStringLiteral("Pruebas"), fueraDePestanas_);
     fila->addWidget(ChkEliminar);
     fila->addWidget(CmdUpload);
     fila->addWidget(Command1);
-    SSTab1->setCornerWidget(fuera, Qt::TopRightCorner);
+    fueraDePestanas_->adjustSize();
+    fueraDePestanas_->raise();
 
     connect(Quit, &QPushButton::clicked, this, &FrmEscaneo::Quit_Click);
     connect(cmdNumeriser, &QPushButton::clicked, this, &FrmEscaneo::cmdNumeriser_Click);

@@ -41,7 +41,7 @@ void SubeBaja::Baja()
 void SubeBaja::Avanza(int paso)
 {
     const std::optional<double> actual = NumeroDeCampo(companero_->text());
-    const double base = actual ? std::round(*actual) : minimo_;
+    const double base = actual ? std::clamp(std::round(*actual), double(minimo_), double(maximo_)) : minimo_;
     const double nuevo = std::clamp(base + paso, double(minimo_), double(maximo_));
     companero_->setText(QString::number(long(nuevo)));
 }

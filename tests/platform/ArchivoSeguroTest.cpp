@@ -1,6 +1,6 @@
 #include "platform/ArchivoSeguro.h"
 
-#include "NumeroDeError.h"
+#include "support/NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/Buscador.h"
 
 #include "platform/ConexionDatos.h"
-#include "NumeroDeError.h"
+#include "support/NumeroDeError.h"
 #include "support/DialogosGuionados.h"
 
 #include <gtest/gtest.h>

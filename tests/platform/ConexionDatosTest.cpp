@@ -1,4 +1,5 @@
 #include "BaseDePrueba.h"
+#include "support/NumeroDeError.h"
 
 #include "support/DialogosGuionados.h"
 
@@ -12,15 +13,6 @@ const QString esquema = QStringLiteral(
     "CREATE TABLE CLIENTES (Codigo TEXT COLLATE SQLSRV PRIMARY KEY, Nombre TEXT COLLATE SQLSRV, Baja BIT);\n"
     "INSERT INTO CLIENTES VALUES ('1', 'O''Brien', 0), ('2', 'Pérez', 1);\n");
 
-long numeroDe(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Err& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -37,7 +29,7 @@ TEST(FormatoLiteral, QuotesTextAndWritesEveryKindUnambiguously)
     EXPECT_EQ(db.FormatoLiteral(12, QStringLiteral("'")), QStringLiteral("'12'"));
     EXPECT_EQ(db.FormatoLiteral(QStringLiteral(" 3,75 "), QStringLiteral("@")), QStringLiteral("3.75"));
     EXPECT_EQ(db.FormatoLiteral(QString(), QStringLiteral("@")), QStringLiteral("0"));
-    EXPECT_EQ(numeroDe([&] { db.FormatoLiteral(QStringLiteral("1; DROP TABLE x"), QStringLiteral("@")); }),
+    EXPECT_EQ(numeroDeError([&] { db.FormatoLiteral(QStringLiteral("1; DROP TABLE x"), QStringLiteral("@")); }),
               NumeroError::TiposNoCoinciden);
     EXPECT_EQ(db.FormatoLiteral(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))), QStringLiteral("'2025-01-02 03:04:05'"));
     ConexionDatos servidor;
@@ -56,9 +48,9 @@ TEST(ConexionDatos, PropertiesAreKeptAndTheClosedConnectionRefusesWork)
     EXPECT_EQ(db.Password(), QStringLiteral("secreta"));
     EXPECT_EQ(db.ObtieneMotor(), QStringLiteral("SQLSERVER"));
     EXPECT_FALSE(db.EstaConectado());
-    EXPECT_EQ(numeroDe([&] { db.Conexion().Close(); }), 3704);
-    EXPECT_EQ(numeroDe([&] { db.Conexion().setDefaultDatabase(QStringLiteral("X")); }), 3704);
-    EXPECT_EQ(numeroDe([&] { db.AbreRecordset(QStringLiteral("SELECT 1")); }), 3704);
+    EXPECT_EQ(numeroDeError([&] { db.Conexion().Close(); }), 3704);
+    EXPECT_EQ(numeroDeError([&] { db.Conexion().setDefaultDatabase(QStringLiteral("X")); }), 3704);
+    EXPECT_EQ(numeroDeError([&] { db.AbreRecordset(QStringLiteral("SELECT 1")); }), 3704);
     db.Conexion().setCommandTimeout(360);
     EXPECT_EQ(db.Conexion().CommandTimeout(), 360);
 }
@@ -76,7 +68,7 @@ TEST(ConexionDatos, ClosingDropsTheConnection)
     // A recordset that outlived its connection finds it closed.
     rs->MoveFirst();
     rs->AsignaCampo(QStringLiteral("Nombre"), QStringLiteral("x"));
-    EXPECT_EQ(numeroDe([&] { rs->Update(); }), 3704);
+    EXPECT_EQ(numeroDeError([&] { rs->Update(); }), 3704);
     b.db.setEstaConectado(true);
     EXPECT_TRUE(b.db.EstaConectado());
     b.db.setEstaConectado(false);
@@ -105,23 +97,23 @@ TEST(Recordset, CursorAndFieldsBehaveAsTheCallersTestThem)
     auto vacio = b.db.AbreRecordset(QStringLiteral("SELECT * FROM CLIENTES WHERE Codigo = '9'"));
     EXPECT_TRUE(vacio->BOF());
     EXPECT_TRUE(vacio->EOF());
-    EXPECT_EQ(numeroDe([&] { vacio->Campo(QStringLiteral("Nombre")); }), NumeroError::SinRegistroActual);
+    EXPECT_EQ(numeroDeError([&] { vacio->Campo(QStringLiteral("Nombre")); }), NumeroError::SinRegistroActual);
     auto rs = b.db.AbreRecordset(QStringLiteral("SELECT Codigo, Nombre, Baja FROM CLIENTES ORDER BY Codigo"));
     EXPECT_FALSE(rs->BOF());
     EXPECT_EQ(rs->Campo(QStringLiteral("NOMBRE")).toString(), QStringLiteral("O'Brien"));
     EXPECT_EQ(rs->Campo(QStringLiteral("Baja")), QVariant(false));
-    EXPECT_EQ(numeroDe([&] { rs->Campo(QStringLiteral("Falta")); }), NumeroError::ElementoNoEncontrado);
+    EXPECT_EQ(numeroDeError([&] { rs->Campo(QStringLiteral("Falta")); }), NumeroError::ElementoNoEncontrado);
     rs->MoveNext();
     rs->MoveNext();
     EXPECT_TRUE(rs->EOF());
-    EXPECT_EQ(numeroDe([&] { rs->MoveNext(); }), NumeroError::SinRegistroActual);
+    EXPECT_EQ(numeroDeError([&] { rs->MoveNext(); }), NumeroError::SinRegistroActual);
     rs->MoveFirst();
     EXPECT_EQ(rs->Campo(0).toString(), QStringLiteral("1"));
-    EXPECT_EQ(numeroDe([&] { rs->AsignaCampo(QStringLiteral("Nombre"), 1); }), 3251);
+    EXPECT_EQ(numeroDeError([&] { rs->AsignaCampo(QStringLiteral("Nombre"), 1); }), 3251);
     b.db.CierraRecordset(rs);
     EXPECT_FALSE(rs);
     vacio->Close();
-    EXPECT_EQ(numeroDe([&] { vacio->EOF(); }), 3704);
+    EXPECT_EQ(numeroDeError([&] { vacio->EOF(); }), 3704);
 }
 
 TEST(ErroresDatos, AnItemOutOfRangeIsSubscriptError)
@@ -129,8 +121,8 @@ TEST(ErroresDatos, AnItemOutOfRangeIsSubscriptError)
     ErroresDatos errores;
     errores.Agrega(ErrorDatos{NumeroError::ErrorDelServidor, 2627, QStringLiteral("duplicada"), QStringLiteral("23000")});
     EXPECT_EQ(errores.Item(0).NativeError, 2627);
-    EXPECT_EQ(numeroDe([&] { errores.Item(1); }), NumeroError::SubindiceFueraDeRango);
-    EXPECT_EQ(numeroDe([&] { errores.Item(-1); }), NumeroError::SubindiceFueraDeRango);
+    EXPECT_EQ(numeroDeError([&] { errores.Item(1); }), NumeroError::SubindiceFueraDeRango);
+    EXPECT_EQ(numeroDeError([&] { errores.Item(-1); }), NumeroError::SubindiceFueraDeRango);
 }
 
 TEST(ConexionDatos, ErrorDialogIsTheSharedOne)

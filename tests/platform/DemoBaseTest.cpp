@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <memory>
-
 namespace {
 
 QString script(const char* nombre)

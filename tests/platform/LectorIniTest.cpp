@@ -2,7 +2,7 @@
 
 #include "platform/ArchivoSeguro.h"
 #include "platform/Sistema.h"
-#include "NumeroDeError.h"
+#include "support/NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

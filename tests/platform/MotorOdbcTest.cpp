@@ -4,7 +4,7 @@
 #include "platform/OdbcCadena.h"
 #include "platform/OdbcTabla.h"
 
-#include "NumeroDeError.h"
+#include "support/NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

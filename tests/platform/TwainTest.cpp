@@ -1,6 +1,6 @@
 #include "platform/Twain.h"
 
-#include "SaneDePrueba.h"
+#include "support/SaneDePrueba.h"
 #include "platform/Ajustes.h"
 #include "platform/DispositivoSane.h"
 #include "platform/Err.h"

@@ -1,6 +1,6 @@
 #include "platform/Utilidades.h"
 
-#include "NumeroDeError.h"
+#include "support/NumeroDeError.h"
 #include "VariableTemporal.h"
 #include "support/DialogosGuionados.h"
 

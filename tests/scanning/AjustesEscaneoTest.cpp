@@ -38,24 +38,6 @@ TEST(AjustesEscaneo, TextoQueNoEsNumeroNoCambiaNada)
     }
 }
 
-TEST(AjustesEscaneo, TipoDeEscaneoATipoDePixel)
-{
-    EXPECT_EQ(TipoPixelDe(QStringLiteral("Blanco y Negro")), 0);
-    EXPECT_EQ(TipoPixelDe(QStringLiteral("escala de grises")), 1);
-    EXPECT_EQ(TipoPixelDe(QStringLiteral("COLORES")), 2);
-    EXPECT_EQ(TipoPixelDe(QStringLiteral("Sepia")), 0);
-    EXPECT_EQ(TipoPixelDe(QString()), 0);
-}
-
-TEST(AjustesEscaneo, ElCampoDecideLasCopiasCuandoSePideUna)
-{
-    EXPECT_EQ(CopiasAEscanear(1, QStringLiteral("3")), 3);
-    EXPECT_EQ(CopiasAEscanear(1, QStringLiteral("1")), 1);
-    EXPECT_EQ(CopiasAEscanear(2, QStringLiteral("3")), 2);
-    EXPECT_EQ(CopiasAEscanear(1, QStringLiteral("")), 1);
-    EXPECT_EQ(CopiasAEscanear(1, QStringLiteral("tres")), 1);
-}
-
 TEST(AjustesEscaneo, ResolucionEnviadaAlEscaner)
 {
     EXPECT_EQ(ResolucionAEscanear(50, QStringLiteral("50")), 70);

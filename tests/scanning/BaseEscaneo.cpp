@@ -1,6 +1,6 @@
 #include "BaseEscaneo.h"
 
-#include "platform/DispositivoSane.h"
+#include "support/SaneDePrueba.h"
 #include "platform/MotorSqlite.h"
 #include "scanning/ArchivoEscaner.h"
 #include "services/Arranque.h"
@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <cmath>
 
 namespace {
 
@@ -27,32 +26,18 @@ void restauraVariable(const char* nombre, const QByteArray& anterior)
 }
 
 // SANE reads its configuration once per process: before any test runs, it
-// is pointed at a folder that enables only the "test" backend.
+// is pointed at the "test" backend alone.
 class EntornoSane : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        ASSERT_TRUE(carpeta_.isValid());
-        QFile dll(carpeta_.filePath(QStringLiteral("dll.conf")));
-        ASSERT_TRUE(dll.open(QIODevice::WriteOnly));
-        dll.write("test\n");
-        dll.close();
-        qputenv("SANE_CONFIG_DIR", QFile::encodeName(carpeta_.path()));
-        qputenv("ESCANEO_SCANNER", "test");
-        ASSERT_TRUE(IniciaSane());
+        qputenv("ESCANEO_SCANNER", "test:0");
+        ASSERT_TRUE(PreparaSaneDePrueba());
     }
-
-private:
-    QTemporaryDir carpeta_;
 };
 
 [[maybe_unused]] const auto* const entornoSane = ::testing::AddGlobalTestEnvironment(new EntornoSane);
 
-}
-
-int PixelesDePagina(double milimetros, double ppp)
-{
-    return int(std::floor(milimetros / 25.4 * ppp));
 }
 
 void BaseEscaneo::SetUp()
@@ -72,6 +57,9 @@ void BaseEscaneo::SetUp()
     carpetaEscaneo = dir.filePath(QStringLiteral("SCAN")) + QLatin1Char('/');
     archivoBase = dir.filePath(QStringLiteral("escaneo.db"));
     CreaBaseSqlite(archivoBase, {scriptDeBase("schema.sql"), scriptDeBase("demo.sql")});
+    // The statistics database lies beside the main one, as on a workstation
+    // that already ran the suite.
+    CreaBaseSqlite(dir.filePath(QStringLiteral("QX_PRESIDIUMBAR.db")), {scriptDeBase("QX_PRESIDIUMBAR.sql")});
 }
 
 void BaseEscaneo::TearDown()

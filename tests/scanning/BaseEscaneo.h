@@ -2,6 +2,7 @@
 
 #include "platform/ConexionDatos.h"
 #include "support/DialogosGuionados.h"
+#include "support/SaneDePrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,3 @@ private:
     QByteArray tempAnterior_, configAnterior_, datosAnteriores_;
 };
 
-// A test device page of the given size in millimetres at that resolution,
-// in whole pixels as SANE delivers it.
-int PixelesDePagina(double milimetros, double ppp);

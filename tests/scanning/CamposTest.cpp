@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace {
 
@@ -76,8 +77,10 @@ TEST_F(CamposDeLaVentana, CadaMiembroSeEncuentraPorSuDataField)
 
 TEST_F(CamposDeLaVentana, LaTeclaDeAvanceFormateaYPasaAlCampoSiguiente)
 {
+    ventana.SSTab1->setCurrentIndex(1);
     QLineEdit* sucursal = ventana.Campo(QStringLiteral("Sucursal"));
     sucursal->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), sucursal);
     sucursal->setText(QStringLiteral("12"));
     Tecla(sucursal, Qt::Key_Return);
     EXPECT_EQ(sucursal->text(), QStringLiteral("0012"));
@@ -86,7 +89,11 @@ TEST_F(CamposDeLaVentana, LaTeclaDeAvanceFormateaYPasaAlCampoSiguiente)
     numero->setText(QStringLiteral("345"));
     Tecla(numero, Qt::Key_Enter);
     EXPECT_EQ(numero->text(), QStringLiteral("00000345"));
-    EXPECT_EQ(QApplication::focusWidget(), ventana.Campo(QStringLiteral("Letra")));
+    QLineEdit* letra = ventana.Campo(QStringLiteral("Letra"));
+    EXPECT_EQ(QApplication::focusWidget(), letra);
+    // The account stands right of the letter, though it was made before.
+    Tecla(letra, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), ventana.Campo(QStringLiteral("Cuenta")));
 }
 
 TEST_F(CamposDeLaVentana, LaCuentaQuedaComoSeEscribio)

@@ -147,7 +147,7 @@ TEST_F(Escanear, AbandonarLaCargaNoEscanea)
 
 TEST_F(Escanear, UnNombreQueSaldriaDeLaCarpetaSePideOtraVez)
 {
-    dialogos->responde(QStringLiteral("../fuera")).responde(QStringLiteral("dentro"));
+    dialogos->responde(QStringLiteral("../fuera")).responde(Resultado::Aceptar).responde(QStringLiteral("dentro"));
     ventana->cmdNumeriser_Click();
     EXPECT_EQ(tipos(), (QStringList{QStringLiteral("InputBox"), QStringLiteral("MsgBox"), QStringLiteral("InputBox")}));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fuera.bmp"))));
@@ -243,7 +243,7 @@ TEST_F(Escanear, ElCursorOcupadoNoQuedaDespuesDeEscanear)
     dialogos->responde(QStringLiteral("cursor"));
     ventana->cmdNumeriser_Click();
     EXPECT_TRUE(ventana->isVisible());
-    EXPECT_FALSE(ventana->testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(ventana->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(Escanear, SinCarpetaConfiguradaSeCreaLaDelProgramaYSeGuarda)
@@ -262,4 +262,21 @@ TEST_F(Escanear, SinCarpetaConfiguradaSeCreaLaDelProgramaYSeGuarda)
     QFile::remove(archivo);
     if (!existia)
         QDir(carpeta).removeRecursively();
+}
+
+TEST_F(Escanear, GuardarAnotaLaCarpetaDelCampo)
+{
+    ventana->TxtRuta->setText(QStringLiteral("/otra/carpeta/"));
+    ventana->CmdGuardar_Click();
+    EXPECT_TRUE(dialogos->avisos.empty());
+    EXPECT_EQ(cuenta(QStringLiteral("TA_CONFIGURACION WHERE Clave='RUTA_ESCANEO' AND Valor='/otra/carpeta/'")), 1);
+}
+
+TEST_F(Escanear, LaPruebaDelEscanerDejaDosCarasEnLaCarpetaActualSinRegistrarlas)
+{
+    ventana->Command1_Click();
+    EXPECT_TRUE(dialogos->avisos.empty());
+    EXPECT_FALSE(QImage(QStringLiteral("front.bmp")).isNull());
+    EXPECT_FALSE(QImage(QStringLiteral("back.bmp")).isNull());
+    EXPECT_EQ(filasNuevas(), 0);
 }

@@ -35,11 +35,6 @@ TEST(OpcionInicio, LaPalabraSeQuitaSinMirarMayusculasYNadaMasSeRecorta)
     Espera(LeeOpcionInicio(QStringLiteral("CuentaAB-Cuenta")), "AB-", "", "");
 }
 
-TEST(OpcionInicio, ElTercerTokenEsTodoLoQueQueda)
-{
-    Espera(LeeOpcionInicio(QStringLiteral("Cuenta1,Cpte2,Accion3,Sobra")), "1", "2", "3,Sobra");
-}
-
 TEST(OpcionInicio, UnTokenLeidoSeQuitaDondeQuieraQueAparezca)
 {
     // The account token also stood inside the voucher token, which loses it.

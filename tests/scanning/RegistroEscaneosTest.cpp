@@ -28,8 +28,6 @@ TEST(ClaveDeComprobante, DivisionDelComprobante)
     EXPECT_TRUE(DivideComprobante(QStringLiteral("FC000100000012A"), tc, id));
     EXPECT_EQ(tc, QStringLiteral("FC"));
     EXPECT_EQ(id, QStringLiteral("000100000012A"));
-    EXPECT_TRUE(DivideComprobante(QStringLiteral("NCCP000100000012A"), tc, id));
-    EXPECT_EQ(tc, QStringLiteral("NCCP"));
     EXPECT_TRUE(DivideComprobante(QString(), tc, id));
     EXPECT_TRUE(tc.isEmpty());
     EXPECT_TRUE(id.isEmpty());
@@ -49,9 +47,6 @@ TEST(CodificaRutaArch, CarpetaYNombrePorElUltimoSeparador)
     CodificaRutaArch(QStringLiteral("a/b\\c.bmp"), nombre, carpeta);
     EXPECT_EQ(carpeta, QStringLiteral("a/b\\"));
     EXPECT_EQ(nombre, QStringLiteral("c.bmp"));
-    CodificaRutaArch(QStringLiteral("C:\\Imagenes\\foto.jpg"), nombre, carpeta);
-    EXPECT_EQ(carpeta, QStringLiteral("C:\\Imagenes\\"));
-    EXPECT_EQ(nombre, QStringLiteral("foto.jpg"));
 }
 
 TEST_F(RegistroEscaneos, AltaDeUnaFilaConTodasSusColumnas)

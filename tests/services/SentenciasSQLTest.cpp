@@ -1,4 +1,5 @@
 #include "BaseDePrueba.h"
+#include "support/NumeroDeError.h"
 
 #include "services/Objetos.h"
 #include "services/SentenciasSQL.h"
@@ -26,15 +27,6 @@ protected:
     }
 };
 
-long numeroDe(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Err& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 TEST_F(SentenciasSQLTest, TheListStripsApostrophesFromItsCopyAndWritesNullBare)
 {
@@ -55,13 +47,13 @@ TEST_F(SentenciasSQLTest, AListThatDoesNotExistIsSubscriptOutOfRange)
     ListaCampos().reset();
     QStringList sentencias{QString()};
     QString condicion, sql;
-    EXPECT_EQ(numeroDe([] { AgregaCampoSQL(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("'"), false); }),
+    EXPECT_EQ(numeroDeError([] { AgregaCampoSQL(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("'"), false); }),
               NumeroError::SubindiceFueraDeRango);
-    EXPECT_EQ(numeroDe([&] {
+    EXPECT_EQ(numeroDeError([&] {
                   ArmaSentenciaSQL(ListaCampos(), sentencias, QStringLiteral("T"), false, condicion, false);
               }),
               NumeroError::SubindiceFueraDeRango);
-    EXPECT_EQ(numeroDe([&] { ArmaValoresInsert(sql, ListaCampos(), true); }), NumeroError::SubindiceFueraDeRango);
+    EXPECT_EQ(numeroDeError([&] { ArmaValoresInsert(sql, ListaCampos(), true); }), NumeroError::SubindiceFueraDeRango);
     EXPECT_EQ(sentencias, QStringList{QString()});
 }
 
@@ -179,7 +171,7 @@ TEST_F(SentenciasOracleTest, TopBecomesRownumKeepingEveryBlankAndLenBecomesLengt
     EXPECT_EQ(AdaptaSQLMotor(QStringLiteral("Select TOP 1 * from Control_Acceso  with(nolock) ")),
               QStringLiteral("Select  *  from Control_Acceso  with(nolock)  WHERE ROWNUM <=  1 "));
     EXPECT_EQ(AdaptaSQLMotor(QStringLiteral("SELECT a FROM b")), QStringLiteral("SELECT a FROM b"));
-    EXPECT_EQ(numeroDe([] { AdaptaSQLMotor(QStringLiteral("SELECT TOP 5 a FROM b")); }),
+    EXPECT_EQ(numeroDeError([] { AdaptaSQLMotor(QStringLiteral("SELECT TOP 5 a FROM b")); }),
               NumeroError::LlamadaInvalida);
 
     // Only the single word len, in any case, becomes LENGTH.

@@ -1,4 +1,4 @@
-#include "SaneDePrueba.h"
+#include "support/SaneDePrueba.h"
 
 #include "platform/DispositivoSane.h"
 
@@ -8,11 +8,20 @@
 #include <cmath>
 
 namespace {
+
+// The backend ends its reader thread with an asynchronous cancel, which
+// deadlocks now and again when it lands while the thread frees memory on its
+// way out; a pause after each block keeps the thread asleep at that moment.
+constexpr char Configuracion[] = "number_of_devices 3\n"
+                                 "read-delay true\n"
+                                 "read-delay-duration 1000\n";
+
 bool escribe(const QString& ruta, const QByteArray& contenido)
 {
     QFile archivo(ruta);
     return archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size();
 }
+
 }
 
 bool PreparaSaneDePrueba()
@@ -20,7 +29,7 @@ bool PreparaSaneDePrueba()
     static QTemporaryDir carpeta;
     static const bool listo = [] {
         if (!carpeta.isValid() || !escribe(carpeta.filePath(QStringLiteral("dll.conf")), "test\n")
-            || !escribe(carpeta.filePath(QStringLiteral("test.conf")), "number_of_devices 3\n"))
+            || !escribe(carpeta.filePath(QStringLiteral("test.conf")), Configuracion))
             return false;
         qputenv("SANE_CONFIG_DIR", QFile::encodeName(carpeta.path()));
         return IniciaSane();
