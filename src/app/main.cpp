@@ -1,6 +1,7 @@
 #include "platform/Dialogos.h"
 #include "platform/DialogosQt.h"
 #include "scanning/FrmEscaneo.h"
+#include "services/Objetos.h"
 
 #include <QApplication>
 
@@ -16,10 +17,13 @@ int main(int argc, char** argv)
 
     FrmEscaneo ventana;
     switch (ventana.Form_Load()) {
-    case FrmEscaneo::FinCarga::SinConexion:
-        std::fputs("escaneo: no se pudo abrir la conexión con la base de datos indicada en la línea de comandos.\n",
-                   stderr);
+    case FrmEscaneo::FinCarga::SinConexion: {
+        const QString motivo = ConexionPrincipal().ErrorConexion().trimmed();
+        std::fprintf(stderr, "escaneo: no se pudo abrir la conexión con la base de datos indicada en la línea de "
+                             "comandos%s%s\n",
+                     motivo.isEmpty() ? "." : ": ", qUtf8Printable(motivo));
         return 1;
+    }
     case FrmEscaneo::FinCarga::Terminar:
         return 0;
     case FrmEscaneo::FinCarga::Mostrar:
