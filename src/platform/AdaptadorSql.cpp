@@ -235,6 +235,37 @@ void renombraFunciones(Tokens& t)
     }
 }
 
+// The collation the engine registers for the server's default one: case and
+// trailing blanks do not count.
+const QString colacionDelServidor = QStringLiteral("SQLSRV");
+
+// A text function's result carries no collation here, so comparing it with
+// a literal would be exact; on the server it takes the default collation.
+// Its call gains the engine's collation unless one is already given.
+void colacionDeFunciones(Tokens& t)
+{
+    static const QSet<QString> texto = {"SUBSTRING", "LEFT", "RIGHT", "LTRIM", "RTRIM",   "UPPER",
+                                        "LOWER",     "ISNULL", "REPLACE", "COALESCE", "TRIM"};
+    for (int i = 0; i < t.size(); ++i) {
+        if (t[i].tipo != Token::Palabra || !texto.contains(t[i].texto.toUpper()))
+            continue;
+        const int a = anterior(t, i);
+        const int abre = siguiente(t, i);
+        if ((a >= 0 && esSimbolo(t[a], '.')) || abre < 0 || !esSimbolo(t[abre], '('))
+            continue;
+        const int c = cierre(t, abre, int(t.size()));
+        if (c < 0)
+            continue;
+        const int tras = siguiente(t, c);
+        if (tras >= 0 && esPalabra(t[tras], "COLLATE"))
+            continue;
+        t.insert(c + 1, Token{Token::Palabra, colacionDelServidor});
+        t.insert(c + 1, Token{Token::Espacio, QStringLiteral(" ")});
+        t.insert(c + 1, Token{Token::Palabra, QStringLiteral("COLLATE")});
+        t.insert(c + 1, Token{Token::Espacio, QStringLiteral(" ")});
+    }
+}
+
 // Where the clause of the SELECT at `select` ends: before the ")" that
 // closes its subquery, else at the end; just after its last significant token.
 int finDeConsulta(const Tokens& t, int select)
@@ -411,8 +442,19 @@ private:
         return f;
     }
 
-    // Index just past the operand at `i`, or -1 when no operand starts there.
+    // Index just past the operand at `i` with its COLLATE, or -1 when no
+    // operand starts there.
     int finAtomo(int i, int hasta, Clase& clase) const
+    {
+        const int f = finAtomoSolo(i, hasta, clase);
+        const int colate = f < 0 ? -1 : primero(t_, f, hasta);
+        if (colate < 0 || !esPalabra(t_[colate], "COLLATE"))
+            return f;
+        const int nombre = primero(t_, colate + 1, hasta);
+        return nombre >= 0 && (t_[nombre].tipo == Token::Palabra || t_[nombre].tipo == Token::Nombre) ? nombre + 1 : f;
+    }
+
+    int finAtomoSolo(int i, int hasta, Clase& clase) const
     {
         const Token& k = t_[i];
         if (esSimbolo(k, '-') || esSimbolo(k, '+')) {
@@ -560,10 +602,13 @@ private:
         return out;
     }
 
+    // A concatenation compares on the server in the default collation, like
+    // the text functions' results (colacionDeFunciones).
     QString reescribe(const std::vector<Termino>& terminos, Clase clase) const
     {
         if (terminos.size() == 1 || clase == Clase::Numero || clase == Clase::Nulo)
             return emite(terminos.front().inicio, terminos.back().fin);
+        const QString colacion = QStringLiteral(" COLLATE ") + colacionDelServidor;
         if (clase == Clase::Texto) {
             QString out;
             for (size_t k = 0; k < terminos.size(); ++k) {
@@ -574,12 +619,12 @@ private:
                 const QString termino = emite(terminos[k].inicio, terminos[k].fin);
                 out += terminos[k].compuesto ? u'(' + termino + u')' : termino;
             }
-            return out;
+            return u'(' + out + u')' + colacion;
         }
         QString acumulado = emite(terminos[0].inicio, terminos[0].fin);
         for (size_t k = 1; k < terminos.size(); ++k)
             acumulado = QStringLiteral("sqlsrv_suma(%1, %2)").arg(acumulado, emite(terminos[k].inicio, terminos[k].fin));
-        return acumulado;
+        return acumulado + colacion;
     }
 
     const Tokens& t_;
@@ -850,6 +895,7 @@ QString AdaptaSentencia(const QString& sql)
     quitaPrefijoNacional(t);
     quitaSugerencias(t);
     quitaEsquemaDbo(t);
+    colacionDeFunciones(t);
     renombraFunciones(t);
     topALimit(t);
     deleteConFrom(t);

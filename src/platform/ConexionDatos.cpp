@@ -188,16 +188,19 @@ QVariant ConexionDatos::BuscaValor(const QString& tabla, const QVariant& valorCl
 }
 
 bool ConexionDatos::Existe(const QString& tabla, const QVariant& valor, const QString& columna,
-                           const QString& condicionExtra)
+                           const QString& condicionExtra, std::unique_ptr<Recordset>* filas)
 {
-    QString sql = QStringLiteral("SELECT 1 AS hay FROM ") + tabla + QStringLiteral(" WHERE ")
+    QString sql = QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" WHERE ")
                   + (valor.isNull() ? columna + QStringLiteral(" IS NULL")
                                     : columna + QStringLiteral(" = ") + FormatoLiteral(valor));
     if (!condicionExtra.trimmed().isEmpty())
         sql += QStringLiteral(" AND (") + condicionExtra + u')';
     auto rs = AbreRecordset(sql);
     const bool hay = !rs->EOF();
-    CierraRecordset(rs);
+    if (filas)
+        *filas = std::move(rs);
+    else
+        CierraRecordset(rs);
     return hay;
 }
 

@@ -112,9 +112,10 @@ public:
     QVariant BuscaValor(const QString& tabla, const QVariant& valorClave,
                         const QString& columnaResultado, const QString& columnaClave);
     // True when a row has the column equal to the value and meets the extra
-    // condition (an SQL condition text, may be empty).
+    // condition (an SQL condition text, may be empty). With `filas`, the
+    // matching rows are left there for the caller to read, on the first.
     bool Existe(const QString& tabla, const QVariant& valor, const QString& columna,
-                const QString& condicionExtra = QString());
+                const QString& condicionExtra = QString(), std::unique_ptr<Recordset>* filas = nullptr);
 
     // The value as an SQL literal. Kind "'" quotes text (doubling apostrophes);
     // kind "@" is a number: numbers and numeric text go bare with ".", an

@@ -5,7 +5,9 @@
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
+#include <QScreen>
 #include <QTime>
+#include <QWidget>
 
 #include <algorithm>
 #include <cctype>
@@ -298,4 +300,14 @@ QString Utilidades::AgregaBarra(const QString& carpeta) const
 int Utilidades::MuestraErrorObjeto(const Err& e, int botones, const QString& rutina) const
 {
     return MuestraYRegistraError(e, botones, rutina);
+}
+
+void Utilidades::PreparaVentana(QWidget& ventana, const QVariant&) const
+{
+    const QScreen* pantalla = ventana.screen();
+    if (!pantalla)
+        return;
+    QRect marco = ventana.frameGeometry();
+    marco.moveCenter(pantalla->availableGeometry().center());
+    ventana.move(marco.topLeft());
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+class QWidget;
+
 // The utility object: text fitting, safe field reading, conversions, the
 // stored encoding and the error dialog of the form handlers.
 class Utilidades {
@@ -49,4 +51,7 @@ public:
     QString AgregaBarra(const QString& carpeta) const;
     // The shared error dialog and log; 4 retry, 5 ignore, else leave.
     int MuestraErrorObjeto(const Err& e, int botones = 18, const QString& rutina = QString()) const;
+    // Called by a window's load on itself: centres it on its screen's free
+    // area. The second argument is the classic call's, always 0.
+    void PreparaVentana(QWidget& ventana, const QVariant& = 0) const;
 };

@@ -65,6 +65,8 @@ TEST(ReglaNoCount, SetOptionsDoNothing)
     EXPECT_EQ(clases("SET NOCOUNT ON"), std::vector<S::Clase>{S::Nada});
     EXPECT_EQ(clases("SET NOCOUNT ON SELECT 1"), (std::vector<S::Clase>{S::Nada, S::Normal}));
     EXPECT_EQ(clases("UPDATE T SET a = 1"), std::vector<S::Clase>{S::Normal});
+    EXPECT_EQ(textos("INSERT INTO T (a) VALUES ('SET NOCOUNT ON')"),
+              QStringList{"INSERT INTO T (a) VALUES ('SET NOCOUNT ON')"});
 }
 
 TEST(ReglaTop, BecomesLimitAtTheEndOfItsQuery)
@@ -94,33 +96,68 @@ TEST(ReglaDelete, GainsFrom)
 
 TEST(ReglaSuma, TextOperandsConcatenate)
 {
-    EXPECT_EQ(adapta("SELECT 'a' + Nombre + 'b' FROM T"), "SELECT 'a' || Nombre || 'b' FROM T");
-    EXPECT_EQ(adapta("SELECT RTRIM(a)+b FROM T"), "SELECT RTRIM(a)||b FROM T");
-    EXPECT_EQ(adapta("SELECT CAST(n AS varchar(10)) + '%' FROM T"), "SELECT CAST(n AS varchar(10)) || '%' FROM T");
+    EXPECT_EQ(adapta("SELECT 'a' + Nombre + 'b' FROM T"), "SELECT ('a' || Nombre || 'b') COLLATE SQLSRV FROM T");
+    EXPECT_EQ(adapta("SELECT RTRIM(a)+b FROM T"), "SELECT (RTRIM(a) COLLATE SQLSRV||b) COLLATE SQLSRV FROM T");
+    EXPECT_EQ(adapta("SELECT CAST(n AS varchar(10)) + '%' FROM T"),
+              "SELECT (CAST(n AS varchar(10)) || '%') COLLATE SQLSRV FROM T");
     // || binds tighter than * on this engine: a product keeps its parentheses.
-    EXPECT_EQ(adapta("SELECT a * 2 + 'x' FROM T"), "SELECT (a * 2) || 'x' FROM T");
+    EXPECT_EQ(adapta("SELECT a * 2 + 'x' FROM T"), "SELECT ((a * 2) || 'x') COLLATE SQLSRV FROM T");
     EXPECT_EQ(adapta("UPDATE T SET c = 'x' + (d + 'y') WHERE k = 'a' + 'b'"),
-              "UPDATE T SET c = 'x' || (d || 'y') WHERE k = 'a' || 'b'");
+              "UPDATE T SET c = ('x' || ((d || 'y') COLLATE SQLSRV)) COLLATE SQLSRV WHERE k = ('a' || 'b') COLLATE SQLSRV");
 }
 
 TEST(ReglaSuma, NumbersStillAddAndColumnsDecideByValue)
 {
     EXPECT_EQ(adapta("SELECT 1 + 2, -3 + 4.5 FROM T"), "SELECT 1 + 2, -3 + 4.5 FROM T");
-    EXPECT_EQ(adapta("UPDATE T SET n = n + 1"), "UPDATE T SET n = sqlsrv_suma(n, 1)");
-    EXPECT_EQ(adapta("SELECT a + b + c AS x FROM T"), "SELECT sqlsrv_suma(sqlsrv_suma(a, b), c) AS x FROM T");
+    // A column sum may be a concatenation: it compares as text would.
+    EXPECT_EQ(adapta("UPDATE T SET n = n + 1"), "UPDATE T SET n = sqlsrv_suma(n, 1) COLLATE SQLSRV");
+    EXPECT_EQ(adapta("SELECT a + b + c AS x FROM T"),
+              "SELECT sqlsrv_suma(sqlsrv_suma(a, b), c) COLLATE SQLSRV AS x FROM T");
     EXPECT_EQ(adapta("SELECT CASE WHEN a = 1 THEN b + c ELSE 'z' END FROM T"),
-              "SELECT CASE WHEN a = 1 THEN sqlsrv_suma(b, c) ELSE 'z' END FROM T");
+              "SELECT CASE WHEN a = 1 THEN sqlsrv_suma(b, c) COLLATE SQLSRV ELSE 'z' END FROM T");
     EXPECT_EQ(adapta("SELECT 'a+b' FROM T WHERE x = '+'"), "SELECT 'a+b' FROM T WHERE x = '+'");
 }
 
 TEST(ReglaFunciones, ReservedNamesAreRenamed)
 {
-    EXPECT_EQ(adapta("SELECT RIGHT(CPTE,1), left (a, 2), ISNULL(b, 0) FROM T"),
-              "SELECT sqlsrv_right(CPTE,1), sqlsrv_left (a, 2), sqlsrv_isnull(b, 0) FROM T");
+    EXPECT_EQ(adapta("SELECT RIGHT(CPTE,1) AS r, left (a, 2) AS l, ISNULL(b, 0) AS n FROM T"),
+              "SELECT sqlsrv_right(CPTE,1) COLLATE SQLSRV AS r, sqlsrv_left (a, 2) COLLATE SQLSRV AS l, "
+              "sqlsrv_isnull(b, 0) COLLATE SQLSRV AS n FROM T");
     EXPECT_EQ(adapta("SELECT * FROM A LEFT JOIN B ON A.x = B.x"), "SELECT * FROM A LEFT JOIN B ON A.x = B.x");
     EXPECT_EQ(adapta("SELECT * FROM U Where (U.Nombre = SYSTEM_USER)"),
               "SELECT * FROM U Where (U.Nombre = sqlsrv_system_user())");
     EXPECT_EQ(adapta("SELECT 'right(x)', CURRENT_TIMESTAMP"), "SELECT 'right(x)', getdate()");
+}
+
+TEST(ReglaColacion, TextFunctionResultsTakeTheServerCollation)
+{
+    EXPECT_EQ(adapta("SELECT * FROM E WHERE SUBSTRING(CPTE,1,4)='fc  '"),
+              "SELECT * FROM E WHERE SUBSTRING(CPTE,1,4) COLLATE SQLSRV='fc  '");
+    EXPECT_EQ(adapta("SELECT * FROM E WHERE RIGHT(IDCOMPROBANTE,1)='a'"),
+              "SELECT * FROM E WHERE sqlsrv_right(IDCOMPROBANTE,1) COLLATE SQLSRV='a'");
+    EXPECT_EQ(adapta("SELECT upper(ltrim(rtrim(a))), Lower(b), replace(c, 'x', 'y') FROM T"),
+              "SELECT upper(ltrim(rtrim(a) COLLATE SQLSRV) COLLATE SQLSRV) COLLATE SQLSRV, Lower(b) COLLATE SQLSRV, "
+              "replace(c, 'x', 'y') COLLATE SQLSRV FROM T");
+    EXPECT_EQ(adapta("SELECT * FROM T WHERE ISNULL(Obs, '') = '' ORDER BY LEFT(a, 2)"),
+              "SELECT * FROM T WHERE sqlsrv_isnull(Obs, '') COLLATE SQLSRV = '' ORDER BY sqlsrv_left(a, 2) COLLATE SQLSRV");
+    EXPECT_EQ(adapta("SELECT * FROM T WHERE COALESCE(a, TRIM(b)) = 'x'"),
+              "SELECT * FROM T WHERE COALESCE(a, TRIM(b) COLLATE SQLSRV) COLLATE SQLSRV = 'x'");
+}
+
+TEST(ReglaColacion, AGivenCollationAndOtherUsesOfTheWordsStay)
+{
+    EXPECT_EQ(adapta("SELECT UPPER(a) COLLATE NOCASE FROM T"), "SELECT UPPER(a) COLLATE NOCASE FROM T");
+    EXPECT_EQ(adapta("SELECT T.Upper, Replace FROM T LEFT JOIN U ON T.Left = U.Right"),
+              "SELECT T.Upper, Replace FROM T LEFT JOIN U ON T.Left = U.Right");
+    EXPECT_EQ(adapta("SELECT len(a) FROM T"), "SELECT len(a) FROM T");
+}
+
+TEST(ReglaColacion, LiteralsThatContainTheWordsStayUntouched)
+{
+    EXPECT_EQ(adapta("SELECT 'SUBSTRING(CPTE,1,4)' AS a, 'upper(x) + lower(y)' FROM T WHERE b = 'RIGHT(x,1)'"),
+              "SELECT 'SUBSTRING(CPTE,1,4)' AS a, 'upper(x) + lower(y)' FROM T WHERE b = 'RIGHT(x,1)'");
+    EXPECT_EQ(adapta("SELECT [rtrim], \"ltrim\" FROM T -- replace(a, b, c)"),
+              "SELECT [rtrim], \"ltrim\" FROM T -- replace(a, b, c)");
 }
 
 TEST(ReglaPrefijoNacional, DropsTheN)

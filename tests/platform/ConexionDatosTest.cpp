@@ -91,6 +91,21 @@ TEST(ConexionDatos, LookupsQuoteTheirValues)
     EXPECT_EQ(b.cuenta(QStringLiteral("CLIENTES")), 2);
 }
 
+TEST(ConexionDatos, ARowLookupCanLeaveTheRowForTheCaller)
+{
+    BaseDePrueba b(esquema);
+    std::unique_ptr<Recordset> fila;
+    ASSERT_TRUE(b.db.Existe(QStringLiteral("CLIENTES"), QStringLiteral("PÉREZ"), QStringLiteral("Nombre"), QString(),
+                            &fila));
+    ASSERT_TRUE(fila);
+    EXPECT_EQ(fila->Campo(QStringLiteral("codigo")).toString(), QStringLiteral("2"));
+    EXPECT_EQ(fila->Campo(QStringLiteral("Baja")).toInt(), 1);
+    EXPECT_FALSE(b.db.Existe(QStringLiteral("CLIENTES"), QStringLiteral("nadie"), QStringLiteral("Nombre"), QString(),
+                             &fila));
+    ASSERT_TRUE(fila);
+    EXPECT_TRUE(fila->BOF());
+}
+
 TEST(Recordset, CursorAndFieldsBehaveAsTheCallersTestThem)
 {
     BaseDePrueba b(esquema);

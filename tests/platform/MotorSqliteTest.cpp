@@ -237,6 +237,23 @@ TEST_F(MotorSqlite, TextEqualityIgnoresCaseAndTrailingBlanks)
     EXPECT_EQ(b.cuenta(QStringLiteral("V_CUENTAS WHERE Codigo = '1001 '")), 1);
 }
 
+TEST_F(MotorSqlite, TextFunctionResultsAndConcatenationsCompareAsOnTheServer)
+{
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE SUBSTRING(Codigo,1,2) = '10  '")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE RIGHT(Nombre,1)='Ú'")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE 'fERRETERÍA ñandú' = UPPER(Nombre)")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE REPLACE(Nombre, 'Ferretería', 'Bazar') = 'bazar ñandú'")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE ISNULL(NULL, Codigo) = '1001 '")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE LTRIM(RTRIM(Codigo)) + 'x' = '1001X '")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE 'Cta ' + Nombre = 'CTA FERRETERÍA ÑANDÚ'")), 1);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE Codigo + Codigo = '10011001  '")), 1);
+    // Leading blanks and other letters still count.
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE LEFT(Codigo,2) = ' 10'")), 0);
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE SUBSTRING(Codigo,1,2) = '1'")), 0);
+    // Numbers compare as numbers.
+    EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS WHERE ISNULL(Saldo, 0) = 10 AND Codigo + 1 = 1002")), 1);
+}
+
 TEST_F(MotorSqlite, ServerFunctionsAndConcatenationRun)
 {
     auto rs = db.AbreRecordset(QStringLiteral(

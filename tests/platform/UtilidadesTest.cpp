@@ -10,7 +10,9 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <algorithm>
 #include <limits>
@@ -119,6 +121,17 @@ TEST(Utilidades, FoldersEndInExactlyOneSlash)
 {
     EXPECT_EQ(u.AgregaBarra("/tmp///"), "/tmp/");
     EXPECT_EQ(u.AgregaBarra("/"), "/");
+    EXPECT_EQ(u.AgregaBarra("/tmp"), "/tmp/");
+}
+
+TEST(Utilidades, PreparingAWindowCentresItOnItsScreen)
+{
+    QWidget ventana;
+    ventana.setGeometry(0, 0, 300, 200);
+    u.PreparaVentana(ventana, 0);
+    ASSERT_NE(ventana.screen(), nullptr);
+    EXPECT_EQ(ventana.frameGeometry().center(), ventana.screen()->availableGeometry().center());
+    EXPECT_EQ(ventana.size(), QSize(300, 200));
 }
 
 TEST(Utilidades, ErrorDialogReturnsTheOperatorsAnswerAndLogsIt)
