@@ -155,7 +155,10 @@ void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, Co
     });
 
     ConexionDatos& principal = ConexionPrincipal();
-    if (principal.Motor().contains(QStringLiteral("ORACLE"), Qt::CaseInsensitive)) {
+    // An open connection tells its kind by its provider; the engine text is
+    // only set by hand on a connection object.
+    if ((principal.Motor() + QLatin1Char(' ') + principal.Proveedor())
+            .contains(QStringLiteral("ORACLE"), Qt::CaseInsensitive)) {
         g.paso([&] { ejecuta(principal, TextoUsuarioOracle(usuario, password)); });
         return;
     }

@@ -2,6 +2,7 @@
 #include "support/NumeroDeError.h"
 
 #include "services/Objetos.h"
+#include "services/Provision.h"
 #include "services/SentenciasSQL.h"
 
 #include <QFile>
@@ -164,7 +165,7 @@ private:
     QByteArray odbcIniAnterior_;
 };
 
-TEST_F(SentenciasOracleTest, TopBecomesRownumKeepingEveryBlankAndLenBecomesLength)
+TEST_F(SentenciasOracleTest, TopBecomesRownumLenBecomesLengthAndLoginsAreOracleUsers)
 {
     EXPECT_EQ(AdaptaSQLMotor(QStringLiteral("SELECT top 10 * FROM T")),
               QStringLiteral("SELECT  *  FROM T WHERE ROWNUM <=  10 "));
@@ -178,6 +179,18 @@ TEST_F(SentenciasOracleTest, TopBecomesRownumKeepingEveryBlankAndLenBecomesLengt
     EXPECT_EQ(AdaptaSQLMotor(QStringLiteral("len")), QStringLiteral("LENGTH"));
     EXPECT_EQ(AdaptaSQLMotor(QStringLiteral("Len")), QStringLiteral("LENGTH"));
     EXPECT_EQ(AdaptaSQLMotor(QStringLiteral("LENX")), QStringLiteral("LENX"));
+
+    // Provisioning a login on this connection sends the one Oracle text, not
+    // the SQL Server procedures.
+    QStringList enviadas;
+    QString base = QStringLiteral("QX_PRESIDIUMBAR"), usuario = QStringLiteral("SCOTT"),
+            password = QStringLiteral("tiger");
+    ConexionDatos* conexion = nullptr;
+    CreaUsuarioBase(base, usuario, password, conexion,
+                    [&enviadas](ConexionDatos&, const QString& sql) { enviadas << sql; });
+    ASSERT_EQ(enviadas.size(), 1);
+    EXPECT_TRUE(enviadas[0].startsWith(QStringLiteral("CREATE USER SCOTT IDENTIFIED BY \"tiger\"\r\n")))
+        << enviadas[0].toStdString();
 }
 
 }
