@@ -141,7 +141,7 @@ void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, Co
 }
 
 void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, ConexionDatos*& conexion,
-                     const EjecutaProvision& ejecuta)
+                     const EjecutaSentencia& ejecuta)
 {
     if (!conexion)
         conexion = &ConexionPrincipal();

@@ -1,14 +1,10 @@
 #pragma once
 
+#include "services/ScriptSQL.h"
+
 #include <QString>
 
-#include <functional>
-
 class ConexionDatos;
-
-// How each provisioning statement reaches its connection: the program runs it
-// with ConexionDatos::Ejecuta; tests wrap that to watch the statements.
-using EjecutaProvision = std::function<void(ConexionDatos&, const QString&)>;
 
 // Makes sure the login exists with broad rights; creates the statistics
 // database when the server reports the login's database missing. A null
@@ -16,7 +12,7 @@ using EjecutaProvision = std::function<void(ConexionDatos&, const QString&)>;
 // exists keeps its rights.
 void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, ConexionDatos*& conexion);
 void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, ConexionDatos*& conexion,
-                     const EjecutaProvision& ejecuta);
+                     const EjecutaSentencia& ejecuta);
 // Writes CDB7.SQL to the temporary folder and runs it, reconnects the
 // statistics connection to the new database and runs completocve.sql from
 // the program folder (as the start-up recorded it); nothing when that script

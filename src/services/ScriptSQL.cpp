@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -112,9 +113,10 @@ void EjecutaLeyendoErrores(ConexionDatos& conexion, const QString& sql)
 
 class Corrida {
 public:
-    Corrida(const QString& archivo, QObject* ventana, const QString& filtro, bool& autorizado)
+    Corrida(const QString& archivo, QObject* ventana, const QString& filtro, bool& autorizado,
+            EjecutaSentencia ejecuta)
         : archivo_(archivo), ventana_(ventana), filtro_(filtro), autorizado_(autorizado),
-          conexion_(ConexionPrincipal())
+          conexion_(ConexionPrincipal()), ejecuta_(std::move(ejecuta))
     {
     }
 
@@ -315,7 +317,7 @@ private:
                 if (!espera && !omite && !texto.trimmed().isEmpty()) {
                     bool ejecutado = false;
                     paso([&] {
-                        conexion_.Ejecuta(texto);
+                        ejecuta_(conexion_, texto);
                         ejecutado = true;
                     });
                     fallo = !ejecutado;
@@ -369,6 +371,7 @@ private:
     const QString filtro_;
     bool& autorizado_;
     ConexionDatos& conexion_;
+    const EjecutaSentencia ejecuta_;
 
     GuardaErrores trampa_{politicas::dialogo(
         [](const Err& e) { return MuestraError(e, std::nullopt, QStringLiteral("Ejecutar")); })};
@@ -388,7 +391,14 @@ private:
 void Ejecutar(const QString& ArchivoScript, QObject* Ventana, const QString& Filtro, bool& Autorizado,
               bool ModoIfNotExists)
 {
+    Ejecutar(ArchivoScript, Ventana, Filtro, Autorizado, ModoIfNotExists,
+             [](ConexionDatos& conexion, const QString& sql) { conexion.Ejecuta(sql); });
+}
+
+void Ejecutar(const QString& ArchivoScript, QObject* Ventana, const QString& Filtro, bool& Autorizado,
+              bool ModoIfNotExists, const EjecutaSentencia& ejecuta)
+{
     if (ArchivoScript.isEmpty())
         return;
-    Corrida(ArchivoScript, Ventana, Filtro, Autorizado).corre(ModoIfNotExists);
+    Corrida(ArchivoScript, Ventana, Filtro, Autorizado, ejecuta).corre(ModoIfNotExists);
 }

@@ -2,7 +2,15 @@
 
 #include <QString>
 
+#include <functional>
+
+class ConexionDatos;
 class QObject;
+
+// How a statement reaches its connection: the program runs it with
+// ConexionDatos::Ejecuta; tests put a recording server in its place where
+// SQLite cannot give the server's errors.
+using EjecutaSentencia = std::function<void(ConexionDatos&, const QString&)>;
 
 // Runs an SQL script file on the main connection.
 // Ordinary mode: batches are separated by lines "GO" or "/"; the script is
@@ -16,3 +24,5 @@ class QObject;
 // `Ventana` may hold a label "picStatus" that shows the progress.
 void Ejecutar(const QString& ArchivoScript, QObject* Ventana, const QString& Filtro, bool& Autorizado,
               bool ModoIfNotExists);
+void Ejecutar(const QString& ArchivoScript, QObject* Ventana, const QString& Filtro, bool& Autorizado,
+              bool ModoIfNotExists, const EjecutaSentencia& ejecuta);

@@ -1,7 +1,7 @@
 #include "platform/Ajustes.h"
 
 #include "platform/Err.h"
-#include "VariableTemporal.h"
+#include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
 

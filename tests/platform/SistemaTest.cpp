@@ -1,6 +1,6 @@
 #include "platform/Sistema.h"
 
-#include "VariableTemporal.h"
+#include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
 

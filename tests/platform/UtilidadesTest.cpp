@@ -1,7 +1,7 @@
 #include "platform/Utilidades.h"
 
 #include "support/NumeroDeError.h"
-#include "VariableTemporal.h"
+#include "support/VariableTemporal.h"
 #include "support/DialogosGuionados.h"
 
 #include <gtest/gtest.h>

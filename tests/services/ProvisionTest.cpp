@@ -49,7 +49,7 @@ protected:
 
     // Every statement is recorded and run on the real connection, except that
     // a chosen login answer stands in for what only SQL Server reports.
-    EjecutaProvision registrador()
+    EjecutaSentencia registrador()
     {
         return [this](ConexionDatos& c, const QString& sql) {
             enviadas << sql;

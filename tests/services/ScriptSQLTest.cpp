@@ -1,12 +1,13 @@
 #include "BaseDePrueba.h"
 
 #include "platform/ArchivoSeguro.h"
+#include "platform/ConexionDatos.h"
 #include "platform/Cp1252.h"
-#include "platform/VariableTemporal.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 #include "services/ProgresoScript.h"
 #include "services/ScriptSQL.h"
+#include "support/VariableTemporal.h"
 
 #include <QDir>
 #include <QImage>
@@ -66,6 +67,45 @@ TEST_F(ScriptSQLTest, ALaterPassRunsOnlyTheBatchesThatFailed)
     // A missing object is expected on the way: not logged, not announced.
     EXPECT_TRUE(textoLog().isEmpty());
     EXPECT_TRUE(dialogos->avisos.empty());
+}
+
+// SQLite cannot give these server errors: a server that answers each batch
+// "FALLA n" with native error n (once, for "FALLA n UNA VEZ") stands in.
+TEST_F(ScriptSQLTest, ToleratedServerErrorsAreNotLoggedAndOnlyMissingObjectsRepeat)
+{
+    QStringList enviados;
+    QStringList yaFallaron;
+    const EjecutaSentencia servidor = [&](ConexionDatos& c, const QString& sql) {
+        const QString texto = sql.trimmed();
+        enviados << texto;
+        c.Conexion().Errors().Clear();
+        const bool unaVez = texto.endsWith(QStringLiteral("UNA VEZ"));
+        if (unaVez && yaFallaron.contains(texto))
+            return;
+        yaFallaron << texto;
+        ErrorDatos e;
+        e.Number = NumeroError::ErrorDelServidor;
+        e.NativeError = texto.section(u' ', 1, 1).toLong();
+        e.Description = QStringLiteral("error %1 del servidor").arg(e.NativeError);
+        c.Conexion().Errors().Agrega(e);
+        throw Err(e.Number, e.Description);
+    };
+    ruta = dir.filePath(QStringLiteral("tolerados.sql"));
+    EscribeArchivoCompleto(ruta, ACp1252(QStringLiteral("FALLA 1779\r\nGO\r\nFALLA 1781\r\nGO\r\nFALLA 1913\r\nGO\r\n"
+                                                       "FALLA 2714\r\nGO\r\nFALLA 2729\r\nGO\r\n"
+                                                       "FALLA 208 UNA VEZ\r\nGO\r\nFALLA 2627\r\n")));
+    dialogos->responde(Resultado::Aceptar);
+    Ejecutar(ruta, nullptr, QString(), autorizado, false, servidor);
+
+    // The missing object asks for a second pass, which sends only the
+    // batches that failed; the tolerated numbers never reach the log.
+    EXPECT_EQ(enviados.count(QStringLiteral("FALLA 208 UNA VEZ")), 2);
+    EXPECT_EQ(enviados.count(QStringLiteral("FALLA 1779")), 2);
+    const QString log = textoLog();
+    EXPECT_EQ(log.count(QStringLiteral("  Error ")), 2);  // 2627, once per pass
+    EXPECT_TRUE(log.contains(QStringLiteral("  Error 2627 error 2627 del servidor")));
+    for (const char* tolerado : {"1779", "1781", "1913", "2714", "2729", "208"})
+        EXPECT_FALSE(log.contains(QStringLiteral("Error ") + QLatin1String(tolerado))) << tolerado;
 }
 
 TEST_F(ScriptSQLTest, TheStatisticsFormatRunsOnlyInASecondPass)

@@ -32,8 +32,7 @@ int DialogosGuionados::MsgBox(const QString& mensaje, int botones, const QString
 
 QString DialogosGuionados::InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto)
 {
-    avisos.push_back({QStringLiteral("InputBox"), mensaje, 0, titulo, {}, {}});
-    Q_UNUSED(porDefecto);
+    avisos.push_back({QStringLiteral("InputBox"), mensaje, 0, titulo, {porDefecto}, {}});
     return siguiente(QString()).toString();
 }
 

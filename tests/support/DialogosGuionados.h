@@ -18,7 +18,7 @@ public:
         QString mensaje;
         int botones = 0;
         QString titulo;
-        QStringList columnas;
+        QStringList columnas;  // the folder of a file prompt, the answer offered by InputBox
         QVector<QStringList> filas;
     };
 
