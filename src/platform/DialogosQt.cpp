@@ -162,6 +162,8 @@ QString DialogosQt::InputBox(const QString& mensaje, const QString& titulo, cons
     caja.setWindowTitle(TituloDialogo(titulo));
     caja.setLabelText(mensaje);
     caja.setTextValue(porDefecto);
+    // Wide enough to show a whole file name offered as the default.
+    caja.resize(qMax(caja.sizeHint().width(), 420), caja.sizeHint().height());
     caja.setOkButtonText(textoBoton(Resultado::Aceptar));
     caja.setCancelButtonText(textoBoton(Resultado::Cancelar));
     return caja.exec() == QDialog::Accepted ? caja.textValue() : QString();

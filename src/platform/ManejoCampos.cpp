@@ -3,6 +3,7 @@
 #include "platform/Err.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace {
@@ -47,9 +48,12 @@ void ManejoCampos::AvanzaCampo(const QVariant&) const
     }
 }
 
-void ManejoCampos::FiltraTecla(QWidget*, int16_t& codigoCaracter) const
+void ManejoCampos::FiltraTecla(QWidget* control, int16_t& codigoCaracter) const
 {
-    if (codigoCaracter <= 0)
+    // Codes have a fixed width and are kept upper-case; free text such as a
+    // file path stays as typed, since paths here tell case apart.
+    const auto* texto = qobject_cast<const QLineEdit*>(control);
+    if (codigoCaracter <= 0 || !texto || texto->maxLength() >= QLineEdit().maxLength())
         return;
     const QChar c{char16_t(codigoCaracter)};
     if (!c.isLower() || c.script() != QChar::Script_Latin)

@@ -134,6 +134,12 @@ void FrmEscaneo::CreaPestanaBusqueda(QWidget* pagina)
     QLineEdit* sucursal = CreaCampo(Frame1, "Sucursal");
     QLineEdit* numero = CreaCampo(Frame1, "Numero");
     QLineEdit* letra = CreaCampo(Frame1, "Letra");
+    // The widths of the voucher's parts; they also make the key filter
+    // upper-case these codes.
+    tc->setMaxLength(4);
+    sucursal->setMaxLength(4);
+    numero->setMaxLength(8);
+    letra->setMaxLength(1);
     Ubica(tc, 120, 555, 700, 315);
     Ubica(cuenta, 3600, 555, 2500, 315);
     Ubica(sucursal, 960, 555, 700, 315);

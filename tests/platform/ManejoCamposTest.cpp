@@ -75,6 +75,7 @@ TEST(ManejoCampos, AdvanceSkipsWhatCannotTakeTheFocusAndWrapsAround)
 TEST(ManejoCampos, FilterUpperCasesLettersOnly)
 {
     QLineEdit campo;
+    campo.setMaxLength(4);
     const auto filtra = [&](char16_t c) {
         int16_t codigo = int16_t(c);
         ManejoCampos().FiltraTecla(&campo, codigo);
@@ -85,4 +86,10 @@ TEST(ManejoCampos, FilterUpperCasesLettersOnly)
     EXPECT_EQ(filtra(u'é'), u'É');
     for (char16_t igual : {u'A', u'7', u'ß', u'µ', char16_t(27)})
         EXPECT_EQ(filtra(igual), igual);
+
+    // Free text of no fixed width, such as a path, keeps its case.
+    QLineEdit libre;
+    int16_t codigo = int16_t(u'a');
+    ManejoCampos().FiltraTecla(&libre, codigo);
+    EXPECT_EQ(codigo, int16_t(u'a'));
 }

@@ -135,6 +135,11 @@ TEST_F(CamposDeLaVentana, ElFiltroDeTeclasPasaAMayusculas)
     Tecla(tc, Qt::Key_C, QStringLiteral("C"));
     Tecla(tc, Qt::Key_1, QStringLiteral("1"));
     EXPECT_EQ(tc->text(), QStringLiteral("FC1"));
+
+    QLineEdit* imagen = ventana.Campo(QStringLiteral("ImagenFac"));
+    imagen->setFocus();
+    Tecla(imagen, Qt::Key_A, QStringLiteral("a"));
+    EXPECT_EQ(imagen->text(), QStringLiteral("a"));
 }
 
 TEST_F(CamposDeLaVentana, EscapeLlegaALaVentanaSinFiltrar)

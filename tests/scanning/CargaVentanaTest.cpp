@@ -169,6 +169,21 @@ TEST_F(CargaVentana, Accion1AceptarEscaneaElComprobanteEnColorYTermina)
               1);
 }
 
+TEST_F(CargaVentana, Accion1SolaEscaneaSinComprobanteNiCuenta)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    dialogos->responde(Resultado::Aceptar).responde(QStringLiteral("suelto"));
+    FrmEscaneo ventana(lineaComando(QStringLiteral("Accion1")));
+    EXPECT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Terminar);
+    ASSERT_EQ(dialogos->avisos.size(), 2u);
+    // The name offered starts with the empty voucher and account.
+    ASSERT_EQ(dialogos->avisos[1].columnas.size(), 1);
+    EXPECT_TRUE(dialogos->avisos[1].columnas[0].startsWith(QStringLiteral("--")))
+        << dialogos->avisos[1].columnas[0].toStdString();
+    EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE Cuenta='' AND Cpte='    ' AND NombreArchivo='suelto'")), 1);
+}
+
 TEST_F(CargaVentana, ElNavegadorSigueAlTamanoDeLaVentana)
 {
     FrmEscaneo ventana;

@@ -100,6 +100,10 @@ TEST_F(Escanear, ElBotonDeLaSeleccionEscaneaParaElComprobanteElegido)
 
     dialogos->responde(Resultado::Aceptar).responde(QStringLiteral("elegido"));
     ventana->CmdEscanear_Click();
+    ASSERT_EQ(dialogos->avisos.size(), 3u);
+    ASSERT_EQ(dialogos->avisos[2].columnas.size(), 1);
+    EXPECT_TRUE(dialogos->avisos[2].columnas[0].startsWith(QStringLiteral("FC000100000012A-1001-")))
+        << dialogos->avisos[2].columnas[0].toStdString();
     EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE Cuenta='1001' AND Cpte='FC  000100000012A' "
                                     "AND NombreArchivo='elegido'")),
               1);
@@ -217,6 +221,25 @@ TEST_F(Escanear, SinNumeroEnLosCamposSeUsaUnaCopiaYLaResolucionPorDefecto)
     ventana->cmdNumeriser_Click();
     EXPECT_EQ(filasNuevas(), 1);
     EXPECT_EQ(QImage(ruta("defecto.bmp")).width(), PixelesDePagina(80, 290));
+}
+
+TEST_F(Escanear, LosCamposFueraDeRangoVuelvenASuValorPorDefecto)
+{
+    ventana->Text1->setText(QStringLiteral("4"));
+    EXPECT_EQ(ventana->Copias, 4);
+    for (const char* fuera : {"0", "100"}) {
+        ventana->Text1->setText(QString::fromLatin1(fuera));
+        EXPECT_EQ(ventana->Text1->text(), QStringLiteral("1")) << fuera;
+        EXPECT_EQ(ventana->Copias, 1) << fuera;
+    }
+    ventana->Text2->setText(QStringLiteral("5000"));
+    EXPECT_EQ(ventana->Text2->text(), QStringLiteral("290"));
+    EXPECT_EQ(ventana->Resolucion, 290);
+    ventana->Text3->setText(QStringLiteral("0"));
+    EXPECT_EQ(ventana->Text3->text(), QStringLiteral("100"));
+    ventana->Text3->setText(QStringLiteral("501"));
+    EXPECT_EQ(ventana->Text3->text(), QStringLiteral("100"));
+    EXPECT_TRUE(dialogos->avisos.empty());
 }
 
 TEST_F(Escanear, LosBotonesEscaneanEnColorSeaCualSeaElTipoElegido)
