@@ -19,7 +19,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <functional>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -95,19 +100,40 @@ bool escaneaScanimage(const QString& carpeta, const Parametros& p, int pagina)
     return QFileInfo(archivo).size() > 0;
 }
 
-// Seconds for the pages after one untimed warm-up page; negative on failure.
-template <typename Escanea>
-double mide(int paginas, Escanea escanea)
+struct Tiempos {
+    double total = 0;    // seconds for all the pages
+    double mediana = 0;  // seconds of the median page
+};
+
+// The times of each road, after one untimed warm-up page of each. The roads
+// take turns page by page, so the disk's background write-back weighs on all
+// of them alike; the median page leaves out the pages it stalled. False on
+// failure.
+template <typename... Escanea>
+bool mide(int paginas, std::array<Tiempos, sizeof...(Escanea)>& tiempos, Escanea... escanea)
 {
-    if (!escanea(0))
-        return -1;
-    QElapsedTimer reloj;
-    reloj.start();
-    for (int i = 1; i <= paginas; ++i) {
-        if (!escanea(i))
-            return -1;
+    const std::array<std::function<bool(int)>, sizeof...(Escanea)> caminos{escanea...};
+    for (const auto& camino : caminos) {
+        if (!camino(0))
+            return false;
     }
-    return reloj.nsecsElapsed() / 1e9;
+    std::array<std::vector<double>, sizeof...(Escanea)> porPagina;
+    QElapsedTimer reloj;
+    for (int i = 1; i <= paginas; ++i) {
+        for (size_t c = 0; c < caminos.size(); ++c) {
+            reloj.start();
+            if (!caminos[c](i))
+                return false;
+            porPagina[c].push_back(reloj.nsecsElapsed() / 1e9);
+        }
+    }
+    for (size_t c = 0; c < caminos.size(); ++c) {
+        std::vector<double>& v = porPagina[c];
+        tiempos[c].total = std::accumulate(v.begin(), v.end(), 0.0);
+        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+        tiempos[c].mediana = v[v.size() / 2];
+    }
+    return true;
 }
 
 }
@@ -150,21 +176,24 @@ int main(int argc, char** argv)
     }
     Modulo().UsuarioActual = QStringLiteral("bench");
 
-    const double programa =
-        mide(p.paginas, [&](int i) { return escaneaPrograma(conexion, escaneos, p, i); });
-    const double escaner = mide(p.paginas, [&](int i) { return escaneaSoloEscaner(escaneos, p, i); });
-    const double scanimage = mide(p.paginas, [&](int i) { return escaneaScanimage(escaneos, p, i); });
-    if (programa < 0 || escaner < 0 || scanimage < 0)
+    std::array<Tiempos, 3> tiempos{};
+    if (!mide(
+            p.paginas, tiempos, [&](int i) { return escaneaPrograma(conexion, escaneos, p, i); },
+            [&](int i) { return escaneaSoloEscaner(escaneos, p, i); },
+            [&](int i) { return escaneaScanimage(escaneos, p, i); }))
         return 1;
+    const auto [programa, escaner, scanimage] = tiempos;
 
     std::printf("paginas: %d, tipo de pixel %d, %g ppp\n", p.paginas, p.tipoPixel, p.ppp);
-    auto linea = [&p](const char* que, double segundos) {
-        std::printf("%-40s %.3f s (%.1f ms por pagina)\n", que, segundos, 1000 * segundos / p.paginas);
+    auto linea = [](const char* que, const Tiempos& t) {
+        std::printf("%-40s %.3f s en total, mediana %.1f ms por pagina\n", que, t.total, 1000 * t.mediana);
     };
     linea("escaneo (TWAIN + BMP + CTROL_ESCANEO):", programa);
     linea("solo TWAIN_AcquireToFilename:", escaner);
     linea("scanimage (un proceso por pagina):", scanimage);
-    std::printf("relacion escaneo / scanimage: %.3f\n", programa / scanimage);
-    std::printf("relacion TWAIN / scanimage:   %.3f\n", escaner / scanimage);
+    std::printf("relacion escaneo / scanimage: %.3f (total %.3f)\n", programa.mediana / scanimage.mediana,
+                programa.total / scanimage.total);
+    std::printf("relacion TWAIN / scanimage:   %.3f (total %.3f)\n", escaner.mediana / scanimage.mediana,
+                escaner.total / scanimage.total);
     return 0;
 }
