@@ -910,15 +910,14 @@ std::vector<SentenciaAdaptada> AdaptaLote(const QString& lote)
     return lista;
 }
 
-QString TablaUnica(const QString& select)
+QString TablaDeConsulta(const QString& select)
 {
     const Tokens t = Tokeniza(select);
     const int n = int(t.size());
     int i = primero(t, 0, n);
     if (i < 0 || !esPalabra(t[i], "SELECT"))
         return {};
-    int prof = 0;
-    for (; i < n; ++i) {
+    for (int prof = 0; i < n; ++i) {
         if (esSimbolo(t[i], '('))
             ++prof;
         else if (esSimbolo(t[i], ')'))
@@ -926,21 +925,56 @@ QString TablaUnica(const QString& select)
         else if (prof == 0 && esPalabra(t[i], "FROM"))
             break;
     }
-    int tabla = i < n ? siguiente(t, i) : -1;
-    if (tabla < 0 || reservada(t[tabla]) || (t[tabla].tipo != Token::Palabra && t[tabla].tipo != Token::Nombre))
+    const auto esNombre = [&t](int k) {
+        return k >= 0 && (t[k].tipo == Token::Nombre || (t[k].tipo == Token::Palabra && !reservada(t[k])));
+    };
+    int k = i < n ? siguiente(t, i) : -1;
+    if (!esNombre(k))
         return {};
-    while (tabla + 2 < n && esSimbolo(t[tabla + 1], '.')
-           && (t[tabla + 2].tipo == Token::Palabra || t[tabla + 2].tipo == Token::Nombre))
-        tabla += 2;
-    int resto = siguiente(t, tabla);
-    if (resto >= 0 && esPalabra(t[resto], "AS"))
-        resto = siguiente(t, resto);
-    if (resto >= 0 && (t[resto].tipo == Token::Nombre || (t[resto].tipo == Token::Palabra && !reservada(t[resto]))))
-        resto = siguiente(t, resto);
-    static const QSet<QString> siguen = {"WHERE", "ORDER", "GROUP", "LIMIT", "HAVING"};
-    if (resto >= 0 && !(t[resto].tipo == Token::Palabra && siguen.contains(t[resto].texto.toUpper())))
+    QString tabla = t[k].texto;
+    k = siguiente(t, k);
+    // Dotted parts, empty ones included ("base..tabla").
+    while (k >= 0 && esSimbolo(t[k], '.')) {
+        tabla += u'.';
+        k = siguiente(t, k);
+        if (esNombre(k)) {
+            tabla += t[k].texto;
+            k = siguiente(t, k);
+        }
+    }
+    if (k >= 0 && esPalabra(t[k], "AS"))
+        k = siguiente(t, k);
+    if (esNombre(k))
+        k = siguiente(t, k);
+    // Table hints: WITH (NOLOCK) or the older (NOLOCK).
+    if (k >= 0 && esPalabra(t[k], "WITH"))
+        k = siguiente(t, k);
+    if (k >= 0 && esSimbolo(t[k], '(')) {
+        const int c = cierre(t, k, n);
+        k = c < 0 ? -1 : siguiente(t, c);
+    }
+    static const QSet<QString> siguen = {"WHERE", "ORDER", "GROUP", "LIMIT", "HAVING", "OPTION", "FOR"};
+    if (k >= 0 && !esSimbolo(t[k], ';') && !(t[k].tipo == Token::Palabra && siguen.contains(t[k].texto.toUpper())))
         return {};
-    return sinComillas(t[tabla]);
+    return tabla;
+}
+
+QStringList PartesDeNombre(const QString& tabla)
+{
+    QStringList partes{QString()};
+    for (const Token& k : Tokeniza(tabla)) {
+        if (esSimbolo(k, '.')) {
+            partes << QString();
+        } else if (k.tipo == Token::Nombre) {
+            const QChar fin = k.texto.back();
+            partes.last() = sinComillas(k).replace(QString(2, fin), QString(fin));
+        } else if (significativo(k)) {
+            partes.last() = k.texto;
+        }
+    }
+    while (partes.size() < 3)
+        partes.prepend(QString());
+    return partes.mid(partes.size() - 3);
 }
 
 QString AgregaColumnaInicial(const QString& select, const QString& columna)

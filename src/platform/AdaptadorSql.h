@@ -47,9 +47,13 @@ std::vector<SentenciaAdaptada> AdaptaLote(const QString& lote);
 // The adaptation of one statement's text, without splitting.
 QString AdaptaSentencia(const QString& sql);
 
-// The single table a SELECT reads, or empty when it reads several, a
-// subquery or none.
-QString TablaUnica(const QString& select);
+// The one table a SELECT reads, as the statement writes it ("dbo.Tabla",
+// "[Mi Tabla]", "base..T"), without its alias and table hints; empty when it
+// reads several tables, a derived table or none.
+QString TablaDeConsulta(const QString& select);
+// A table name's parts without their quotes: catalogue, schema and table,
+// the missing ones empty ("dbo.T" gives "", "dbo", "T").
+QStringList PartesDeNombre(const QString& tabla);
 
 // The SELECT with `columna` added first to its list.
 QString AgregaColumnaInicial(const QString& select, const QString& columna);

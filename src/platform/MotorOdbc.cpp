@@ -1,9 +1,9 @@
 #include "platform/MotorOdbc.h"
 
+#include "platform/AdaptadorSql.h"
 #include "platform/OdbcCadena.h"
 #include "platform/OdbcEjecucion.h"
 #include "platform/OdbcEscritor.h"
-#include "platform/OdbcTabla.h"
 
 #include <QDateTime>
 
@@ -51,7 +51,7 @@ std::unique_ptr<Recordset> MotorOdbc::abre(const QString& sql, bool actualizable
         nombres << c.nombre;
     Recordset::Escritor escritor;
     if (actualizable)
-        escritor = escritorOdbc(enlace_, tablaDeConsulta(sql), resultado.columnas,
+        escritor = escritorOdbc(enlace_, TablaDeConsulta(sql), resultado.columnas,
                                 esSqlServer() ? Comillas::Corchetes : Comillas::Dobles, &errores);
     return std::make_unique<Recordset>(nombres, std::move(resultado.filas), std::move(escritor));
 }

@@ -358,7 +358,7 @@ public:
         QString tabla;
         SentenciaAdaptada* consulta = actualizable ? unicaConsulta(lote) : nullptr;
         if (consulta)
-            tabla = TablaUnica(consulta->sql);
+            tabla = PartesDeNombre(TablaDeConsulta(consulta->sql)).last();
         const bool conFila = !tabla.isEmpty() && esTablaConRowid(tabla);
         if (conFila)
             consulta->sql = AgregaColumnaInicial(consulta->sql, columnaFila);

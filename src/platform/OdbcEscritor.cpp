@@ -1,7 +1,7 @@
 #include "platform/OdbcEscritor.h"
 
+#include "platform/AdaptadorSql.h"
 #include "platform/OdbcEjecucion.h"
-#include "platform/OdbcTabla.h"
 
 #include <optional>
 
@@ -68,7 +68,7 @@ QStringList clavePrimaria(const EnlaceOdbc& enlace, const QString& tabla)
     SentenciaOdbc sentencia(enlace);
     if (sentencia.manejador() == SQL_NULL_HSTMT)
         return {};
-    const QStringList partes = partesDeNombre(tabla);
+    const QStringList partes = PartesDeNombre(tabla);
     QByteArray catalogo = partes[0].toUtf8(), esquema = partes[1].toUtf8(), nombre = partes[2].toUtf8();
     auto texto = [](QByteArray& b) { return b.isEmpty() ? nullptr : reinterpret_cast<SQLCHAR*>(b.data()); };
     ResultadoOdbc r;

@@ -2,7 +2,6 @@
 #include "platform/ConexionDatos.h"
 #include "platform/MotorDatos.h"
 #include "platform/OdbcCadena.h"
-#include "platform/OdbcTabla.h"
 
 #include "support/NumeroDeError.h"
 
@@ -110,34 +109,6 @@ TEST(CadenaOdbc, OtherStringsPassAsTheyStand)
     const CadenaOdbc c = cadenaOdbc(d);
     EXPECT_EQ(c.cadena, d.cadena);
     EXPECT_EQ(c.proveedor, QStringLiteral("ODBC"));
-}
-
-TEST(TablaDeConsulta, FindsTheSingleTableAfterFrom)
-{
-    EXPECT_EQ(tablaDeConsulta(QStringLiteral("SELECT * FROM Clientes")), QStringLiteral("Clientes"));
-    EXPECT_EQ(tablaDeConsulta(QStringLiteral("select a from dbo.V_MV_Cpte with(nolock) where TC = 'FROM x, y'")),
-              QStringLiteral("dbo.V_MV_Cpte"));
-    EXPECT_EQ(tablaDeConsulta(QStringLiteral("SELECT TOP 1 * FROM [Mi Tabla] AS t WITH (NOLOCK, INDEX(1)) ORDER BY 1")),
-              QStringLiteral("[Mi Tabla]"));
-    EXPECT_EQ(tablaDeConsulta(QStringLiteral("SELECT (SELECT MAX(x) FROM otra) AS m -- FROM comentada\nFROM base..T t")),
-              QStringLiteral("base..T"));
-    EXPECT_EQ(tablaDeConsulta(QStringLiteral("SELECT * FROM T (nolock) WHERE a = 1")), QStringLiteral("T"));
-}
-
-TEST(TablaDeConsulta, NoTableWhenSeveralOrDerived)
-{
-    EXPECT_TRUE(tablaDeConsulta(QStringLiteral("SELECT * FROM a, b")).isEmpty());
-    EXPECT_TRUE(tablaDeConsulta(QStringLiteral("SELECT * FROM a x WITH (NOLOCK) INNER JOIN b ON 1=1")).isEmpty());
-    EXPECT_TRUE(tablaDeConsulta(QStringLiteral("SELECT * FROM a LEFT JOIN b ON 1=1")).isEmpty());
-    EXPECT_TRUE(tablaDeConsulta(QStringLiteral("SELECT * FROM (SELECT 1 AS x) d")).isEmpty());
-    EXPECT_TRUE(tablaDeConsulta(QStringLiteral("SELECT 'FROM t'")).isEmpty());
-}
-
-TEST(TablaDeConsulta, NameParts)
-{
-    EXPECT_EQ(partesDeNombre(QStringLiteral("T")), QStringList({"", "", "T"}));
-    EXPECT_EQ(partesDeNombre(QStringLiteral("dbo.[Mi]]Tabla]")), QStringList({"", "dbo", "Mi]Tabla"}));
-    EXPECT_EQ(partesDeNombre(QStringLiteral("base..T")), QStringList({"base", "", "T"}));
 }
 
 TEST_F(MotorOdbcTest, ConnectsAndReportsItself)
