@@ -8,13 +8,23 @@
 
 BaseDePrueba::BaseDePrueba(const QString& esquema, const QString& nombre, const QString& usuario)
 {
-    archivo = dir.filePath(nombre);
     const QString script = dir.filePath(QStringLiteral("esquema.sql"));
     QFile f(script);
     if (f.open(QIODevice::WriteOnly))
         f.write(esquema.toUtf8());
     f.close();
-    CreaBaseSqlite(archivo, {script});
+    abre({script}, nombre, usuario);
+}
+
+BaseDePrueba::BaseDePrueba(const QStringList& scripts, const QString& nombre, const QString& usuario)
+{
+    abre(scripts, nombre, usuario);
+}
+
+void BaseDePrueba::abre(const QStringList& scripts, const QString& nombre, const QString& usuario)
+{
+    archivo = dir.filePath(nombre);
+    CreaBaseSqlite(archivo, scripts);
     db.setServidor(QStringLiteral("sqlite"));
     db.setBaseDatos(archivo);
     db.setUsuario(usuario);

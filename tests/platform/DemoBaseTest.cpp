@@ -1,3 +1,5 @@
+#include "BaseDePrueba.h"
+
 #include "platform/ConexionDatos.h"
 #include "platform/MotorSqlite.h"
 
@@ -14,37 +16,10 @@ QString script(const char* nombre)
     return QStringLiteral(ESCANEO_SOURCE_DIR "/db/") + QLatin1String(nombre);
 }
 
-class DemoBase : public ::testing::Test {
+// The demo database, built as the demo script builds it.
+class DemoBase : public ::testing::Test, public BaseDePrueba {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        archivo = dir.filePath("escaneo.db");
-        CreaBaseSqlite(archivo, {script("schema.sql"), script("demo.sql")});
-        db.setServidor("sqlite");
-        db.setBaseDatos(archivo);
-        db.setUsuario("demo");
-        db.setPassword("demo");
-        db.Conecta(false, 3, QString(), true, true);
-        ASSERT_TRUE(db.EstaConectado());
-    }
-
-    long cuenta(const QString& sql)
-    {
-        auto rs = db.AbreRecordset("SELECT COUNT(*) AS n FROM " + sql);
-        return rs->Campo("n").toLongLong();
-    }
-
-    // The native number the engine reports for a statement it rejects.
-    long errorNativo(const QString& sql)
-    {
-        EXPECT_THROW(db.Ejecuta(sql), Err) << sql.toStdString();
-        return db.Conexion().Errors().Count() > 0 ? db.Conexion().Errors().Item(0).NativeError : 0;
-    }
-
-    QTemporaryDir dir;
-    QString archivo;
-    ConexionDatos db;
+    DemoBase() : BaseDePrueba(QStringList{script("schema.sql"), script("demo.sql")}, "escaneo.db", "demo") {}
 };
 
 }
@@ -77,16 +52,16 @@ TEST_F(DemoBase, TextKeysIgnoreCaseAndTrailingBlanks)
 
 TEST_F(DemoBase, KeysRejectDuplicatesThatDifferOnlyInCaseOrBlanks)
 {
-    EXPECT_EQ(errorNativo("INSERT INTO TA_CONFIGURACION (Clave, Valor) VALUES ('ruta_escaneo  ', 'x')"), 2627);
-    EXPECT_EQ(errorNativo("INSERT INTO ta_usuarios (Nombre) VALUES ('DEMO')"), 2627);
-    EXPECT_EQ(errorNativo("INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, CUENTA) VALUES ('fc', '000100000012A', '1')"),
+    EXPECT_EQ(nativo("INSERT INTO TA_CONFIGURACION (Clave, Valor) VALUES ('ruta_escaneo  ', 'x')"), 2627);
+    EXPECT_EQ(nativo("INSERT INTO ta_usuarios (Nombre) VALUES ('DEMO')"), 2627);
+    EXPECT_EQ(nativo("INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, CUENTA) VALUES ('fc', '000100000012A', '1')"),
               2627);
     EXPECT_EQ(cuenta("TA_CONFIGURACION WHERE Clave = 'RUTA_ESCANEO'"), 1);
 }
 
 TEST_F(DemoBase, MenuTasksMustNameAnExistingMenu)
 {
-    EXPECT_EQ(errorNativo("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('demo', 'NOEXISTE')"), 547);
+    EXPECT_EQ(nativo("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('demo', 'NOEXISTE')"), 547);
     db.Ejecuta("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('JUAN', 'esc01 ')");
     EXPECT_EQ(cuenta("TA_TAREAS WHERE USUARIO = 'juan'"), 2);
 }

@@ -1,23 +1,15 @@
 #pragma once
 
-#include "platform/ConexionDatos.h"
+#include "support/BaseDemo.h"
 #include "support/DialogosGuionados.h"
 #include "support/SaneDePrueba.h"
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
-#include <QVariant>
-
-#include <memory>
-
-// A fresh module over a real SQLite database built from db/ in a temporary
-// folder that is also the current folder (the scanner INI lives there).
-// TEMP and the user's settings point into it, the SANE "test" device is the
-// scanner, prompts are scripted, and the module is reset around each test.
-class BaseEscaneo : public ::testing::Test {
+// A fresh module over the demo databases in a temporary folder that is also
+// the current folder (the scanner INI lives there). The SANE "test" device is
+// the scanner, prompts are scripted, and the module is reset around each test.
+class BaseEscaneo : public ::testing::Test, public BaseDemo {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -31,21 +23,9 @@ protected:
     // Points "Ruta_Escaneo" at the test's scan folder.
     void configuraCarpetaEscaneo();
 
-    // Through a connection of the test's own.
-    void ejecuta(const QString& sql);
-    QVariant valor(const QString& sql);
-    long cuenta(const QString& tablaYCondicion);
-
-    QTemporaryDir dir;
-    QString archivoBase;
     QString carpetaEscaneo;  // ends in "/"
     ConDialogosGuionados dialogos;
 
 private:
-    ConexionDatos& control();
-
-    std::unique_ptr<ConexionDatos> control_;
     QString carpetaAnterior_;
-    QByteArray tempAnterior_, configAnterior_, datosAnteriores_;
 };
-
