@@ -101,8 +101,10 @@ void ConexionAdo::Close()
 
 void ConexionAdo::Execute(const QString& sql, long* registrosAfectados)
 {
-    MotorDatos& motor = abierto();
+    // Cleared first, so a closed connection never leaves an older error to
+    // pass for this statement's.
     errores_.Clear();
+    MotorDatos& motor = abierto();
     if (registrosAfectados)
         *registrosAfectados = 0;
     motor.ejecuta(sql, registrosAfectados, errores_);
@@ -157,8 +159,8 @@ void ConexionDatos::Conecta(bool, int, const QString& cadenaConexion, bool, bool
 
 std::unique_ptr<Recordset> ConexionDatos::AbreRecordset(const QString& sql, int, int tipoBloqueo)
 {
-    MotorDatos& motor = ado_.abierto();
     ado_.errores_.Clear();
+    MotorDatos& motor = ado_.abierto();
     // Lock 1 is read-only; every other lock type writes.
     return motor.abre(sql, tipoBloqueo != 1, ado_.errores_);
 }

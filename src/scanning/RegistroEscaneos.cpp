@@ -42,9 +42,6 @@ bool DivideComprobante(const QString& comprobante, QString& tc, QString& idCompr
 QString EjecutaEnRegistro(ConexionDatos& conexion, const QString& sql)
 {
     ErroresDatos& errores = conexion.Conexion().Errors();
-    // A closed connection raises before it clears the collection; an older
-    // error must not pass for this statement's.
-    errores.Clear();
     GuardaErrores guarda(politicas::saleEnSilencio());
     guarda.paso([&] { conexion.Ejecuta(sql); });
     if (errores.Count() > 0)

@@ -63,8 +63,12 @@ TEST(ConexionDatos, ClosingDropsTheConnection)
     b.db.Conexion().setDefaultDatabase(QStringLiteral("QX_PRESIDIUMBAR"));
     EXPECT_EQ(b.db.Conexion().DefaultDatabase(), QStringLiteral("QX_PRESIDIUMBAR"));
     auto rs = b.db.AbreRecordset(QStringLiteral("SELECT * FROM CLIENTES"), 2, 3);
+    EXPECT_NE(b.nativo(QStringLiteral("SELECT * FROM NO_EXISTE")), 0);
     b.db.Conexion().Close();
     EXPECT_FALSE(b.db.EstaConectado());
+    // A statement on the closed connection leaves no older error behind.
+    EXPECT_EQ(numeroDeError([&] { b.db.Ejecuta(QStringLiteral("DELETE FROM CLIENTES")); }), 3704);
+    EXPECT_EQ(b.db.Conexion().Errors().Count(), 0);
     // A recordset that outlived its connection finds it closed.
     rs->MoveFirst();
     rs->AsignaCampo(QStringLiteral("Nombre"), QStringLiteral("x"));
