@@ -177,6 +177,16 @@ void ConexionDatos::Ejecuta(const QString& sql, long* registrosAfectados)
     ado_.Execute(sql, registrosAfectados);
 }
 
+void ConexionDatos::EjecutaDejandoErrores(const QString& sql)
+{
+    try {
+        Ejecuta(sql);
+    } catch (const Err&) {
+        if (ado_.errores_.Count() == 0)
+            throw;
+    }
+}
+
 QVariant ConexionDatos::BuscaValor(const QString& tabla, const QVariant& valorClave,
                                    const QString& columnaResultado, const QString& columnaClave)
 {

@@ -106,6 +106,9 @@ public:
     void CierraRecordset(std::unique_ptr<Recordset>& rs);
     // Same as Conexion().Execute.
     void Ejecuta(const QString& sql, long* registrosAfectados = nullptr);
+    // For callers that judge by Errors(): a server error stays there and is
+    // not raised; any other failure (a closed connection) still raises.
+    void EjecutaDejandoErrores(const QString& sql);
 
     // The result column of the first row whose key column equals the key
     // value; a null QVariant when no row matches.

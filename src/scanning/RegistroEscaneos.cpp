@@ -1,7 +1,6 @@
 #include "scanning/RegistroEscaneos.h"
 
 #include "platform/ConexionDatos.h"
-#include "platform/GuardaErrores.h"
 #include "services/Objetos.h"
 
 #include <QDateTime>
@@ -41,14 +40,9 @@ bool DivideComprobante(const QString& comprobante, QString& tc, QString& idCompr
 
 QString EjecutaEnRegistro(ConexionDatos& conexion, const QString& sql)
 {
-    ErroresDatos& errores = conexion.Conexion().Errors();
-    GuardaErrores guarda(politicas::saleEnSilencio());
-    guarda.paso([&] { conexion.Ejecuta(sql); });
-    if (errores.Count() > 0)
-        return errores.Item(0).Description;
-    if (guarda.huboError())
-        throw guarda.ultimoError();
-    return QString();
+    conexion.EjecutaDejandoErrores(sql);
+    const ErroresDatos& errores = conexion.Conexion().Errors();
+    return errores.Count() > 0 ? errores.Item(0).Description : QString();
 }
 
 QString SentenciaAltaEscaneo(const ConexionDatos& conexion, const FilaEscaneo& fila)

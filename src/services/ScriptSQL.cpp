@@ -99,18 +99,6 @@ bool EsEliminacion(const QString& linea)
            !linea.contains(QStringLiteral("DROP TABLE #TTEmp"));
 }
 
-// Runs a statement whose server errors the caller reads from the connection's
-// collection; only a failure that left nothing there reaches the caller's trap.
-void EjecutaLeyendoErrores(ConexionDatos& conexion, const QString& sql)
-{
-    GuardaErrores g([&conexion](const Err&) {
-        return conexion.Conexion().Errors().Count() > 0 ? Respuesta::Siguiente : Respuesta::Salir;
-    });
-    g.paso([&] { conexion.Ejecuta(sql); });
-    if (g.salio())
-        throw g.ultimoError();
-}
-
 class Corrida {
 public:
     Corrida(const QString& archivo, QObject* ventana, const QString& filtro, bool& autorizado,
@@ -232,7 +220,7 @@ private:
             CedeAlBucle();
         }
         if (!bloque.trimmed().isEmpty()) {
-            paso([&] { EjecutaLeyendoErrores(conexion_, UnaLinea(bloque)); });
+            paso([&] { conexion_.EjecutaDejandoErrores(UnaLinea(bloque)); });
             if (trampa_.salio())
                 return false;
             avisaPrimerError();
@@ -250,7 +238,7 @@ private:
     {
         if (bloque.trimmed().isEmpty())
             return true;
-        paso([&] { EjecutaLeyendoErrores(conexion_, UnaLinea(bloque)); });
+        paso([&] { conexion_.EjecutaDejandoErrores(UnaLinea(bloque)); });
         if (trampa_.salio())
             return false;
         ErroresDatos& errores = conexion_.Conexion().Errors();
@@ -280,7 +268,7 @@ private:
 
     bool correPases()
     {
-        paso([&] { EjecutaLeyendoErrores(conexion_, QStringLiteral("SET NOCOUNT ON")); });
+        paso([&] { conexion_.EjecutaDejandoErrores(QStringLiteral("SET NOCOUNT ON")); });
         if (trampa_.salio())
             return false;
         avisaPrimerError();

@@ -64,11 +64,15 @@ TEST(ConexionDatos, ClosingDropsTheConnection)
     EXPECT_EQ(b.db.Conexion().DefaultDatabase(), QStringLiteral("QX_PRESIDIUMBAR"));
     auto rs = b.db.AbreRecordset(QStringLiteral("SELECT * FROM CLIENTES"), 2, 3);
     EXPECT_NE(b.nativo(QStringLiteral("SELECT * FROM NO_EXISTE")), 0);
+    // Callers that judge by the collection get the server's error there, not raised.
+    EXPECT_NO_THROW(b.db.EjecutaDejandoErrores(QStringLiteral("DELETE FROM NO_EXISTE")));
+    EXPECT_EQ(b.db.Conexion().Errors().Item(0).NativeError, 208);
     b.db.Conexion().Close();
     EXPECT_FALSE(b.db.EstaConectado());
     // A statement on the closed connection leaves no older error behind.
     EXPECT_EQ(numeroDeError([&] { b.db.Ejecuta(QStringLiteral("DELETE FROM CLIENTES")); }), 3704);
     EXPECT_EQ(b.db.Conexion().Errors().Count(), 0);
+    EXPECT_EQ(numeroDeError([&] { b.db.EjecutaDejandoErrores(QStringLiteral("DELETE FROM CLIENTES")); }), 3704);
     // A recordset that outlived its connection finds it closed.
     rs->MoveFirst();
     rs->AsignaCampo(QStringLiteral("Nombre"), QStringLiteral("x"));
