@@ -5,10 +5,10 @@
 //
 //   escaneo_bench [N] [pixel type 0|1|2] [dots per inch]
 
-#include "platform/ConexionDatos.h"
-#include "platform/Err.h"
-#include "platform/MotorSqlite.h"
-#include "platform/Twain.h"
+#include "platform/base/Err.h"
+#include "platform/data/ConexionDatos.h"
+#include "platform/data/sqlite/MotorSqlite.h"
+#include "platform/scanner/Twain.h"
 #include "scanning/Escaneo.h"
 #include "services/Modulo.h"
 

@@ -1,6 +1,6 @@
-#include "platform/Err.h"
-#include "platform/GuardaErrores.h"
-#include "platform/MotorSqlite.h"
+#include "platform/base/Err.h"
+#include "platform/base/GuardaErrores.h"
+#include "platform/data/sqlite/MotorSqlite.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "platform/Dialogos.h"
-#include "platform/DialogosQt.h"
-#include "scanning/FrmEscaneo.h"
+#include "platform/dialogs/Dialogos.h"
+#include "platform/dialogs/DialogosQt.h"
 #include "services/Objetos.h"
+#include "window/FrmEscaneo.h"
 
 #include <QApplication>
 

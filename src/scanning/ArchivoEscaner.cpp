@@ -1,8 +1,8 @@
 #include "scanning/ArchivoEscaner.h"
 
-#include "platform/ArchivoSeguro.h"
-#include "platform/Cp1252.h"
-#include "platform/Err.h"
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/base/Cp1252.h"
+#include "platform/base/Err.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "scanning/Escaneo.h"
 
-#include "platform/ArchivoSeguro.h"
-#include "platform/Err.h"
-#include "platform/Twain.h"
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/base/Err.h"
+#include "platform/scanner/Twain.h"
 #include "scanning/RegistroEscaneos.h"
 #include "services/Configuracion.h"
 #include "services/Modulo.h"

@@ -1,6 +1,6 @@
 #include "scanning/RegistroEscaneos.h"
 
-#include "platform/ConexionDatos.h"
+#include "platform/data/ConexionDatos.h"
 #include "services/Objetos.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "services/AccesoModulo.h"
 
-#include "platform/GuardaErrores.h"
+#include "platform/base/GuardaErrores.h"
 #include "services/LoteSQL.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"

@@ -1,6 +1,6 @@
 #include "services/Arranque.h"
 
-#include "platform/GuardaErrores.h"
+#include "platform/base/GuardaErrores.h"
 #include "services/AccesoModulo.h"
 #include "services/CargaConfiguracion.h"
 #include "services/CatalogoBusquedas.h"
@@ -206,16 +206,4 @@ void ConectaEstadisticas()
     // A negative time-out would mean no limit at all on the server.
     if (m.TimeOut <= 0)
         m.TimeOut = TiempoEsperaPorDefecto;
-}
-
-QString ObtieneNombreServidor(const QString& Servidor)
-{
-    QString nombre = Servidor;
-    const qsizetype barra = nombre.indexOf(QLatin1Char('/'));
-    if (barra >= 0)
-        nombre = nombre.mid(barra + 1);
-    const qsizetype puerto = nombre.indexOf(QLatin1Char(':'));
-    if (puerto >= 0)
-        nombre = nombre.left(puerto);
-    return nombre;
 }

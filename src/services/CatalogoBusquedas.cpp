@@ -1,8 +1,8 @@
 #include "services/CatalogoBusquedas.h"
 
-#include "platform/ArchivoSeguro.h"
-#include "platform/Cp1252.h"
-#include "platform/GuardaErrores.h"
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/base/Cp1252.h"
+#include "platform/base/GuardaErrores.h"
 #include "services/Objetos.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "services/Configuracion.h"
 
-#include "platform/GuardaErrores.h"
+#include "platform/base/GuardaErrores.h"
 #include "services/Modulo.h"
 #include "services/MuestraError.h"
 #include "services/Objetos.h"

@@ -41,3 +41,15 @@ QString ObtieneParametroAdicional(const QString& Texto, const QString& Clave)
         return QString();
     return valorTrasClave(Texto, pos, Clave.size(), QLatin1Char('|'));
 }
+
+QString ObtieneNombreServidor(const QString& Servidor)
+{
+    QString nombre = Servidor;
+    const qsizetype barra = nombre.indexOf(QLatin1Char('/'));
+    if (barra >= 0)
+        nombre = nombre.mid(barra + 1);
+    const qsizetype puerto = nombre.indexOf(QLatin1Char(':'));
+    if (puerto >= 0)
+        nombre = nombre.left(puerto);
+    return nombre;
+}

@@ -10,3 +10,8 @@
 // value runs to the next ";" or to the end of the line; every "=" is removed
 // and the result trimmed. Nothing when the key is absent.
 std::optional<QString> ValorLineaComando(const QString& linea, const QString& clave);
+// The value of one key in a text of "key=value|" entries; a key with no "|"
+// after it takes the rest of the text.
+QString ObtieneParametroAdicional(const QString& Texto, const QString& Clave);
+// "tcp/HOST:1433" gives "HOST".
+QString ObtieneNombreServidor(const QString& Servidor);

@@ -1,7 +1,7 @@
 #include "services/LoteSQL.h"
 
-#include "platform/Dialogos.h"
-#include "platform/GuardaErrores.h"
+#include "platform/base/GuardaErrores.h"
+#include "platform/dialogs/Dialogos.h"
 #include "services/MuestraError.h"
 #include "services/Objetos.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ConexionDatos.h"
+#include "platform/data/ConexionDatos.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Conversiones.h"
+#include "platform/base/Conversiones.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "services/MuestraError.h"
 
-#include "platform/RegistroErrores.h"
+#include "platform/dialogs/RegistroErrores.h"
 
 int16_t MuestraError(const Err& e, std::optional<int> Botones, const QString& Rutina)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Err.h"
+#include "platform/base/Err.h"
 
 #include <QString>
 #include <cstdint>

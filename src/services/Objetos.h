@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/Buscador.h"
-#include "platform/ConexionDatos.h"
-#include "platform/LectorIni.h"
-#include "platform/ManejoCampos.h"
-#include "platform/Reporte.h"
-#include "platform/Sistema.h"
-#include "platform/Utilidades.h"
-#include "platform/VentanaEspera.h"
+#include "platform/data/ConexionDatos.h"
+#include "platform/dialogs/VentanaEspera.h"
+#include "platform/objects/Buscador.h"
+#include "platform/objects/LectorIni.h"
+#include "platform/objects/ManejoCampos.h"
+#include "platform/objects/Reporte.h"
+#include "platform/objects/Sistema.h"
+#include "platform/objects/Utilidades.h"
 
 // The run's shared objects: created on first use, kept for the whole run, so
 // a setting one caller makes stays for the next.

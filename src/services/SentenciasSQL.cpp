@@ -1,6 +1,6 @@
 #include "services/SentenciasSQL.h"
 
-#include "platform/Err.h"
+#include "platform/base/Err.h"
 #include "services/Objetos.h"
 
 namespace {

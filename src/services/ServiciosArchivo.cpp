@@ -1,6 +1,6 @@
 #include "services/ServiciosArchivo.h"
 
-#include "platform/GuardaErrores.h"
+#include "platform/base/GuardaErrores.h"
 #include "services/Configuracion.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"

@@ -1,4 +1,4 @@
-#include "platform/Err.h"
+#include "platform/base/Err.h"
 #include "scanning/ArchivoEscaner.h"
 
 #include <gtest/gtest.h>

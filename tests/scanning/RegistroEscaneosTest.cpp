@@ -1,6 +1,6 @@
-#include "BaseEscaneo.h"
+#include "support/escaneo/BaseEscaneo.h"
 
-#include "platform/Err.h"
+#include "platform/base/Err.h"
 #include "scanning/RegistroEscaneos.h"
 #include "services/Objetos.h"
 

@@ -1,6 +1,6 @@
 #include "BaseDePrueba.h"
 
-#include "platform/ArchivoSeguro.h"
+#include "platform/base/ArchivoSeguro.h"
 #include "services/CatalogoBusquedas.h"
 #include "services/Objetos.h"
 

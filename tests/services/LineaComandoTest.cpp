@@ -1,4 +1,3 @@
-#include "services/Arranque.h"
 #include "services/LineaComando.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "BaseDePrueba.h"
 
-#include "platform/Sistema.h"
+#include "platform/objects/Sistema.h"
 #include "services/LoteSQL.h"
 
 #include <QDateTime>

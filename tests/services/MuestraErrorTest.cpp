@@ -1,5 +1,5 @@
-#include "platform/ArchivoSeguro.h"
-#include "platform/Cp1252.h"
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/base/Cp1252.h"
 #include "services/MuestraError.h"
 #include "support/DialogosGuionados.h"
 

@@ -1,7 +1,7 @@
 #include "BaseDePrueba.h"
 
-#include "platform/ArchivoSeguro.h"
-#include "platform/Cp1252.h"
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/base/Cp1252.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 #include "services/Provision.h"

@@ -1,8 +1,8 @@
 #include "BaseDePrueba.h"
 
-#include "platform/ArchivoSeguro.h"
-#include "platform/ConexionDatos.h"
-#include "platform/Cp1252.h"
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/base/Cp1252.h"
+#include "platform/data/ConexionDatos.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 #include "services/ProgresoScript.h"

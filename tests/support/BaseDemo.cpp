@@ -1,6 +1,6 @@
 #include "support/BaseDemo.h"
 
-#include "platform/MotorSqlite.h"
+#include "platform/data/sqlite/MotorSqlite.h"
 
 #include <gtest/gtest.h>
 

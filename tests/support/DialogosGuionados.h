@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialogos.h"
+#include "platform/dialogs/Dialogos.h"
 
 #include <QString>
 #include <QVariant>

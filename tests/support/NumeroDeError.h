@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Err.h"
+#include "platform/base/Err.h"
 
 // The number of the Err the call raises; 0 when it raises none.
 template <typename Llamada>

@@ -1,6 +1,6 @@
 #include "support/SaneDePrueba.h"
 
-#include "platform/DispositivoSane.h"
+#include "platform/scanner/DispositivoSane.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,0 +1,67 @@
+#include "platform/base/Cp1252.h"
+
+#include <QList>
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80-0x9F; the five bytes the code page leaves undefined stand for
+// the control character of the same number, so every byte survives a round trip.
+constexpr std::array<char16_t, 32> kAltos = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// The byte for a code point, or -1 when the code page lacks it.
+int byteDe(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return int(c);
+    for (size_t i = 0; i < kAltos.size(); ++i) {
+        if (kAltos[i] == c)
+            return int(0x80 + i);
+    }
+    return -1;
+}
+
+template <typename Sustituto>
+QByteArray codifica(const QString& texto, Sustituto sustituto)
+{
+    QByteArray salida;
+    salida.reserve(texto.size());
+    const auto puntos = texto.toUcs4();
+    for (char32_t c : puntos) {
+        int b = byteDe(c);
+        if (b >= 0)
+            salida += char(b);
+        else
+            salida += sustituto(c);
+    }
+    return salida;
+}
+
+}
+
+QString DeCp1252(const QByteArray& bytes)
+{
+    QString texto;
+    texto.reserve(bytes.size());
+    for (char b : bytes) {
+        auto u = static_cast<unsigned char>(b);
+        texto += (u >= 0x80 && u <= 0x9F) ? QChar(kAltos[u - 0x80]) : QChar(u);
+    }
+    return texto;
+}
+
+QByteArray ACp1252(const QString& texto)
+{
+    return codifica(texto, [](char32_t) { return QByteArray("?"); });
+}
+
+QByteArray ACp1252Html(const QString& texto)
+{
+    return codifica(texto, [](char32_t c) { return "&#" + QByteArray::number(uint(c)) + ';'; });
+}

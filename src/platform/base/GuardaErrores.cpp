@@ -1,0 +1,68 @@
+#include "platform/base/GuardaErrores.h"
+
+#include <utility>
+#include <vector>
+
+GuardaErrores::GuardaErrores(Politica politica) : politica_(std::move(politica)) {}
+
+bool GuardaErrores::paso(const std::function<void()>& sentencia)
+{
+    while (!salio_) {
+        try {
+            sentencia();
+            return true;
+        } catch (const Err& e) {
+            huboError_ = true;
+            ultimoError_ = e;
+            switch (politica_(e)) {
+            case Respuesta::Reintentar:
+                continue;
+            case Respuesta::Siguiente:
+                return true;
+            case Respuesta::Salir:
+                salio_ = true;
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+namespace politicas {
+
+Politica reanudaTodo()
+{
+    return [](const Err&) { return Respuesta::Siguiente; };
+}
+
+Politica saleEnSilencio()
+{
+    return [](const Err&) { return Respuesta::Salir; };
+}
+
+Politica dialogo(std::function<int(const Err&)> muestra, bool soloIgnorar)
+{
+    return [muestra = std::move(muestra), soloIgnorar](const Err& e) {
+        switch (muestra(e)) {
+        case 4:
+            return soloIgnorar ? Respuesta::Salir : Respuesta::Reintentar;
+        case 5:
+            return Respuesta::Siguiente;
+        default:
+            return Respuesta::Salir;
+        }
+    };
+}
+
+Politica dejaPasar(std::initializer_list<long> numeros, Politica resto)
+{
+    return [lista = std::vector<long>(numeros), resto = std::move(resto)](const Err& e) {
+        for (long n : lista) {
+            if (n == e.Number)
+                return Respuesta::Siguiente;
+        }
+        return resto(e);
+    };
+}
+
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/base/Err.h"
+
+#include <functional>
+#include <initializer_list>
+
+// What an error handler decides for the statement that failed.
+enum class Respuesta { Reintentar, Siguiente, Salir };
+
+using Politica = std::function<Respuesta(const Err&)>;
+
+// One routine's error handler. Each fallible statement runs as a step; on an
+// Err the policy decides: run the step again, skip it, or leave the routine
+// (this and every later step is skipped).
+class GuardaErrores {
+public:
+    explicit GuardaErrores(Politica politica);
+
+    // False once the routine has been left (before or during this step).
+    bool paso(const std::function<void()>& sentencia);
+    bool salio() const { return salio_; }
+    // The last error the policy saw, for routines that report it afterwards.
+    bool huboError() const { return huboError_; }
+    const Err& ultimoError() const { return ultimoError_; }
+
+private:
+    Politica politica_;
+    bool salio_ = false;
+    bool huboError_ = false;
+    Err ultimoError_{0, QString()};
+};
+
+namespace politicas {
+// Every error skips its statement without a message.
+Politica reanudaTodo();
+// The first error leaves the routine without a message.
+Politica saleEnSilencio();
+// Shows the error through a dialog that answers with the classic results:
+// 4 retries, 5 goes on with the next statement, anything else leaves.
+// With soloIgnorar, Retry leaves too.
+Politica dialogo(std::function<int(const Err&)> muestra, bool soloIgnorar = false);
+// The given numbers skip their statement silently; the rest go to `resto`.
+Politica dejaPasar(std::initializer_list<long> numeros, Politica resto);
+}

@@ -1,0 +1,10 @@
+#include "platform/data/ErroresDatos.h"
+
+#include "platform/base/Err.h"
+
+const ErrorDatos& ErroresDatos::Item(int i) const
+{
+    if (i < 0 || i >= Count())
+        throw Err(NumeroError::SubindiceFueraDeRango, QStringLiteral("Subíndice fuera del intervalo"));
+    return lista_[size_t(i)];
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/data/ErroresDatos.h"
+#include "platform/data/Recordset.h"
+
+#include <QDateTime>
+
+#include <QString>
+#include <memory>
+
+// One database engine behind ConexionDatos. Engines raise Err for a rejected
+// statement after adding the server's errors to `errores`.
+class MotorDatos {
+public:
+    virtual ~MotorDatos() = default;
+
+    virtual QString nombre() const = 0;         // "sqlite" or "odbc"
+    virtual QString proveedor() const = 0;
+    virtual void ejecuta(const QString& sql, long* afectados, ErroresDatos& errores) = 0;
+    virtual std::unique_ptr<Recordset> abre(const QString& sql, bool actualizable, ErroresDatos& errores) = 0;
+    virtual QString literalFecha(const QDateTime& fecha) const = 0;
+    virtual void fijaTiempoEspera(int segundos) = 0;
+    virtual void fijaBaseDefecto(const QString& base) = 0;
+};
+
+struct DatosConexion {
+    QString servidor, baseDatos, usuario, password, cadena;
+};
+
+// Each returns nullptr when it cannot connect; `error` then says why.
+std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& error);
+std::unique_ptr<MotorDatos> conectaOdbc(const DatosConexion& datos, QString& error);

@@ -1,0 +1,119 @@
+#include "platform/data/odbc/OdbcEnlace.h"
+
+#include "platform/base/Err.h"
+
+#include <QStringList>
+
+namespace {
+
+// ADO's own default: a login that hangs must not freeze the program.
+constexpr SQLULEN segundosParaConectar = 15;
+
+QString sinPrefijos(QString texto)
+{
+    while (texto.startsWith(QLatin1Char('['))) {
+        const qsizetype cierre = texto.indexOf(QLatin1Char(']'));
+        if (cierre < 0)
+            break;
+        texto.remove(0, cierre + 1);
+    }
+    return texto.trimmed();
+}
+
+}  // namespace
+
+std::vector<ErrorDatos> diagnosticosOdbc(SQLSMALLINT tipoManejador, SQLHANDLE manejador)
+{
+    std::vector<ErrorDatos> lista;
+    if (manejador == SQL_NULL_HANDLE)
+        return lista;
+    for (SQLSMALLINT registro = 1;; ++registro) {
+        SQLCHAR estado[SQL_SQLSTATE_SIZE + 1] = {};
+        SQLINTEGER nativo = 0;
+        SQLSMALLINT largo = 0;
+        SQLRETURN r = SQLGetDiagRec(tipoManejador, manejador, registro, estado, &nativo, nullptr, 0, &largo);
+        if (!exitoOdbc(r))
+            break;
+        QByteArray mensaje(largo + 1, '\0');
+        r = SQLGetDiagRec(tipoManejador, manejador, registro, estado, &nativo,
+                          reinterpret_cast<SQLCHAR*>(mensaje.data()), SQLSMALLINT(mensaje.size()), &largo);
+        if (!exitoOdbc(r))
+            break;
+        mensaje.truncate(qMin<qsizetype>(largo, mensaje.size() - 1));
+        ErrorDatos e;
+        e.Number = NumeroError::ErrorDelServidor;
+        e.NativeError = nativo;
+        e.Description = sinPrefijos(QString::fromUtf8(mensaje));
+        e.SQLState = QString::fromLatin1(reinterpret_cast<const char*>(estado));
+        lista.push_back(e);
+    }
+    return lista;
+}
+
+bool esInformativo(const ErrorDatos& diagnostico)
+{
+    return diagnostico.SQLState.startsWith(QLatin1String("01"));
+}
+
+std::shared_ptr<EnlaceOdbc> EnlaceOdbc::conecta(const QString& cadena, QString& error)
+{
+    std::shared_ptr<EnlaceOdbc> enlace(new EnlaceOdbc);
+    if (!exitoOdbc(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &enlace->env_))) {
+        error = QStringLiteral("No se pudo iniciar el administrador ODBC");
+        return nullptr;
+    }
+    SQLSetEnvAttr(enlace->env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    if (!exitoOdbc(SQLAllocHandle(SQL_HANDLE_DBC, enlace->env_, &enlace->dbc_))) {
+        error = QStringLiteral("No se pudo crear la conexión ODBC");
+        return nullptr;
+    }
+    SQLSetConnectAttr(enlace->dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(segundosParaConectar), 0);
+    QByteArray texto = cadena.toUtf8();
+    const SQLRETURN r = SQLDriverConnect(enlace->dbc_, nullptr, reinterpret_cast<SQLCHAR*>(texto.data()), SQL_NTS,
+                                         nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    if (!exitoOdbc(r)) {
+        QStringList mensajes;
+        for (const ErrorDatos& d : diagnosticosOdbc(SQL_HANDLE_DBC, enlace->dbc_))
+            mensajes << QStringLiteral("[%1] %2").arg(d.SQLState, d.Description);
+        error = mensajes.isEmpty() ? QStringLiteral("El controlador ODBC rechazó la conexión") : mensajes.join('\n');
+        return nullptr;
+    }
+    enlace->conectado_ = true;
+    return enlace;
+}
+
+EnlaceOdbc::~EnlaceOdbc()
+{
+    if (conectado_)
+        SQLDisconnect(dbc_);
+    if (dbc_ != SQL_NULL_HDBC)
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    if (env_ != SQL_NULL_HENV)
+        SQLFreeHandle(SQL_HANDLE_ENV, env_);
+}
+
+QString EnlaceOdbc::nombreServidor() const
+{
+    SQLCHAR nombre[256] = {};
+    SQLSMALLINT largo = 0;
+    if (!exitoOdbc(SQLGetInfo(dbc_, SQL_DBMS_NAME, nombre, SQLSMALLINT(sizeof nombre), &largo)))
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char*>(nombre));
+}
+
+SentenciaOdbc::SentenciaOdbc(const EnlaceOdbc& enlace)
+{
+    if (!exitoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, enlace.conexion(), &st_))) {
+        st_ = SQL_NULL_HSTMT;
+        return;
+    }
+    // Drivers that cannot time out statements just say so; the statement still runs.
+    SQLSetStmtAttr(st_, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(qMax(0, enlace.tiempoEspera))), 0);
+}
+
+SentenciaOdbc::~SentenciaOdbc()
+{
+    if (st_ != SQL_NULL_HSTMT)
+        SQLFreeHandle(SQL_HANDLE_STMT, st_);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/base/Rutas.h"
+
+#include <QString>
+
+// Workstation identity and the program's surroundings.
+class Sistema {
+public:
+    QString NombreMaquina() const;
+    QString UsuarioWindows() const;
+    // TMPDIR, else /tmp.
+    QString CarpetaTemporal() const;
+    // Opens the file with the program associated with its type (xdg-open);
+    // returns 33 when started and 2 when the file is missing or the opener
+    // cannot start, as the classic call did. Surrounding quotes are dropped.
+    long AbreConProgramaAsociado(long ventana, const QString& verbo, const QString& archivo,
+                                 const QString& parametros, const QString& carpeta, int estilo) const;
+    // The folder of the program's own file, without a trailing "/".
+    QString CarpetaPrograma() const;
+    // The program's file name without extension.
+    QString NombreEjecutable() const;
+};

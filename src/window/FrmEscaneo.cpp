@@ -1,0 +1,312 @@
+#include "window/FrmEscaneo.h"
+
+#include "platform/base/GuardaErrores.h"
+#include "platform/dialogs/Dialogos.h"
+#include "platform/scanner/Twain.h"
+#include "scanning/AjustesEscaneo.h"
+#include "scanning/ArchivoEscaner.h"
+#include "scanning/Escaneo.h"
+#include "scanning/OpcionInicio.h"
+#include "scanning/RegistroEscaneos.h"
+#include "services/Arranque.h"
+#include "services/Configuracion.h"
+#include "services/LineaComando.h"
+#include "services/Modulo.h"
+#include "services/Objetos.h"
+#include "services/ServiciosArchivo.h"
+#include "window/Twips.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QWebEngineView>
+
+#include <algorithm>
+
+namespace {
+
+const QString TituloAviso = QStringLiteral("Aviso al Operador");
+const QString PreguntaListo = QStringLiteral("Si esta preparado para escanear presione Aceptar");
+
+}
+
+FrmEscaneo::FinCarga FrmEscaneo::Form_Load()
+{
+    // Any failure below is taken as a scanner never chosen: the source
+    // selection follows and the start parameter is not obeyed.
+    GuardaErrores guarda(politicas::saleEnSilencio());
+    bool conectado = false;
+    guarda.paso([&] {
+        QString cadena;
+        conectado = IniciaConexion(false, lineaComando_, cadena, 3);
+    });
+    if (!conectado)
+        return FinCarga::SinConexion;
+    guarda.paso([&] { TxtRuta->setText(Cfg(QStringLiteral("Ruta_Escaneo"))); });
+    guarda.paso([&] {
+        if (TxtRuta->text().trimmed().isEmpty() || !QFileInfo(TxtRuta->text()).isDir())
+            dialogos().MsgBox(QStringLiteral("No esta configurada la carpeta de escaneos, o no existe. Verifiquelo "
+                                             "para poder escanear documentos."),
+                              Botones::IconoCritico + Botones::SoloAceptar, TituloAviso);
+    });
+    guarda.paso([&] {
+        ArchivoIni = NombreArchivoEscaner;
+        Text1->setText(QStringLiteral("1"));
+        Copias = 1;
+        Text2->setText(QStringLiteral("290"));
+        Resolucion = ResolucionPorDefecto;
+        Text3->setText(QStringLiteral("100"));
+        TipoPixel = 0;
+        comboType->addItems({QStringLiteral("Blanco y Negro"), QStringLiteral("Colores"),
+                             QStringLiteral("Escala de Grises")});
+    });
+    guarda.paso([&] { CompruebaArchivoEscaner(ArchivoIni); });
+    OpcionInicio opcion;
+    guarda.paso([&] {
+        opcion = LeeOpcionInicio(ObtieneParametroAdicional(Modulo().ParametroAdicional, QStringLiteral("Opcion:")));
+    });
+    if (guarda.salio()) {
+        EligeFuenteEscaner();
+        return FinCarga::Mostrar;
+    }
+
+    if (opcion.Accion.compare(QStringLiteral("1"), Qt::CaseInsensitive) == 0) {
+        if (dialogos().MsgBox(PreguntaListo, Botones::AceptarCancelar + Botones::IconoInformacion, TituloAviso)
+            == Resultado::Aceptar) {
+            Escanear(QString(), opcion.Cpte, opcion.Cuenta, 1, 1);
+            hide();
+        }
+        return FinCarga::Terminar;
+    }
+    if (opcion.Accion.compare(QStringLiteral("2"), Qt::CaseInsensitive) == 0) {
+        resize(Px(6585), Px(6195));
+        SSTab1->setCurrentIndex(0);
+    } else {
+        resize(Px(16965), Px(8805));
+        SSTab1->setCurrentIndex(1);
+    }
+    return FinCarga::Mostrar;
+}
+
+void FrmEscaneo::EligeFuenteEscaner()
+{
+    const int fuente = TWAIN_SelectImageSource(Manejador());
+    // A folder that cannot be written only means the question comes again
+    // at the next start.
+    GuardaErrores guarda(politicas::saleEnSilencio());
+    guarda.paso([&] { EscribeArchivoEscaner(ArchivoIni, fuente); });
+}
+
+void FrmEscaneo::Form_Resize()
+{
+    SSTab1->setGeometry(0, 0, width(), height());
+    wbExplorer->resize(std::max(0, SSTab1->width() - (MSFlexGrid1->width() + Px(300))),
+                       std::max(0, height() - Px(800)));
+}
+
+void FrmEscaneo::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    Form_Resize();
+    fueraDePestanas_->move(Px(120), height() - fueraDePestanas_->height() - Px(90));
+}
+
+void FrmEscaneo::Quit_Click()
+{
+    QCoreApplication::quit();
+}
+
+long FrmEscaneo::Manejador() const
+{
+    return long(effectiveWinId());
+}
+
+bool FrmEscaneo::PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase)
+{
+    for (;;) {
+        nombreBase = dialogos()
+                         .InputBox(QStringLiteral("Ingrese el nombre del archivo"),
+                                   QStringLiteral("Escaneado de Archivos"),
+                                   NombreArchivoPorDefecto(comprobante, cuenta, FechaServidor()))
+                         .trimmed();
+        if (nombreBase.isEmpty()) {
+            if (dialogos().MsgBox(QStringLiteral("¿Realmente desea abandonar la Carga de Datos?"),
+                                  Botones::SiNo + Botones::IconoPregunta, QStringLiteral("Aviso al operador"))
+                == Resultado::Si)
+                return false;
+        } else if (NombreArchivoValido(nombreBase)) {
+            return true;
+        } else {
+            dialogos().MsgBox(QStringLiteral("El nombre del archivo no puede contener \"/\"."),
+                              Botones::IconoExclamacion, QStringLiteral("Aviso al operador"));
+        }
+    }
+}
+
+void FrmEscaneo::Escanear(const QString&, const QString& comprobante, const QString& cuenta, int16_t copias,
+                          int tipoEscaneo)
+{
+    // The busy pointer the acquisitions leave lasts only while this runs.
+    const auto restaura = qScopeGuard([this] { unsetCursor(); });
+    QString tc, idComprobante;
+    if (!DivideComprobante(comprobante, tc, idComprobante)) {
+        dialogos().MsgBox(QStringLiteral("El comprobante \"%1\" no es válido: debe ser el tipo seguido de los 13 "
+                                         "caracteres del número. No se escaneó.")
+                              .arg(comprobante),
+                          Botones::IconoCritico, TituloAviso);
+        return;
+    }
+    GuardaErrores guarda([](const Err&) {
+        dialogos().MsgBox(QStringLiteral("Hubo un error de Comunicacion con el Scanner"));
+        return Respuesta::Salir;
+    });
+    guarda.paso([&] {
+        if (tipoEscaneo >= 0 && tipoEscaneo <= 2)
+            comboType->setCurrentIndex(tipoEscaneo);
+        comboType_Click();
+    });
+    QString carpeta;
+    guarda.paso([&] { carpeta = CarpetaDeEscaneo(TxtRuta->text()); });
+    const int16_t copiasAEscanear = CopiasAEscanear(copias, Text1->text());
+    guarda.paso(AbreEscaner);
+    bool primera = true;
+    bool otroNombre = true;
+    while (otroNombre && !guarda.salio()) {
+        otroNombre = false;
+        QString nombreBase;
+        if (!PideNombreArchivo(comprobante, cuenta, nombreBase))
+            return;
+        for (int copia = 1; copia <= copiasAEscanear && !guarda.salio(); ++copia) {
+            const QString ruta = RutaDeCopia(carpeta, nombreBase, copia);
+            if (QFileInfo::exists(ruta)
+                && dialogos().MsgBox(QStringLiteral("Ya existe un documento con ese nombre, ¿Desea reemplazarlo?"),
+                                     Botones::SiNo + Botones::IconoPregunta, QStringLiteral("Aviso al operador!!!"))
+                       != Resultado::Si) {
+                otroNombre = true;
+                break;
+            }
+            if (primera) {
+                primera = false;
+                Resolucion = ResolucionAEscanear(Resolucion, Text2->text());
+                guarda.paso([&] { ConfiguraEscaner(Resolucion, TipoPixel); });
+            }
+            ResultadoEscaneo resultado;
+            guarda.paso([&] {
+                resultado = AdquiereYRegistra(ConexionPrincipal(), Manejador(), {ruta, nombreBase, cuenta, comprobante});
+            });
+            if (guarda.salio())
+                break;
+            if (!resultado.errorRegistro.isEmpty())
+                dialogos().MsgBox(resultado.errorRegistro);
+            show();
+            setCursor(Qt::BusyCursor);
+        }
+    }
+}
+
+void FrmEscaneo::CmdEscanear_Click()
+{
+    if (dialogos().MsgBox(PreguntaListo, Botones::AceptarCancelar + Botones::IconoInformacion, TituloAviso)
+        != Resultado::Aceptar)
+        return;
+    Escanear(QString(), Campo(QStringLiteral("ResTC"))->text() + Campo(QStringLiteral("Rescpte"))->text(),
+             Campo(QStringLiteral("ResCuenta"))->text(), 1, 1);
+}
+
+void FrmEscaneo::cmdNumeriser_Click()
+{
+    Escanear(QString(), QString(), QString(), 1, 1);
+}
+
+void FrmEscaneo::comboType_Click()
+{
+    TipoPixel = TipoPixelDe(comboType->currentText());
+}
+
+void FrmEscaneo::Text1_Change()
+{
+    const RevisionAjuste revision = RevisaAjuste(Text1->text(), RangoCopias);
+    if (revision.valor)
+        Copias = int16_t(*revision.valor);
+    if (revision.textoCorregido)
+        Text1->setText(*revision.textoCorregido);
+}
+
+void FrmEscaneo::Text2_Change()
+{
+    const RevisionAjuste revision = RevisaAjuste(Text2->text(), RangoResolucion);
+    if (revision.valor)
+        Resolucion = *revision.valor;
+    if (revision.textoCorregido)
+        Text2->setText(*revision.textoCorregido);
+}
+
+void FrmEscaneo::Text3_Change()
+{
+    const RevisionAjuste revision = RevisaAjuste(Text3->text(), RangoProporcion);
+    if (revision.textoCorregido)
+        Text3->setText(*revision.textoCorregido);
+}
+
+void FrmEscaneo::CmdGuardar_Click()
+{
+    GrabaDfg(QStringLiteral("Ruta_Escaneo"), TxtRuta->text(), QString(), false, QStringLiteral("DATOS"), true);
+}
+
+void FrmEscaneo::Command1_Click()
+{
+    TWAIN_OpenDefaultSource();
+    if (TWAIN_AcquireToFilename(0, QStringLiteral("front.bmp")) == 0)
+        TWAIN_AcquireToFilename(0, QStringLiteral("back.bmp"));
+}
+
+void FrmEscaneo::CmdEliminar_Click()
+{
+    const QString nombre = LblNombre->text();
+    if (nombre.isEmpty())
+        return;
+    VentanaEspera& espera = ObjVentanaEspera();
+    if (dialogos().MsgBox(QStringLiteral("¿Desea Eliminar el registro seleccionado? \r\n") + nombre,
+                          Botones::SiNo + Botones::IconoCritico, TituloAviso)
+        != Resultado::Si) {
+        espera.Cierra();
+        return;
+    }
+    GuardaErrores guarda(politicas::dialogo([&espera](const Err& e) {
+        espera.Cierra();
+        return ObjUtilidades().MuestraErrorObjeto(e);
+    }));
+    guarda.paso([&] { espera.Muestra(QStringLiteral("Eliminando"), 0); });
+    guarda.paso([&] { espera.Actualiza(0, QStringLiteral("Eliminando")); });
+    QString error;
+    guarda.paso([&] {
+        ConexionDatos& conexion = ConexionPrincipal();
+        const QString clave = ClaveComprobante(Campo(QStringLiteral("ResTC"))->text(),
+                                               Campo(QStringLiteral("ResCpte"))->text().trimmed());
+        error = EjecutaEnRegistro(conexion, SentenciaRetiroEscaneo(conexion, Modulo().UsuarioActual, nombre,
+                                                                   Campo(QStringLiteral("ResCuenta"))->text(), clave));
+    });
+    guarda.paso([&] {
+        if (!error.isEmpty()) {
+            espera.Cierra();
+            dialogos().MsgBox(error);
+        }
+    });
+    espera.Cierra();
+}
+
+bool FrmEscaneo::ExisteEscaneo(const QString& Cuenta, const QString& TC, const QString& Cpte, QString& NombreArchivo,
+                               QString& RutaArchivo)
+{
+    return ::ExisteEscaneo(ConexionPrincipal(), Cuenta, TC, Cpte, NombreArchivo, RutaArchivo);
+}
+
+void FrmEscaneo::CodificaRutaArch(const QString& Ruta, QString& Nombre, QString& Carpeta)
+{
+    ::CodificaRutaArch(Ruta, Nombre, Carpeta);
+}

@@ -1,0 +1,198 @@
+#include "support/escaneo/BaseEscaneo.h"
+
+#include "platform/dialogs/Dialogos.h"
+#include "scanning/ArchivoEscaner.h"
+#include "window/FrmEscaneo.h"
+#include "window/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QWebEngineView>
+
+namespace {
+
+const QSize TamanoCompleto(Px(16965), Px(8805));
+const QSize TamanoChico(Px(6585), Px(6195));
+
+QByteArray Contenido(const QString& ruta)
+{
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+}
+
+}
+
+class CargaVentana : public BaseEscaneo {};
+
+TEST_F(CargaVentana, SinConexionElProgramaTermina)
+{
+    FrmEscaneo ventana(QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=demo;@Password=x;")
+                           .arg(dir.filePath(QStringLiteral("no-existe.db"))));
+    EXPECT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::SinConexion);
+    EXPECT_TRUE(dialogos->avisos.empty());
+    EXPECT_FALSE(QFile::exists(NombreArchivoEscaner));
+}
+
+TEST_F(CargaVentana, SinAccionLaVentanaCompletaEnLaBusquedaConLosValoresIniciales)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    FrmEscaneo ventana(lineaComando());
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    EXPECT_TRUE(dialogos->avisos.empty()) << dialogos->mensajes().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(ventana.size(), TamanoCompleto);
+    EXPECT_EQ(ventana.SSTab1->currentIndex(), 1);
+    EXPECT_EQ(ventana.windowTitle(), QStringLiteral("Escaneo de Documentos"));
+    EXPECT_EQ(ventana.TxtRuta->text(), carpetaEscaneo);
+    EXPECT_EQ(ventana.ArchivoIni, QStringLiteral("Lumivarnesse.ini"));
+    EXPECT_EQ(ventana.Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(ventana.Text2->text(), QStringLiteral("290"));
+    EXPECT_EQ(ventana.Text3->text(), QStringLiteral("100"));
+    EXPECT_EQ(ventana.Copias, 1);
+    EXPECT_EQ(ventana.Resolucion, 290);
+    EXPECT_EQ(ventana.TipoPixel, 0);
+    ASSERT_EQ(ventana.comboType->count(), 3);
+    EXPECT_EQ(ventana.comboType->itemText(0), QStringLiteral("Blanco y Negro"));
+    EXPECT_EQ(ventana.comboType->itemText(1), QStringLiteral("Colores"));
+    EXPECT_EQ(ventana.comboType->itemText(2), QStringLiteral("Escala de Grises"));
+}
+
+TEST_F(CargaVentana, Accion2AbreLaVentanaChicaEnLosAjustes)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    FrmEscaneo ventana(lineaComando(QStringLiteral("CuentaC1,CpteFC000100000012A,Accion2")));
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    EXPECT_EQ(ventana.size(), TamanoChico);
+    EXPECT_EQ(ventana.SSTab1->currentIndex(), 0);
+}
+
+TEST_F(CargaVentana, SinCarpetaDeEscaneoConfiguradaAvisaYSigue)
+{
+    ejecuta(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE Clave='RUTA_ESCANEO'"));
+    creaArchivoEscaner();
+    FrmEscaneo ventana(lineaComando());
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    EXPECT_EQ(ventana.TxtRuta->text(), QStringLiteral(" "));
+    ASSERT_EQ(dialogos->avisos.size(), 1u);
+    const auto& aviso = dialogos->avisos[0];
+    EXPECT_EQ(aviso.mensaje, QStringLiteral("No esta configurada la carpeta de escaneos, o no existe. Verifiquelo para "
+                                            "poder escanear documentos."));
+    EXPECT_EQ(aviso.botones, Botones::IconoCritico);
+    EXPECT_EQ(aviso.titulo, QStringLiteral("Aviso al Operador"));
+    EXPECT_EQ(ventana.size(), TamanoCompleto);
+}
+
+TEST_F(CargaVentana, UnaCarpetaDeEscaneoQueNoExisteTambienSeAvisa)
+{
+    ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor='%1' WHERE Clave='RUTA_ESCANEO'")
+                .arg(dir.filePath(QStringLiteral("no-esta/"))));
+    creaArchivoEscaner();
+    FrmEscaneo ventana(lineaComando());
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    EXPECT_EQ(dialogos->mensajes().size(), 1);
+}
+
+TEST_F(CargaVentana, SinArchivoDelEscanerSeEligeElOrigenYLaVentanaQuedaComoSeDiseno)
+{
+    configuraCarpetaEscaneo();
+    dialogos->responde(QVariant::fromValue(QList<int>{0}));
+    FrmEscaneo ventana(lineaComando(QStringLiteral("CuentaC1,CpteFC000100000012A,Accion2")));
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    ASSERT_EQ(dialogos->avisos.size(), 1u);
+    EXPECT_EQ(dialogos->avisos[0].tipo, QStringLiteral("EligeFilas"));
+    EXPECT_FALSE(dialogos->avisos[0].filas.isEmpty());
+    EXPECT_EQ(Contenido(NombreArchivoEscaner), QByteArray("[Seleccione el Scanner]\r\nSource = 1\r\n"));
+    // The start parameter was not obeyed.
+    EXPECT_EQ(ventana.size(), TamanoCompleto);
+    EXPECT_EQ(ventana.SSTab1->currentIndex(), 0);
+}
+
+TEST_F(CargaVentana, CancelarLaEleccionDelOrigenLoAnotaIgual)
+{
+    configuraCarpetaEscaneo();
+    dialogos->responde(QVariant::fromValue(QList<int>{}));
+    FrmEscaneo ventana(lineaComando());
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    EXPECT_EQ(Contenido(NombreArchivoEscaner), QByteArray("[Seleccione el Scanner]\r\nSource = 0\r\n"));
+}
+
+TEST_F(CargaVentana, SiElArchivoDelEscanerNoSePuedeEscribirLaVentanaAbreIgual)
+{
+    configuraCarpetaEscaneo();
+    // A current folder that no longer exists cannot be written, not even by root.
+    const QString borrada = dir.filePath(QStringLiteral("borrada"));
+    ASSERT_TRUE(QDir().mkpath(borrada));
+    ASSERT_TRUE(QDir::setCurrent(borrada));
+    ASSERT_TRUE(QDir().rmdir(borrada));
+    dialogos->responde(QVariant::fromValue(QList<int>{0}));
+    FrmEscaneo ventana(lineaComando(QStringLiteral("Accion2")));
+    EXPECT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    EXPECT_EQ(ventana.size(), TamanoCompleto);
+}
+
+TEST_F(CargaVentana, Accion1CancelarTerminaSinEscanear)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    const long filas = cuenta(QStringLiteral("CTROL_ESCANEO"));
+    dialogos->responde(Resultado::Cancelar);
+    FrmEscaneo ventana(lineaComando(QStringLiteral("Accion1,CuentaC1,CpteFC000100000012A")));
+    EXPECT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Terminar);
+    ASSERT_EQ(dialogos->avisos.size(), 1u);
+    EXPECT_EQ(dialogos->avisos[0].mensaje, QStringLiteral("Si esta preparado para escanear presione Aceptar"));
+    EXPECT_EQ(dialogos->avisos[0].botones, Botones::AceptarCancelar + Botones::IconoInformacion);
+    EXPECT_EQ(dialogos->avisos[0].titulo, QStringLiteral("Aviso al Operador"));
+    EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO")), filas);
+}
+
+TEST_F(CargaVentana, Accion1AceptarEscaneaElComprobanteEnColorYTermina)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    dialogos->responde(Resultado::Aceptar).responde(QStringLiteral("remito"));
+    FrmEscaneo ventana(lineaComando(QStringLiteral("Accion1,CuentaC1,CpteFC000100000012A")));
+    EXPECT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Terminar);
+    EXPECT_TRUE(ventana.isHidden());
+    EXPECT_EQ(ventana.TipoPixel, 2);
+    const QImage imagen(carpetaEscaneo + QStringLiteral("remito.bmp"));
+    ASSERT_FALSE(imagen.isNull());
+    EXPECT_EQ(imagen.width(), PixelesDePagina(80, 290));
+    EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE Cuenta='C1' AND Cpte='FC  000100000012A' "
+                                    "AND NombreArchivo='remito' AND Usuario='demo' AND RutaArchivo='%1'")
+                         .arg(carpetaEscaneo + QStringLiteral("remito.bmp"))),
+              1);
+}
+
+TEST_F(CargaVentana, Accion1SolaEscaneaSinComprobanteNiCuenta)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    dialogos->responde(Resultado::Aceptar).responde(QStringLiteral("suelto"));
+    FrmEscaneo ventana(lineaComando(QStringLiteral("Accion1")));
+    EXPECT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Terminar);
+    ASSERT_EQ(dialogos->avisos.size(), 2u);
+    // The name offered starts with the empty voucher and account.
+    ASSERT_EQ(dialogos->avisos[1].columnas.size(), 1);
+    EXPECT_TRUE(dialogos->avisos[1].columnas[0].startsWith(QStringLiteral("--")))
+        << dialogos->avisos[1].columnas[0].toStdString();
+    EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE Cuenta='' AND Cpte='    ' AND NombreArchivo='suelto'")), 1);
+}
+
+TEST_F(CargaVentana, ElNavegadorSigueAlTamanoDeLaVentana)
+{
+    FrmEscaneo ventana;
+    ventana.show();
+    ventana.resize(1000, 600);
+    EXPECT_EQ(ventana.SSTab1->size(), QSize(1000, 600));
+    EXPECT_EQ(ventana.wbExplorer->width(), 1000 - (ventana.MSFlexGrid1->width() + Px(300)));
+    EXPECT_EQ(ventana.wbExplorer->height(), 600 - Px(800));
+    ventana.resize(300, 40);
+    EXPECT_EQ(ventana.wbExplorer->width(), 0);
+    EXPECT_EQ(ventana.wbExplorer->height(), 0);
+}
