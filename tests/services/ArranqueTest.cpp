@@ -131,12 +131,12 @@ TEST_F(Arranque, HashServerBuildsTheOracleConnectionString)
 {
     QString cadena;
     EXPECT_FALSE(IniciaConexion(
-        false, QStringLiteral("@Server=#ORCL;@DbName=XE;@Usuario=scott;@Password=tiger;"), cadena, 3));
-    EXPECT_EQ(cadena, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=scott;Password=tiger;");
+        false, QStringLiteral("@Server=#ORCL;@DbName=XE;@Usuario=operador;@Password=clave7;"), cadena, 3));
+    EXPECT_EQ(cadena, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=operador;Password=clave7;");
     EXPECT_EQ(ConexionPrincipal().Servidor(), "ORCL");
 
     ReiniciaModulo();
     QString propia = QStringLiteral("DSN=propio;");
-    EXPECT_FALSE(IniciaConexion(false, QStringLiteral("@Server=#ORCL;@DbName=XE;@Usuario=scott;"), propia, 3));
+    EXPECT_FALSE(IniciaConexion(false, QStringLiteral("@Server=#ORCL;@DbName=XE;@Usuario=operador;"), propia, 3));
     EXPECT_EQ(propia, "DSN=propio;");
 }

@@ -190,7 +190,7 @@ TEST_F(ProvisionTest, OracleGetsOneCreateUserTextOnTheMainConnection)
 {
     ConexionPrincipal().setMotor(QStringLiteral("OraOLEDB.Oracle.1"));
     ConexionDatos otra;
-    QString base = QX, usuario = QStringLiteral("SCOTT"), password = QStringLiteral("tiger");
+    QString base = QX, usuario = QStringLiteral("OPERADOR"), password = QStringLiteral("clave7");
     conexion = &otra;
     CreaUsuarioBase(base, usuario, password, conexion,
                     [this](ConexionDatos& c, const QString& sql) {
@@ -205,17 +205,17 @@ TEST_F(ProvisionTest, OracleGetsOneCreateUserTextOnTheMainConnection)
     const QStringList lineas = texto.left(texto.size() - 2).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lineas.size(), 75);
     EXPECT_EQ(lineas.mid(0, 5),
-              (QStringList{QStringLiteral("CREATE USER SCOTT IDENTIFIED BY \"tiger\""),
+              (QStringList{QStringLiteral("CREATE USER OPERADOR IDENTIFIED BY \"clave7\""),
                            QStringLiteral(" DEFAULT TABLESPACE USERS"), QStringLiteral(" TEMPORARY TABLESPACE TEMP"),
                            QStringLiteral(" PROFILE Default"), QStringLiteral(" ACCOUNT UNLOCK")}));
-    EXPECT_EQ(lineas[5], QStringLiteral(" GRANT DBA TO SCOTT WITH ADMIN OPTION"));
-    EXPECT_EQ(lineas[8], QStringLiteral(" GRANT \"CONNECT\" TO SCOTT WITH ADMIN OPTION"));
-    EXPECT_EQ(lineas[10], QStringLiteral(" GRANT \"RESOURCE\" TO SCOTT WITH ADMIN OPTION"));
-    EXPECT_EQ(lineas[37], QStringLiteral(" GRANT GATHER_SYSTEM_STATISTICS TO SCOTT WITH ADMIN OPTION"));
-    EXPECT_EQ(lineas[38], QStringLiteral(" ALTER USER SCOTT DEFAULT ROLE DBA,\"CONNECT\""));
-    EXPECT_EQ(lineas[39], QStringLiteral(" GRANT UNLIMITED TABLESPACE TO SCOTT WITH ADMIN OPTION"));
-    EXPECT_EQ(lineas[40], QStringLiteral(" GRANT EXECUTE ON CTXSYS.CTX_VALIDATE TO SCOTT WITH GRANT OPTION"));
-    EXPECT_EQ(lineas[74], QStringLiteral(" GRANT EXECUTE ON XDB.XDB_DATASTORE_PROC TO SCOTT WITH GRANT OPTION"));
+    EXPECT_EQ(lineas[5], QStringLiteral(" GRANT DBA TO OPERADOR WITH ADMIN OPTION"));
+    EXPECT_EQ(lineas[8], QStringLiteral(" GRANT \"CONNECT\" TO OPERADOR WITH ADMIN OPTION"));
+    EXPECT_EQ(lineas[10], QStringLiteral(" GRANT \"RESOURCE\" TO OPERADOR WITH ADMIN OPTION"));
+    EXPECT_EQ(lineas[37], QStringLiteral(" GRANT GATHER_SYSTEM_STATISTICS TO OPERADOR WITH ADMIN OPTION"));
+    EXPECT_EQ(lineas[38], QStringLiteral(" ALTER USER OPERADOR DEFAULT ROLE DBA,\"CONNECT\""));
+    EXPECT_EQ(lineas[39], QStringLiteral(" GRANT UNLIMITED TABLESPACE TO OPERADOR WITH ADMIN OPTION"));
+    EXPECT_EQ(lineas[40], QStringLiteral(" GRANT EXECUTE ON CTXSYS.CTX_VALIDATE TO OPERADOR WITH GRANT OPTION"));
+    EXPECT_EQ(lineas[74], QStringLiteral(" GRANT EXECUTE ON XDB.XDB_DATASTORE_PROC TO OPERADOR WITH GRANT OPTION"));
     EXPECT_EQ(texto.count(QStringLiteral(" WITH ADMIN OPTION")), 34);
     EXPECT_EQ(texto.count(QStringLiteral(" WITH GRANT OPTION")), 35);
     EXPECT_EQ(conexion, &otra);

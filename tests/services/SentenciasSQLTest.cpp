@@ -183,13 +183,13 @@ TEST_F(SentenciasOracleTest, TopBecomesRownumLenBecomesLengthAndLoginsAreOracleU
     // Provisioning a login on this connection sends the one Oracle text, not
     // the SQL Server procedures.
     QStringList enviadas;
-    QString base = QStringLiteral("QX_PRESIDIUMBAR"), usuario = QStringLiteral("SCOTT"),
-            password = QStringLiteral("tiger");
+    QString base = QStringLiteral("QX_PRESIDIUMBAR"), usuario = QStringLiteral("OPERADOR"),
+            password = QStringLiteral("clave7");
     ConexionDatos* conexion = nullptr;
     CreaUsuarioBase(base, usuario, password, conexion,
                     [&enviadas](ConexionDatos&, const QString& sql) { enviadas << sql; });
     ASSERT_EQ(enviadas.size(), 1);
-    EXPECT_TRUE(enviadas[0].startsWith(QStringLiteral("CREATE USER SCOTT IDENTIFIED BY \"tiger\"\r\n")))
+    EXPECT_TRUE(enviadas[0].startsWith(QStringLiteral("CREATE USER OPERADOR IDENTIFIED BY \"clave7\"\r\n")))
         << enviadas[0].toStdString();
 }
 

@@ -18,8 +18,8 @@ TEST(Ajustes, FileUnderTheUsersConfigFolderAndTheEnvironmentWins)
     EXPECT_TRUE(QFile::exists(Ajustes::archivo()));
     EXPECT_EQ(Ajustes::valor("escaner/dispositivo", "ESCANEO_PRUEBA", "ninguno"), "test:0");
     {
-        VariableTemporal entorno("ESCANEO_PRUEBA", "pixma:1");
-        EXPECT_EQ(Ajustes::valor("escaner/dispositivo", "ESCANEO_PRUEBA"), "pixma:1");
+        VariableTemporal entorno("ESCANEO_PRUEBA", "dispositivo-7:1");
+        EXPECT_EQ(Ajustes::valor("escaner/dispositivo", "ESCANEO_PRUEBA"), "dispositivo-7:1");
         EXPECT_EQ(Ajustes::valor("escaner/dispositivo", nullptr), "test:0");
     }
     VariableTemporal blanco("ESCANEO_PRUEBA", "  ");

@@ -171,9 +171,9 @@ TEST_F(MotorOdbcTest, ReadsEveryKindOfValue)
     EXPECT_EQ(errores.Count(), 0);
 }
 
-TEST_F(MotorOdbcTest, LongTextIsReadWholeAcrossPieces)
+TEST_F(MotorOdbcTest, LongTextIsReadWholeAcrossChunks)
 {
-    // Two-byte characters straddle the driver's piece boundaries.
+    // Two-byte characters straddle the driver's chunk boundaries.
     const QString largo = QString(9000, QChar(0x00F1)) + QStringLiteral("fin");
     motor->ejecuta(QStringLiteral("INSERT INTO clientes (codigo, nota) VALUES (1, '%1')").arg(largo), nullptr, errores);
     EXPECT_EQ(valor(QStringLiteral("SELECT nota FROM clientes")).toString(), largo);

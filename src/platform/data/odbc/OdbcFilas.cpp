@@ -4,7 +4,7 @@
 
 namespace {
 
-// Character and binary data arrive in pieces of this size.
+// Character and binary data arrive in chunks of this size.
 constexpr SQLLEN trozo = 8192;
 
 enum class Forma { Entero, Bit, Real, Decimal, Fecha, Binario, Texto };
@@ -42,10 +42,10 @@ Forma formaDe(SQLSMALLINT tipo)
     }
 }
 
-// Reads a character or binary column whole, piece by piece.
+// Reads a character or binary column whole, chunk by chunk.
 SQLRETURN leeBytes(SQLHSTMT st, SQLUSMALLINT columna, SQLSMALLINT tipoC, QByteArray& datos, bool& nulo)
 {
-    // Character pieces end in a terminator that is not data.
+    // Character chunks end in a terminator that is not data.
     const SQLLEN util = tipoC == SQL_C_CHAR ? trozo - 1 : trozo;
     QByteArray pieza(trozo, '\0');
     for (;;) {
