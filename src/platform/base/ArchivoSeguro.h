@@ -1,12 +1,9 @@
 #pragma once
 
+#include "platform/base/Err.h"
+
 #include <QByteArray>
 #include <QString>
-
-namespace NumeroError {
-constexpr long ErrorAccesoRuta = 75;
-constexpr long RutaNoEncontrada = 76;
-}
 
 // Writes the whole file to a temporary name in the same folder and renames it
 // into place, so a crash never leaves half a file. Raises Err on failure.

@@ -2,11 +2,6 @@
 
 #include "platform/base/Err.h"
 
-namespace {
-constexpr long ObjetoCerrado = 3704;
-constexpr long NoActualizable = 3251;
-}
-
 Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor)
     : columnas_(std::move(columnas)), filas_(std::move(filas)), escritor_(std::move(escritor))
 {
@@ -15,14 +10,14 @@ Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Esc
 void Recordset::exigeAbierto() const
 {
     if (!abierto_)
-        throw Err(ObjetoCerrado, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
+        throw Err(NumeroError::ObjetoCerrado);
 }
 
 void Recordset::exigeActualizable() const
 {
     exigeAbierto();
     if (!escritor_)
-        throw Err(NoActualizable, QStringLiteral("El conjunto de registros actual no admite actualizaciones."));
+        throw Err(NumeroError::NoActualizable);
 }
 
 bool Recordset::BOF() const
@@ -55,8 +50,7 @@ void Recordset::MoveNext()
     exigeAbierto();
     guardaPendiente();
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual,
-                  QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw Err(NumeroError::SinRegistroActual);
     ++posicion_;
 }
 
@@ -102,7 +96,7 @@ QVariant Recordset::Campo(int i) const
             return {};
     }
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual, QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw Err(NumeroError::SinRegistroActual);
     return filas_[posicion_].value(i);
 }
 
@@ -120,8 +114,7 @@ void Recordset::AsignaCampo(const QString& nombre, const QVariant& valor)
     const int i = indice(nombre);
     if (!editando_) {
         if (posicion_ >= filas_.size())
-            throw Err(NumeroError::SinRegistroActual,
-                      QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+            throw Err(NumeroError::SinRegistroActual);
         cambio_ = Cambio{false, {}, {}, columnas_, filas_[posicion_], posicion_};
         editando_ = true;
     }

@@ -9,9 +9,16 @@
 #include <functional>
 #include <memory>
 
-// The recordset's end-of-rows test keeps its classic name, which C's stdio
-// claims as a macro; code that includes this header uses Qt for files.
+// The recordset's end-of-rows test keeps its classic name, which stdio's EOF
+// macro would turn into "rs->(-1)()" at every call; pushing and popping the
+// macro around the class cannot help the callers. So EOF stays a macro, now
+// naming a constant of stdio's value: "c == EOF", "case EOF:" and
+// "#ifdef EOF" work as before, and so does rs->EOF(). Only arithmetic on EOF
+// inside #if would differ, and nothing does that.
+inline constexpr int FinDeArchivoStdio = EOF;
 #undef EOF
+#define EOF EOF
+inline constexpr int EOF = FinDeArchivoStdio;
 
 // The rows of one statement, read whole, with the cursor moves and named
 // fields callers use. Null columns are null QVariants; dates are QDateTime.

@@ -1,5 +1,6 @@
 #include "platform/data/sqlite/BaseSqlite.h"
 
+#include "platform/data/NumeroNativo.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 
 #include <sqlite3.h>
@@ -45,7 +46,7 @@ sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
         LanzaErrorSqlite(db, errores);
     }
     if (!st)
-        LanzaErrorServidor(102, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), errores);
+        LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), errores);
     preparadas_.insert(sql, st);
     return st;
 }

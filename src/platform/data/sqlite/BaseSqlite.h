@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/data/ErroresDatos.h"
+#include "platform/data/sqlite/EsperaSqlite.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 struct sqlite3;
@@ -28,6 +30,10 @@ struct BaseSqlite {
     ErroresDatos* errores = nullptr;
     // Nesting of BEGIN TRANSACTION as the server counts it.
     int nivelTransaccion = 0;
+    EsperaSqlite espera;
+    // Databases that sp_addlogin found missing: CREATE DATABASE then takes
+    // one that another program made in the meantime.
+    QSet<QString> basesAusentes;
 
 private:
     QHash<QString, sqlite3_stmt*> preparadas_;

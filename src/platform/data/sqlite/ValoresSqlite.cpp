@@ -139,6 +139,6 @@ void EnlazaValor(sqlite3_stmt* st, int indice, const QVariant& valor, bool colum
     if (!d.isValid())
         d = fechaDelOperador(s.trimmed());
     if (!d.isValid())
-        throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
+        throw Err(NumeroError::TiposNoCoinciden);
     enlazaTexto(st, indice, TextoFechaIso(d));
 }
