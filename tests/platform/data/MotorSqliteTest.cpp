@@ -93,6 +93,30 @@ TEST(ConexionSqlite, OtherDatabasesAreFilesBesideTheMainOneOfTheirOwnConnection)
     EXPECT_FALSE(sinServidor.EstaConectado()) << "no folder of its own, whatever opened last";
 }
 
+// Read uncommitted is the one level SQLite offers below serializable.
+TEST_F(MotorSqlite, IsolationLevelsBecomeWhatSqliteOffers)
+{
+    const auto sinConfirmar = [&] {
+        return db.AbreRecordset(QStringLiteral("PRAGMA read_uncommitted"))->Campo(0).toInt();
+    };
+    const struct {
+        long pedido, efectivo;
+        int pragma;
+    } casos[] = {
+        {NivelAislamiento::Caos, NivelAislamiento::LecturaSinConfirmar, 1},
+        {NivelAislamiento::LecturaConfirmada, NivelAislamiento::Serializable, 0},
+        {NivelAislamiento::LecturaSinConfirmar, NivelAislamiento::LecturaSinConfirmar, 1},
+        {NivelAislamiento::SinEspecificar, NivelAislamiento::LecturaSinConfirmar, 1},
+        {NivelAislamiento::LecturaRepetible, NivelAislamiento::Serializable, 0},
+        {NivelAislamiento::Serializable, NivelAislamiento::Serializable, 0},
+    };
+    for (const auto& c : casos) {
+        db.Conexion().setIsolationLevel(c.pedido);
+        EXPECT_EQ(db.Conexion().IsolationLevel(), c.efectivo) << c.pedido;
+        EXPECT_EQ(sinConfirmar(), c.pragma) << c.pedido;
+    }
+}
+
 TEST_F(MotorSqlite, ErrorsAreClearedBeforeEachExecutionAndHoldOnlyErrors)
 {
     try {

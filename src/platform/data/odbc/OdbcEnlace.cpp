@@ -117,16 +117,13 @@ QString EnlaceOdbc::nombreServidor() const
 
 long EnlaceOdbc::fijaAislamiento(long nivel)
 {
-    SQLUINTEGER ofrecidos = 0;
-    if (nivel != NivelAislamiento::SinEspecificar
-        && exitoOdbc(SQLGetInfo(dbc_, SQL_TXN_ISOLATION_OPTION, &ofrecidos, SQLSMALLINT(sizeof ofrecidos), nullptr))) {
-        for (const Nivel& n : niveles) {
-            if (n.clasico >= nivel && (ofrecidos & n.odbc)) {
-                // Refused inside an open transaction: the level stays as it was.
-                SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(n.odbc), 0);
-                break;
-            }
-        }
+    // A driver without the level takes another one itself or refuses it;
+    // then the next greater one is asked for. Inside an open transaction
+    // every one is refused and the level stays as it was.
+    for (const Nivel& n : niveles) {
+        if (nivel != NivelAislamiento::SinEspecificar && n.clasico >= nivel
+            && exitoOdbc(SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(n.odbc), 0)))
+            break;
     }
     SQLULEN actual = 0;
     if (exitoOdbc(SQLGetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, &actual, sizeof actual, nullptr))) {
