@@ -37,6 +37,11 @@ constexpr long SinRegistroActual = 3021;
 constexpr long NoActualizable = 3251;
 constexpr long ElementoNoEncontrado = 3265;
 constexpr long ObjetoCerrado = 3704;
+// The serial port control's own.
+constexpr long NumeroPuertoInvalido = 8002;
+constexpr long PuertoYaAbierto = 8005;
+constexpr long PuertoNoAbierto = 8012;
+constexpr long ErrorDeLinea = 8015;
 // What the data-access layer raises for a statement the server rejects.
 constexpr long ErrorDelServidor = -2147217900;
 // A row to update that is no longer there as it was read.
