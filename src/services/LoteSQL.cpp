@@ -53,7 +53,8 @@ int32_t ReportaFallo(const std::vector<ErrorDatos>& recogidos, const QString& te
     const int32_t numero = int32_t(recogidos.front().NativeError);
     QString texto = TextoErroresServidor(recogidos);
     mensaje = texto;
-    if ((silencio2627 && numero == NumeroNativo::ClaveDuplicada) || (silencio547 && numero == NumeroNativo::Restriccion)) {
+    if ((silencio2627 && numero == NumeroNativo::ClaveDuplicada)
+        || (silencio547 && numero == NumeroNativo::Restriccion)) {
         mensaje = recogidos.front().Description;
         texto.clear();
     }

@@ -72,9 +72,10 @@ TEST(Programa, AFileThatIsNoDatabaseOfThisSystemIsAFailedConnectionAndStaysUntou
             escribe(archivo, QByteArray());
         else if (nombre == u"texto.db")
             escribe(archivo, QByteArray("Servidor=sqlite\r\nBase=escaneo\r\n").repeated(200));
+        else if (nombre == u"ajena.db")
+            CreaBaseSqlite(archivo, {guion});
         else
-            CreaBaseSqlite(archivo, nombre == u"ajena.db" ? QStringList{guion}
-                                                           : QStringList{guion, dir.filePath(QStringLiteral("ajena_wal.sql"))});
+            CreaBaseSqlite(archivo, {guion, dir.filePath(QStringLiteral("ajena_wal.sql"))});
         const Huella antes = huella(archivo);
 
         QProcess programa;

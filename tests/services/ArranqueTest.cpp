@@ -176,7 +176,8 @@ TEST_F(Arranque, FourProgramsStartingTogetherOnAFreshDatabaseAllConnect)
     for (int ronda = 0; ronda < 3; ++ronda) {
         BaseDemo fresca;
         ASSERT_TRUE(QFile::remove(fresca.archivoEstadisticas()));
-        const QString linea = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=demo;@Password=clave;").arg(fresca.archivoBase);
+        const QString linea =
+            QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=demo;@Password=clave;").arg(fresca.archivoBase);
         std::vector<std::unique_ptr<QProcess>> programas;
         for (int i = 0; i < 4; ++i) {
             programas.push_back(std::make_unique<QProcess>());

@@ -22,7 +22,8 @@ QString razon(int numero)
 
 [[noreturn]] void fallaApertura(const QString& dispositivo, const QString& motivo)
 {
-    throw Err(NumeroError::NumeroPuertoInvalido, QStringLiteral("No se puede abrir el puerto %1: %2").arg(dispositivo, motivo),
+    throw Err(NumeroError::NumeroPuertoInvalido,
+              QStringLiteral("No se puede abrir el puerto %1: %2").arg(dispositivo, motivo),
               QStringLiteral("PuertoSerie"));
 }
 
@@ -57,9 +58,11 @@ PuertoSerie::~PuertoSerie()
 void PuertoSerie::setCommPort(int puerto)
 {
     if (PortOpen())
-        throw Err(NumeroError::PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"), QStringLiteral("PuertoSerie"));
+        throw Err(NumeroError::PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"),
+                  QStringLiteral("PuertoSerie"));
     if (puerto < 1)
-        throw Err(NumeroError::NumeroPuertoInvalido, QStringLiteral("Número de puerto no válido"), QStringLiteral("PuertoSerie"));
+        throw Err(NumeroError::NumeroPuertoInvalido, QStringLiteral("Número de puerto no válido"),
+                  QStringLiteral("PuertoSerie"));
     puerto_ = puerto;
 }
 
@@ -67,7 +70,8 @@ void PuertoSerie::setPortOpen(bool abierto)
 {
     if (abierto == PortOpen()) {
         if (abierto)
-            throw Err(NumeroError::PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"), QStringLiteral("PuertoSerie"));
+            throw Err(NumeroError::PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"),
+                  QStringLiteral("PuertoSerie"));
         return;
     }
     if (abierto)

@@ -127,9 +127,11 @@ TEST_F(DemoBase, TheSqliteShellReadsItWithTheEnginesExtension)
         QProcess p;
         p.start(QStringLiteral("sqlite3"), opciones + QStringList{archivo, sql});
         EXPECT_TRUE(p.waitForFinished(30000)) << "sqlite3 (Debian package sqlite3) must be installed";
-        return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed()};
+        const QByteArray salida = p.readAllStandardOutput() + p.readAllStandardError();
+        return std::pair{p.exitCode(), QString::fromUtf8(salida).trimmed()};
     };
-    const QStringList extension{QStringLiteral("-cmd"), QStringLiteral(".load " ESCANEO_BINARY_DIR "/libescaneo_sqlite")};
+    const QStringList extension{QStringLiteral("-cmd"),
+                                QStringLiteral(".load " ESCANEO_BINARY_DIR "/libescaneo_sqlite")};
     const struct {
         const char* enElShell;
         const char* enElMotor;

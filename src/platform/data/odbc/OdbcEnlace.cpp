@@ -148,8 +148,10 @@ bool EnlaceOdbc::tieneTabla(const QString& tabla)
     for (SQLRETURN r = SQLFetch(st.manejador()); exitoOdbc(r); r = SQLFetch(st.manejador())) {
         SQLCHAR encontrado[256] = {};
         SQLLEN largo = 0;
-        if (exitoOdbc(SQLGetData(st.manejador(), 3, SQL_C_CHAR, encontrado, sizeof encontrado, &largo))
-            && QString::fromUtf8(reinterpret_cast<const char*>(encontrado)).compare(tabla.trimmed(), Qt::CaseInsensitive) == 0)
+        if (!exitoOdbc(SQLGetData(st.manejador(), 3, SQL_C_CHAR, encontrado, sizeof encontrado, &largo)))
+            continue;
+        const QString nombreEncontrado = QString::fromUtf8(reinterpret_cast<const char*>(encontrado));
+        if (nombreEncontrado.compare(tabla.trimmed(), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;

@@ -131,7 +131,8 @@ void actualiza(Estado& e, const EnlaceOdbc& enlace, const Recordset::Cambio& cam
         return;
     const QStringList busqueda = columnasDeBusqueda(e, enlace, cambio.todasLasColumnas);
     if (busqueda.isEmpty())
-        throw Err(NumeroError::NoActualizable, QStringLiteral("No hay columnas con que ubicar la fila de %1").arg(e.tabla), fuente);
+        throw Err(NumeroError::NoActualizable, QStringLiteral("No hay columnas con que ubicar la fila de %1").arg(e.tabla),
+                  fuente);
     ParametrosOdbc parametros;
     QStringList asignaciones, condiciones;
     for (qsizetype i = 0; i < columnas.size(); ++i) {
@@ -170,7 +171,8 @@ Recordset::Escritor escritorOdbc(std::weak_ptr<EnlaceOdbc> enlace, const QString
                       fuente);
         const std::shared_ptr<EnlaceOdbc> abierto = estado->enlace.lock();
         if (!abierto)
-            throw Err(NumeroError::NoActualizable, QStringLiteral("La conexión del conjunto de registros está cerrada"), fuente);
+            throw Err(NumeroError::NoActualizable, QStringLiteral("La conexión del conjunto de registros está cerrada"),
+                      fuente);
         if (cambio.nuevo)
             inserta(*estado, *abierto, cambio);
         else

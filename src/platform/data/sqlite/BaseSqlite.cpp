@@ -46,7 +46,8 @@ sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
         LanzaErrorSqlite(db, errores);
     }
     if (!st)
-        LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), errores);
+        LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("La sentencia está vacía."),
+                           QStringLiteral("42000"), errores);
     preparadas_.insert(sql, st);
     return st;
 }

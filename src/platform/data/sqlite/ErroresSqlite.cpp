@@ -23,7 +23,8 @@ Traduccion traduce(int extendido, const QString& mensaje)
     if (mensaje.startsWith(QLatin1String("no such table")) || mensaje.startsWith(QLatin1String("no such view")))
         return {NumeroNativo::ObjetoInexistente, "42S02"};
     if (mensaje.contains(QLatin1String("already exists")))
-        return {mensaje.startsWith(QLatin1String("index")) ? NumeroNativo::IndiceExistente : NumeroNativo::ObjetoExistente,
+        return {mensaje.startsWith(QLatin1String("index")) ? NumeroNativo::IndiceExistente
+                                                            : NumeroNativo::ObjetoExistente,
                 "42S01"};
     if (mensaje.startsWith(QLatin1String("no such column")))
         return {NumeroNativo::ColumnaInexistente, "42S22"};
@@ -48,10 +49,10 @@ void LanzaErrorSqlite(sqlite3* db, ErroresDatos* errores)
 {
     const int extendido = sqlite3_extended_errcode(db);
     // The engine's "database is locked" does not say who holds it.
-    const QString mensaje = (extendido & 0xff) == SQLITE_BUSY
-                                ? QStringLiteral("Se agotó el tiempo de espera: otro programa tiene bloqueada la base de "
-                                                 "datos.")
-                                : QString::fromUtf8(sqlite3_errmsg(db));
+    const QString mensaje =
+        (extendido & 0xff) == SQLITE_BUSY
+            ? QStringLiteral("Se agotó el tiempo de espera: otro programa tiene bloqueada la base de datos.")
+            : QString::fromUtf8(sqlite3_errmsg(db));
     const Traduccion t = traduce(extendido, mensaje);
     LanzaErrorServidor(t.nativo, mensaje, QLatin1String(t.estado), errores);
 }

@@ -57,8 +57,8 @@ bool EsperaSqlite::sigue(int intentos)
             VentanaEspera().Muestra(textoEspera, limiteSegundos_);
             mostrada_ = true;
         }
-        VentanaEspera().Actualiza(segundos, textoEspera
-                                                + QStringLiteral(" otro programa la tiene bloqueada (%1 s)").arg(segundos));
+        VentanaEspera().Actualiza(
+            segundos, textoEspera + QStringLiteral(" otro programa la tiene bloqueada (%1 s)").arg(segundos));
     }
     QThread::msleep(std::min(1 << std::min(intentos, 7), pausaMaxima));
     return true;

@@ -18,7 +18,6 @@
 
 #include <sqlite3.h>
 
-
 namespace {
 
 const QString columnaFila = QStringLiteral("rowid AS \"__fila_oculta\"");
@@ -62,8 +61,10 @@ Construccion construye(const QString& archivo, const QStringList& scripts)
     if (QFileInfo::exists(archivo))
         return {QStringLiteral("El archivo ya existe: %1").arg(archivo), true};
     const QFileInfo destino(archivo);
-    const QString temporal = destino.absoluteDir().filePath(
-        QStringLiteral(".%1.%2.%3").arg(destino.fileName()).arg(getpid()).arg(QRandomGenerator::system()->generate64(), 0, 36));
+    const QString temporal = destino.absoluteDir().filePath(QStringLiteral(".%1.%2.%3")
+                                                                .arg(destino.fileName())
+                                                                .arg(getpid())
+                                                                .arg(QRandomGenerator::system()->generate64(), 0, 36));
     QString error;
     sqlite3* db = abreArchivo(temporal, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
     if (!db) {
@@ -203,8 +204,8 @@ private:
             while (j < lote.size() && lote[j].clase != SentenciaAdaptada::FinBloque)
                 j = unidad(lote, j, ejecutar);
             if (j == lote.size())
-                LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("Sintaxis incorrecta: falta END."), QStringLiteral("42000"),
-                                   &errores_);
+                LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("Sintaxis incorrecta: falta END."),
+                                   QStringLiteral("42000"), &errores_);
             return j + 1;
         }
         case SentenciaAdaptada::SiExiste: {
@@ -356,7 +357,8 @@ private:
     void creaBase(const QString& nombre)
     {
         if (nombre.isEmpty() || nombre.contains(u'/') || nombre.contains(u'\\'))
-            LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("Nombre de base de datos no válido: '%1'.").arg(nombre),
+            LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis,
+                               QStringLiteral("Nombre de base de datos no válido: '%1'.").arg(nombre),
                                QStringLiteral("42000"), &errores_);
         const QString archivo = QDir(carpeta()).filePath(nombre + QStringLiteral(".db"));
         // Another program starting at the same time may have made it since
@@ -365,13 +367,15 @@ private:
         if (QFileInfo::exists(archivo)) {
             if (esperada)
                 return;
-            LanzaErrorServidor(NumeroNativo::BaseExistente, QStringLiteral("La base de datos '%1' ya existe.").arg(nombre),
-                               QStringLiteral("42000"), &errores_);
+            LanzaErrorServidor(NumeroNativo::BaseExistente,
+                               QStringLiteral("La base de datos '%1' ya existe.").arg(nombre), QStringLiteral("42000"),
+                               &errores_);
         }
         const QString esquema = QStringLiteral(":/db/%1.sql").arg(nombre);
         const Construccion hecha = construye(archivo, QFile::exists(esquema) ? QStringList{esquema} : QStringList{});
         if (!hecha.error.isEmpty() && !hecha.yaEstaba)
-            LanzaErrorServidor(NumeroNativo::BaseNoCreada, QStringLiteral("Error en CREATE DATABASE: %1").arg(hecha.error),
+            LanzaErrorServidor(NumeroNativo::BaseNoCreada,
+                               QStringLiteral("Error en CREATE DATABASE: %1").arg(hecha.error),
                                QStringLiteral("HY000"), &errores_);
     }
 
@@ -419,8 +423,9 @@ public:
                                       conFila ? std::make_shared<QVector<qlonglong>>(filas.claves) : nullptr);
         else if (actualizable)
             escritor = [](const Recordset::Cambio&) {
-                throw Err(NumeroError::NoActualizable, QStringLiteral("El conjunto de registros actual no admite actualizaciones: la "
-                                               "consulta no lee una sola tabla."));
+                throw Err(NumeroError::NoActualizable,
+                          QStringLiteral("El conjunto de registros actual no admite actualizaciones: la consulta no "
+                                         "lee una sola tabla."));
             };
         return std::make_unique<Recordset>(filas.columnas, filas.filas, std::move(escritor));
     }
