@@ -2,38 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
-struct Huella {
-    QByteArray bytes;
-    timespec modificado{};
-    QStringList carpeta;
-
-    bool operator==(const Huella& o) const
-    {
-        return bytes == o.bytes && modificado.tv_sec == o.modificado.tv_sec
-               && modificado.tv_nsec == o.modificado.tv_nsec && carpeta == o.carpeta;
-    }
-};
-
-Huella huella(const QString& archivo)
+// The file's bytes and time, and every name in its folder.
+std::tuple<QByteArray, QDateTime, QStringList> huella(const QString& archivo)
 {
-    Huella h;
     QFile f(archivo);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    h.bytes = f.readAll();
-    struct stat datos {};
-    EXPECT_EQ(stat(QFile::encodeName(archivo).constData(), &datos), 0);
-    h.modificado = datos.st_mtim;
-    h.carpeta = QFileInfo(archivo).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    return h;
+    return {f.readAll(), QFileInfo(archivo).lastModified(),
+            QFileInfo(archivo).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)};
 }
 
 void escribe(const QString& archivo, const QByteArray& contenido)
@@ -76,7 +61,7 @@ TEST(Programa, AFileThatIsNoDatabaseOfThisSystemIsAFailedConnectionAndStaysUntou
             CreaBaseSqlite(archivo, {guion});
         else
             CreaBaseSqlite(archivo, {guion, dir.filePath(QStringLiteral("ajena_wal.sql"))});
-        const Huella antes = huella(archivo);
+        const auto antes = huella(archivo);
 
         QProcess programa;
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
