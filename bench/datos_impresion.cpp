@@ -7,7 +7,7 @@
 // bound to one prepared statement, which no text-built road can match.
 
 #include "platform/base/Err.h"
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
 #include "platform/data/sqlite/MotorSqlite.h"
 #include "printing/AuxiliarComprobantes.h"
@@ -244,7 +244,7 @@ int main(int argc, char** argv)
     }
     Modulo().UsuarioActual = QStringLiteral("bench");
     CargaConfiguracion(QString());
-    InstalaFormatoNumeros(FormatoNumeros{QStringLiteral(","), QStringLiteral("."), 2});
+    instalaFormatoNumerico(FormatoNumerico{u',', u'.', 2});
 
     const QByteArray clave = ClaveEstacion().toUtf8();
     programa();

@@ -115,16 +115,68 @@ CREATE TABLE CTROL_ESCANEO (
 CREATE INDEX IX_CTROL_ESCANEO_Cpte ON CTROL_ESCANEO (Cuenta, Cpte);
 CREATE INDEX IX_CTROL_ESCANEO_NombreArchivo ON CTROL_ESCANEO (NombreArchivo);
 
+-- Order tickets: the voucher's table, waiter, customer and total, its items
+-- with what is already prepared or billed, and the articles' kitchen ("C")
+-- and bar ("B") marks.
+ALTER TABLE V_MV_CPTE ADD COLUMN TRANSPORTE TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN IDVENDEDOR TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN NOMBRE TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN IMPORTE NUMERIC;
+
+-- Supply lines of a voucher: what order tickets read, and what the voucher
+-- print reads (with the customer's VAT condition). Batches and their
+-- quantities (or serial numbers) are "|"-separated lists; ControladoPor says
+-- whether the article is followed by batch or by serial number.
+CREATE TABLE V_MV_CPTEINSUMOS (
+    ID                INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC                TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE     TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO     INTEGER NOT NULL DEFAULT 0,
+    IDARTICULO        TEXT COLLATE SQLSRV,
+    DESCRIPCION       TEXT COLLATE SQLSRV,
+    IDUNIDAD          TEXT COLLATE SQLSRV,
+    CANTIDAD          NUMERIC,
+    CANTIDADPREPARADA NUMERIC,
+    CANTIDADAFACTURAR NUMERIC,
+    IMPORTE_S_IVA     NUMERIC,
+    IMPORTE           NUMERIC,
+    TOTAL             NUMERIC,
+    ALICIVA           NUMERIC,
+    CONDICIONIVA      TEXT COLLATE SQLSRV,
+    NRO_LOTE          TEXT COLLATE SQLSRV,
+    NRO_SERIE         TEXT COLLATE SQLSRV,
+    PORCDTO           NUMERIC,
+    IMPUESTOS         NUMERIC,
+    CONTROLADOPOR     INTEGER,
+    CANTIDADUD        NUMERIC,
+    IDUNIDADBASE      TEXT COLLATE SQLSRV,
+    EQUIV_UDBASE      NUMERIC,
+    CANTIDAD_ORIGEN   NUMERIC,
+    UD_PR             TEXT COLLATE SQLSRV,
+    IMPORTE_UD        NUMERIC
+);
+
+CREATE TABLE V_MA_ARTICULOS (
+    IDARTICULO   TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    DESCRIPCION  TEXT COLLATE SQLSRV,
+    PESABLE      INTEGER NOT NULL DEFAULT 0,
+    TALLEDEFAULT TEXT COLLATE SQLSRV
+);
+
+CREATE TABLE V_TA_VENDEDORES (
+    IDVENDEDOR TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    NOMBRE     TEXT COLLATE SQLSRV
+);
+
 -- Voucher print data: the per-workstation print table the voucher reports
 -- read, the voucher columns and detail views its generator reads, and the
 -- currencies.
 
 -- What the generator reads of each voucher besides its key: the row's ID
--- (assigned on insert), the currency code, the total, and the voucher it was
--- made from.
+-- (assigned on insert), the currency code and the voucher it was made from
+-- (the total is above).
 ALTER TABLE V_MV_CPTE ADD COLUMN ID INTEGER;
 ALTER TABLE V_MV_CPTE ADD COLUMN MONEDA TEXT COLLATE SQLSRV;
-ALTER TABLE V_MV_CPTE ADD COLUMN IMPORTE NUMERIC;
 ALTER TABLE V_MV_CPTE ADD COLUMN TCORIGEN TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN COMPROBANTEORIGEN TEXT COLLATE SQLSRV;
 
@@ -177,36 +229,6 @@ CREATE TABLE V_MV_DIARIOS (
     DESCRIPCION   TEXT COLLATE SQLSRV,
     OBSERVACIONES TEXT COLLATE SQLSRV,
     MINUTOS       NUMERIC
-);
-
--- Supply lines of a voucher, with the customer's VAT condition. Batches and
--- their quantities (or serial numbers) are "|"-separated lists; ControladoPor
--- says whether the article is followed by batch or by serial number.
-CREATE TABLE V_MV_CPTEINSUMOS (
-    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
-    TC              TEXT COLLATE SQLSRV NOT NULL,
-    IDCOMPROBANTE   TEXT COLLATE SQLSRV NOT NULL,
-    IDCOMPLEMENTO   INTEGER NOT NULL DEFAULT 0,
-    IDARTICULO      TEXT COLLATE SQLSRV NOT NULL,
-    DESCRIPCION     TEXT COLLATE SQLSRV,
-    IDUNIDAD        TEXT COLLATE SQLSRV,
-    CANTIDAD        NUMERIC,
-    IMPORTE         NUMERIC,
-    TOTAL           NUMERIC,
-    IMPORTE_S_IVA   NUMERIC,
-    ALICIVA         NUMERIC,
-    CONDICIONIVA    TEXT COLLATE SQLSRV,
-    NRO_LOTE        TEXT COLLATE SQLSRV,
-    NRO_SERIE       TEXT COLLATE SQLSRV,
-    PORCDTO         NUMERIC,
-    IMPUESTOS       NUMERIC,
-    CONTROLADOPOR   INTEGER,
-    CANTIDADUD      NUMERIC,
-    IDUNIDADBASE    TEXT COLLATE SQLSRV,
-    EQUIV_UDBASE    NUMERIC,
-    CANTIDAD_ORIGEN NUMERIC,
-    UD_PR           TEXT COLLATE SQLSRV,
-    IMPORTE_UD      NUMERIC
 );
 
 -- Order (NP) lines not yet delivered in full by the delivery notes made from

@@ -1,7 +1,7 @@
 #include "printing/AuxiliarComprobantes.h"
 
 #include "platform/base/Conversiones.h"
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 #include "printing/GeneradorAuxiliar.h"
 #include "printing/ImporteLetras.h"
 #include "services/Configuracion.h"
@@ -55,7 +55,7 @@ QString importeEnLetras(GeneradorAuxiliar& gen, const Recordset& rs)
     gen.g.paso([&] {
         // The amount goes in currency to the workstation's own text, so its
         // cents are found by the workstation's decimal separator.
-        const QString importe = FormatoNumerosActual().Texto(gen.u.TextoAMoneda(gen.campo(rs, "Importe")));
+        const QString importe = formatoNumerico().texto(gen.u.TextoAMoneda(gen.campo(rs, "Importe")));
         palabras = ImporteALetras(importe, std::nullopt, moneda, QStringLiteral("Centavos"));
     });
     return palabras;

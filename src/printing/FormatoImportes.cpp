@@ -1,6 +1,6 @@
 #include "printing/FormatoImportes.h"
 
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 #include "platform/base/GuardaErrores.h"
 #include "services/Configuracion.h"
 #include "services/Modulo.h"
@@ -28,7 +28,7 @@ Moneda minutosDe(const QVariant& minutos)
         bool ok = false;
         double v = QLocale::c().toDouble(texto, &ok);
         if (!ok) {
-            const auto numero = FormatoNumerosActual().Numero(texto);
+            const auto numero = formatoNumerico().numero(texto);
             if (numero)
                 v = QLocale::c().toDouble(*numero, &ok);
         }
@@ -65,7 +65,7 @@ QString FmtMoneda(const QString& Importe, int Decimales, bool SeparadorMiles)
         if (Decimales == Configurados)
             n = int(Val(Modulo().DecimalesImporte));
         if (n == 0)
-            n = FormatoNumerosActual().DecimalesMoneda;
+            n = formatoNumerico().decimalesMoneda;
         if (n == SinDecimales)
             n = 0;
     });
@@ -74,7 +74,7 @@ QString FmtMoneda(const QString& Importe, int Decimales, bool SeparadorMiles)
             throw Err(NumeroError::LlamadaInvalida, QStringLiteral("Llamada a procedimiento o argumento no válido"));
     });
     g.paso([&] { importe = ObjUtilidades().TextoAMoneda(Importe); });
-    g.paso([&] { resultado = FormatoNumerosActual().Formatea(importe, n < 0 ? 0 : n, SeparadorMiles); });
+    g.paso([&] { resultado = formatoNumerico().fijo(importe, n < 0 ? 0 : n, SeparadorMiles); });
     return resultado;
 }
 

@@ -1,6 +1,6 @@
 #include "printing/GeneradorAuxiliar.h"
 
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 #include "services/Modulo.h"
 #include "services/MuestraError.h"
 #include "services/Objetos.h"
@@ -40,7 +40,7 @@ QString GeneradorAuxiliar::numero(const Recordset& rs, const char* nombre) const
     const QVariant valor = rs.Campo(QLatin1String(nombre));
     QString texto = u.ValorCampo(valor);
     if (valor.typeId() == QMetaType::Double)
-        texto.replace(u'.', FormatoNumerosActual().SeparadorDecimal);
+        texto.replace(u'.', formatoNumerico().separadorDecimal);
     return texto;
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/base/Conversiones.h"
 #include "platform/base/Err.h"
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ const TablasLetras& InicializaTablasLetras()
 QString NumeroALetras(const QString& TextoNumero)
 {
     const TablasLetras& t = InicializaTablasLetras();
-    const std::optional<QString> numero = FormatoNumerosActual().Numero(TextoNumero);
+    const std::optional<QString> numero = formatoNumerico().numero(TextoNumero);
     if (!numero)
         return QStringLiteral("cero");
     const bool negativo = numero->startsWith(u'-');
@@ -119,7 +119,7 @@ QString ImporteALetras(const QString& Importe, std::optional<int> Ancho, const s
 {
     const QString moneda = Moneda ? u' ' + Moneda->trimmed() + u' ' : QStringLiteral(" ");
     const QString sufijo = Sufijo ? u' ' + Sufijo->trimmed() : QString();
-    const QChar separador = FormatoNumerosActual().SeparadorDecimal.contains(u',') ? u',' : u'.';
+    const QChar separador = formatoNumerico().separadorDecimal == u',' ? u',' : u'.';
     const int ancho = Ancho.value_or(0);
     if (ancho < 0)
         throw Err(NumeroError::LlamadaInvalida, QStringLiteral("Llamada a procedimiento o argumento no válido"));

@@ -1,4 +1,4 @@
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 #include "platform/dialogs/Dialogos.h"
 #include "printing/FormatoImportes.h"
 #include "printing/GeneradorAuxiliar.h"
@@ -84,7 +84,7 @@ void filaInsumo(GeneradorAuxiliar& gen, const Recordset& r, bool pendiente, bool
     gen.agrega("Columna9", [&] { return gen.literal(limpio(gen, gen.campo(r, "Nro_Serie"))); });
     gen.agrega("Columna10", [&] { return numero("PorcDto"); });
     gen.agrega("Columna11", [&] { return numero("Impuestos"); });
-    gen.agrega("Columna12", [&] { return gen.literal(FormatoNumerosActual().Texto(u.TextoAMoneda(gen.campo(r, "ControladoPor")))); });
+    gen.agrega("Columna12", [&] { return gen.literal(formatoNumerico().texto(u.TextoAMoneda(gen.campo(r, "ControladoPor")))); });
     gen.agrega("Columna13", [&] { return numero("CantidadUd"); });
     gen.agrega("Columna14", [&] { return valor("IdUnidadBase"); });
     gen.agrega("Columna15", [&] { return numero("Equiv_UDBase"); });

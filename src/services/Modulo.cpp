@@ -20,3 +20,9 @@ void ReiniciaModulo()
     ListaCampos().reset();
     DescartaObjetos();
 }
+
+QString CarpetaDelPrograma()
+{
+    return Modulo().CarpetaPrograma.isEmpty() ? ObjUtilidades().AgregaBarra(ObjSistema().CarpetaPrograma())
+                                              : Modulo().CarpetaPrograma;
+}

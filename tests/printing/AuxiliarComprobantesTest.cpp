@@ -83,7 +83,7 @@ protected:
         return lista;
     }
 
-    ConFormatoNumeros formato{FormatoComa()};
+    ConFormatoNumerico formato{FormatoComa()};
 };
 
 const char* const Insumos = "Insumos - Materiales Utilizados - Productos";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/BaseDePrueba.h"
+#include "support/modulo/BaseDePrueba.h"
 #include "support/FormatosDePrueba.h"
 #include "support/TextoQt.h"
 

@@ -10,7 +10,7 @@ class FormatoImportes : public BaseImpresion {};
 
 struct Formato {
     const char* nombre;
-    FormatoNumeros formato;
+    FormatoNumerico formato;
 };
 
 const Formato Formatos[] = {{"comma", FormatoComa()}, {"point", FormatoPunto()}};
@@ -45,13 +45,13 @@ TEST_F(FormatoImportes, FmtMonedaFollowsTheCodesAndTheWorkstationFormat)
         {"", -1, false, "2", "0,00", "0.00"},
     };
     for (const Formato& f : Formatos) {
-        FormatoNumeros formato = f.formato;
-        formato.DecimalesMoneda = 3;
-        ConFormatoNumeros instalado(formato);
+        FormatoNumerico formato = f.formato;
+        formato.decimalesMoneda = 3;
+        ConFormatoNumerico instalado(formato);
         for (const Caso& c : casos) {
             Modulo().DecimalesImporte = QString::fromUtf8(c.configurados);
             EXPECT_EQ(FmtMoneda(QString::fromUtf8(c.importe), c.decimales, c.miles),
-                      QString::fromUtf8(f.formato.SeparadorDecimal == u"," ? c.coma : c.punto))
+                      QString::fromUtf8(f.formato.separadorDecimal == u',' ? c.coma : c.punto))
                 << f.nombre << " " << c.importe << " " << c.decimales;
         }
     }
@@ -60,7 +60,7 @@ TEST_F(FormatoImportes, FmtMonedaFollowsTheCodesAndTheWorkstationFormat)
 
 TEST_F(FormatoImportes, FmtMonedaTakesTheConfiguredDecimalsFromTheStart)
 {
-    ConFormatoNumeros formato(FormatoComa());
+    ConFormatoNumerico formato(FormatoComa());
     EXPECT_EQ(FmtMoneda("1234,5", -1, false), "1234,50");
     fijaClave(QStringLiteral("CantidadDecimales"), QStringLiteral("3"));
     EXPECT_EQ(FmtMoneda("1234,5", -1, false), "1234,500");
@@ -68,7 +68,7 @@ TEST_F(FormatoImportes, FmtMonedaTakesTheConfiguredDecimalsFromTheStart)
 
 TEST_F(FormatoImportes, FmtMonedaErrorsAskTheOperator)
 {
-    ConFormatoNumeros formato(FormatoComa());
+    ConFormatoNumerico formato(FormatoComa());
     dialogos->responde(3);
     EXPECT_EQ(FmtMoneda("1234,5", -5, false), "") << "leaving gives what was set: nothing";
     dialogos->responde(5);
@@ -109,7 +109,7 @@ TEST_F(FormatoImportes, MinutosAHoraInClockAndDecimalForms)
         {".", QVariant(), ".00", -7, -7},
     };
     for (const Formato& f : Formatos) {
-        ConFormatoNumeros instalado(f.formato);
+        ConFormatoNumerico instalado(f.formato);
         for (const Caso& c : casos) {
             fijaClave(QStringLiteral("SeparadorHora"), c.separador ? QString::fromUtf8(c.separador) : QString());
             int32_t horas = -7, resto = -7;

@@ -62,14 +62,14 @@ const Palabras NumerosEnLetras[] = {
 
 TEST(NumeroALetras, SpellsWholeNumbersOnACommaDecimalWorkstation)
 {
-    ConFormatoNumeros formato(FormatoComa());
+    ConFormatoNumerico formato(FormatoComa());
     for (const Palabras& p : NumerosEnLetras)
         EXPECT_EQ(NumeroALetras(QString::fromUtf8(p.numero)), QString::fromUtf8(p.palabras)) << p.numero;
 }
 
 TEST(NumeroALetras, ReadsTheNumberByTheWorkstationsSeparators)
 {
-    ConFormatoNumeros formato(FormatoPunto());
+    ConFormatoNumerico formato(FormatoPunto());
     EXPECT_EQ(NumeroALetras("1.9"), "un");
     EXPECT_EQ(NumeroALetras("1,234"), "un mil doscientos treinta y cuatro");
     EXPECT_EQ(NumeroALetras("0.4"), "cero");
@@ -88,7 +88,7 @@ TEST(InicializaTablasLetras, FillsTheTablesTheWordsAreBuiltFrom)
 TEST(ImporteALetras, AmountsWithCurrencyCentsAndWidth)
 {
     struct Caso {
-        FormatoNumeros formato;
+        FormatoNumerico formato;
         const char* importe;
         std::optional<int> ancho;
         std::optional<QString> moneda, sufijo;
@@ -114,7 +114,7 @@ TEST(ImporteALetras, AmountsWithCurrencyCentsAndWidth)
          "dos billones Dólares con noventa y nueve Centavos"},
     };
     for (const Caso& c : casos) {
-        ConFormatoNumeros formato(c.formato);
+        ConFormatoNumerico formato(c.formato);
         EXPECT_EQ(ImporteALetras(QString::fromUtf8(c.importe), c.ancho, c.moneda, c.sufijo), QString::fromUtf8(c.resultado))
             << c.importe;
     }
@@ -122,6 +122,6 @@ TEST(ImporteALetras, AmountsWithCurrencyCentsAndWidth)
 
 TEST(ImporteALetras, ANegativeWidthIsAnInvalidArgument)
 {
-    ConFormatoNumeros formato(FormatoComa());
+    ConFormatoNumerico formato(FormatoComa());
     EXPECT_EQ(numeroDeError([] { ImporteALetras("15,00", -1); }), NumeroError::LlamadaInvalida);
 }

@@ -1,6 +1,6 @@
 #include "printing/SeriesLotes.h"
 
-#include "services/BaseDePrueba.h"
+#include "support/modulo/BaseDePrueba.h"
 
 namespace {
 

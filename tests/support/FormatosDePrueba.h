@@ -1,26 +1,26 @@
 #pragma once
 
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 
 // The two workstation formats the tests run on.
-inline FormatoNumeros FormatoComa()
+inline FormatoNumerico FormatoComa()
 {
-    return FormatoNumeros{QStringLiteral(","), QStringLiteral("."), 2};
+    return FormatoNumerico{u',', u'.', 2};
 }
 
-inline FormatoNumeros FormatoPunto()
+inline FormatoNumerico FormatoPunto()
 {
-    return FormatoNumeros{QStringLiteral("."), QStringLiteral(","), 2};
+    return FormatoNumerico{u'.', u',', 2};
 }
 
 // Installs a number format for the life of a test, then puts back the one before.
-class ConFormatoNumeros {
+class ConFormatoNumerico {
 public:
-    explicit ConFormatoNumeros(const FormatoNumeros& formato) : anterior_(InstalaFormatoNumeros(formato)) {}
-    ~ConFormatoNumeros() { InstalaFormatoNumeros(anterior_); }
-    ConFormatoNumeros(const ConFormatoNumeros&) = delete;
-    ConFormatoNumeros& operator=(const ConFormatoNumeros&) = delete;
+    explicit ConFormatoNumerico(const FormatoNumerico& formato) : anterior_(instalaFormatoNumerico(formato)) {}
+    ~ConFormatoNumerico() { instalaFormatoNumerico(anterior_); }
+    ConFormatoNumerico(const ConFormatoNumerico&) = delete;
+    ConFormatoNumerico& operator=(const ConFormatoNumerico&) = delete;
 
 private:
-    FormatoNumeros anterior_;
+    FormatoNumerico anterior_;
 };

@@ -1,4 +1,4 @@
-#include "platform/base/FormatoNumeros.h"
+#include "platform/base/FormatoNumerico.h"
 
 #include "support/FormatosDePrueba.h"
 #include "support/NumeroDeError.h"
@@ -7,7 +7,7 @@
 
 #include <limits>
 
-TEST(FormatoNumeros, FormatsAmountsRoundingHalfToEvenInEitherFormat)
+TEST(FormatoNumerico, FormatsAmountsRoundingHalfToEvenInEitherFormat)
 {
     struct Caso {
         int64_t diezmilesimas;
@@ -32,14 +32,14 @@ TEST(FormatoNumeros, FormatsAmountsRoundingHalfToEvenInEitherFormat)
         {std::numeric_limits<int64_t>::max(), 4, true, "922.337.203.685.477,5807", "922,337,203,685,477.5807"},
     };
     for (const Caso& c : casos) {
-        EXPECT_EQ(FormatoComa().Formatea(Moneda{c.diezmilesimas}, c.decimales, c.agrupa), c.coma) << c.diezmilesimas;
-        EXPECT_EQ(FormatoPunto().Formatea(Moneda{c.diezmilesimas}, c.decimales, c.agrupa), c.punto) << c.diezmilesimas;
+        EXPECT_EQ(FormatoComa().fijo(Moneda{c.diezmilesimas}, c.decimales, c.agrupa), c.coma) << c.diezmilesimas;
+        EXPECT_EQ(FormatoPunto().fijo(Moneda{c.diezmilesimas}, c.decimales, c.agrupa), c.punto) << c.diezmilesimas;
     }
-    EXPECT_EQ(FormatoComa().Texto(Moneda{12345000}), "1234,5");
-    EXPECT_EQ(FormatoPunto().Texto(Moneda{-5000}), "-0.5");
+    EXPECT_EQ(FormatoComa().texto(Moneda{12345000}), "1234,5");
+    EXPECT_EQ(FormatoPunto().texto(Moneda{-5000}), "-0.5");
 }
 
-TEST(FormatoNumeros, ReadsNumbersByItsOwnSeparators)
+TEST(FormatoNumerico, ReadsNumbersByItsOwnSeparators)
 {
     struct Caso {
         const char* texto;
@@ -59,20 +59,20 @@ TEST(FormatoNumeros, ReadsNumbersByItsOwnSeparators)
     for (const Caso& c : casos) {
         const QString ninguno = QStringLiteral("(none)");
         const QString texto = QString::fromUtf8(c.texto);
-        EXPECT_EQ(FormatoComa().Numero(texto).value_or(ninguno), c.coma ? QString::fromUtf8(c.coma) : ninguno) << c.texto;
-        EXPECT_EQ(FormatoPunto().Numero(texto).value_or(ninguno), c.punto ? QString::fromUtf8(c.punto) : ninguno)
+        EXPECT_EQ(FormatoComa().numero(texto).value_or(ninguno), c.coma ? QString::fromUtf8(c.coma) : ninguno) << c.texto;
+        EXPECT_EQ(FormatoPunto().numero(texto).value_or(ninguno), c.punto ? QString::fromUtf8(c.punto) : ninguno)
             << c.texto;
     }
 }
 
-TEST(FormatoNumeros, TheInstalledFormatServesUntilReplaced)
+TEST(FormatoNumerico, TheInstalledFormatServesUntilReplaced)
 {
-    const FormatoNumeros antes = FormatoNumerosActual();
+    const FormatoNumerico antes = formatoNumerico();
     {
-        ConFormatoNumeros coma(FormatoComa());
-        EXPECT_EQ(FormatoNumerosActual().SeparadorDecimal, ",");
+        ConFormatoNumerico coma(FormatoComa());
+        EXPECT_EQ(formatoNumerico().separadorDecimal, u',');
     }
-    EXPECT_EQ(FormatoNumerosActual().SeparadorDecimal, antes.SeparadorDecimal);
+    EXPECT_EQ(formatoNumerico().separadorDecimal, antes.separadorDecimal);
 }
 
 TEST(MultiplicaYDivideAlPar, StaysExactBeyondSixtyFourBitsAndRoundsHalfToEven)
