@@ -4,7 +4,6 @@
 #include "services/Modulo.h"
 #include "services/MuestraError.h"
 #include "services/Objetos.h"
-#include "services/SentenciasSQL.h"
 
 namespace {
 
@@ -124,11 +123,6 @@ void GeneradorAuxiliar::nuevaFila(const char* tipo)
         ListaCampos()->push_back({QStringLiteral("IdComplemento"), IdComplemento});
         ListaCampos()->push_back({QStringLiteral("Tipo"), literal(QLatin1String(tipo))});
     });
-}
-
-void GeneradorAuxiliar::agrega(const char* columna, const std::function<QString()>& literal)
-{
-    g.paso([&] { ListaCampos()->push_back({QLatin1String(columna), literal()}); });
 }
 
 void GeneradorAuxiliar::insertaFila()

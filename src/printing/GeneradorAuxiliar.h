@@ -3,6 +3,7 @@
 #include "platform/base/GuardaErrores.h"
 #include "platform/data/ConexionDatos.h"
 #include "platform/objects/Utilidades.h"
+#include "services/SentenciasSQL.h"
 
 #include <QString>
 
@@ -65,7 +66,11 @@ public:
     // A line row: the key pairs, then each value pair as its own step, then
     // the INSERT built from the field list.
     void nuevaFila(const char* tipo);
-    void agrega(const char* columna, const std::function<QString()>& literal);
+    template <typename Literal>
+    void agrega(const char* columna, Literal&& literal)
+    {
+        g.paso([&] { ListaCampos()->push_back({QLatin1String(columna), literal()}); });
+    }
     void insertaFila();
 
 private:

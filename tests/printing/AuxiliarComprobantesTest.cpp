@@ -353,3 +353,10 @@ TEST_F(AuxiliarComprobantes, OverflowsArePassedOverAndABadRangeAsksTheOperator)
     EXPECT_TRUE(dialogos->avisos[0].titulo.contains("GeneraAuxiliarComprobantes"));
     EXPECT_EQ(tipo, "FC  ");
 }
+
+TEST_F(AuxiliarComprobantes, AConceptsLetterIsTheLastNonBlankCharacterOfItsNumber)
+{
+    ejecuta(QStringLiteral("UPDATE V_MV_CPTE_OBSERV SET IDCOMPROBANTE = '000100000012A  ' WHERE TIPO_OBS = 'OC'"));
+    genera("FC", "000100000012A");
+    EXPECT_EQ(filas().value(12), "OC||Entrega en obra|0|0|0|50,00|50,00|0") << "letter A: the amount without VAT";
+}

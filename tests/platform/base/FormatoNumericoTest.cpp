@@ -75,6 +75,15 @@ TEST(FormatoNumerico, TheInstalledFormatServesUntilReplaced)
     EXPECT_EQ(formatoNumerico().separadorDecimal, antes.separadorDecimal);
 }
 
+TEST(RedondeaMoneda, RoundsToThePlacesAndOverflowsPastTheRange)
+{
+    EXPECT_EQ(RedondeaMoneda(Moneda{12345}, 2).diezmilesimas, 12300);
+    EXPECT_EQ(RedondeaMoneda(Moneda{12350}, 2).diezmilesimas, 12400);
+    EXPECT_EQ(RedondeaMoneda(Moneda{-12250}, 2).diezmilesimas, -12200);
+    EXPECT_EQ(numeroDeError([] { RedondeaMoneda(Moneda{std::numeric_limits<int64_t>::max()}, 0); }),
+              NumeroError::Desbordamiento);
+}
+
 TEST(MultiplicaYDivideAlPar, StaysExactBeyondSixtyFourBitsAndRoundsHalfToEven)
 {
     EXPECT_EQ(MultiplicaYDivideAlPar(25, 1, 10), 2);
