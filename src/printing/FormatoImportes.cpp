@@ -17,30 +17,23 @@ constexpr int SinFormato = -3;
 constexpr int Configurados = -1;
 constexpr int SinDecimales = -2;
 
+// Minutes as the database gives them: a number, or a text written with "."
+// or in the workstation's own form. Null or blank is 0.
 Moneda minutosDe(const QVariant& minutos)
 {
-    if (!minutos.isValid() || minutos.isNull())
+    const bool esTexto = minutos.typeId() == QMetaType::QString;
+    const QString texto = esTexto ? minutos.toString().trimmed() : QString();
+    if (minutos.isNull() || (esTexto && texto.isEmpty()))
         return {};
-    if (minutos.typeId() == QMetaType::QString) {
-        const QString texto = minutos.toString().trimmed();
-        if (texto.isEmpty())
-            return {};
-        bool ok = false;
-        double v = QLocale::c().toDouble(texto, &ok);
-        if (!ok) {
-            const auto numero = formatoNumerico().numero(texto);
-            if (numero)
-                v = QLocale::c().toDouble(*numero, &ok);
-        }
-        if (!ok)
-            throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
-        return Moneda::desdeDouble(v);
-    }
     bool ok = false;
-    const double v = minutos.toDouble(&ok);
+    double valor = esTexto ? QLocale::c().toDouble(texto, &ok) : minutos.toDouble(&ok);
+    if (!ok && esTexto) {
+        if (const auto numero = formatoNumerico().numero(texto))
+            valor = QLocale::c().toDouble(*numero, &ok);
+    }
     if (!ok)
         throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
-    return Moneda::desdeDouble(v);
+    return Moneda::desdeDouble(valor);
 }
 
 // At least two digits, the sign in front: 5 gives 05, -5 gives -05.

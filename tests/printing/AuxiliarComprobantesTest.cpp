@@ -360,3 +360,12 @@ TEST_F(AuxiliarComprobantes, AConceptsLetterIsTheLastNonBlankCharacterOfItsNumbe
     genera("FC", "000100000012A");
     EXPECT_EQ(filas().value(12), "OC||Entrega en obra|0|0|0|50,00|50,00|0") << "letter A: the amount without VAT";
 }
+
+TEST_F(AuxiliarComprobantes, AnOrderWithNothingPendingStillGetsItsHeadingBlock)
+{
+    ejecuta(QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET CANTIDAD = 100 WHERE TC = 'RM' AND IDARTICULO = 'ART001'"));
+    ejecuta(QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS WHERE TC = 'NP' AND IDARTICULO = 'ART005'"));
+    genera("RM", "000100000031R");
+    const QStringList todas = filas();
+    EXPECT_EQ(todas.mid(7), (QStringList{"3", "M|Insumos - Materiales Utilizados - Productos (Sin Preparación)", "3"}));
+}
