@@ -11,7 +11,6 @@
 #include <turbojpeg.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -27,18 +26,16 @@ struct PixelesBmp {
     QByteArray propios;  // expanded pixels when the file's cannot be used
 };
 
+// Little-endian fields of the headers, read byte by byte within the file.
 uint32_t Lee32(const QByteArray& b, qsizetype i)
 {
-    uint32_t v;
-    std::memcpy(&v, b.constData() + i, 4);
-    return v;
+    return uint32_t(uchar(b.at(i))) | uint32_t(uchar(b.at(i + 1))) << 8 | uint32_t(uchar(b.at(i + 2))) << 16
+           | uint32_t(uchar(b.at(i + 3))) << 24;
 }
 
 uint16_t Lee16(const QByteArray& b, qsizetype i)
 {
-    uint16_t v;
-    std::memcpy(&v, b.constData() + i, 2);
-    return v;
+    return uint16_t(uchar(b.at(i)) | uchar(b.at(i + 1)) << 8);
 }
 
 // Grey levels of a palette whose entries are all grey, or nothing.
@@ -48,10 +45,10 @@ std::optional<QByteArray> PaletaGris(const QByteArray& b, qsizetype desde, int c
         return std::nullopt;
     QByteArray niveles(colores, '\0');
     for (int i = 0; i < colores; ++i) {
-        const auto* e = reinterpret_cast<const unsigned char*>(b.constData() + desde + 4 * i);
-        if (e[0] != e[1] || e[1] != e[2])
+        const qsizetype e = desde + 4 * qsizetype(i);
+        if (b.at(e) != b.at(e + 1) || b.at(e + 1) != b.at(e + 2))
             return std::nullopt;
-        niveles[i] = char(e[0]);
+        niveles[i] = b.at(e);
     }
     return niveles;
 }
