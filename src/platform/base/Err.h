@@ -33,6 +33,7 @@ constexpr long ErrorAccesoRuta = 75;
 constexpr long RutaNoEncontrada = 76;
 constexpr long ObjetoNoEstablecido = 91;
 constexpr long UsoInvalidoDeNull = 94;
+constexpr long ErrorDeAutomatizacion = 401;
 constexpr long SinRegistroActual = 3021;
 constexpr long NoActualizable = 3251;
 constexpr long ElementoNoEncontrado = 3265;
