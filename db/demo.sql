@@ -103,3 +103,45 @@ INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArch
      NULL, NULL, 'demo', '2025-03-01 00:00:00'),
     ('1002', 'ND  000100000002A', '2025-03-11 00:00:00', 'JUAN', 'SCAN/', 'nota-debito-0002.jpg',
      1, 'demo', 'JUAN', '2025-03-11 00:00:00');
+
+-- Order tickets: a table's order ("PE"), and the kitchen ("PECO") and bar
+-- ("PEBA") orders of the same kind, with items for the kitchen, the bar,
+-- both, a long description, one more prepared than ordered, a weighed
+-- article and prices on the half cent.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES
+    ('EMPRESA', 'NOMBRE', 'La Fonda de Prueba'),
+    ('EMPRESA', 'CALLE', 'Calle Mayor'),
+    ('EMPRESA', 'NUMERO', '123'),
+    ('EMPRESA', 'LOCALIDAD', 'Villa Ejemplo');
+
+INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE) VALUES
+    ('07', 'Roberto Carlos Gimenez Fernandez'),
+    ('08', 'Ana');
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, PESABLE, TALLEDEFAULT) VALUES
+    ('MIL01', 'Milanesa napolitana', 0, 'C'),
+    ('CER01', 'Cerveza tirada', 0, 'B'),
+    ('LIM01', 'Limonada con menta', 0, 'cb'),
+    ('PAR01', 'Parrillada completa', 0, 'C'),
+    ('QUE01', 'Queso por kilo', 1, 'C'),
+    ('CAF01', 'Cafe', 0, 'B');
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, TRANSPORTE, IDVENDEDOR, NOMBRE,
+                       IMPORTE) VALUES
+    ('PE  ', '000100000101P', 0, '1001', '2025-03-20 00:00:00', 0, ' 12 ', '07 ', ' Cliente de Mostrador ', 8391.25),
+    ('PECO', '000100000102P', 0, '1002', '2025-03-20 00:00:00', 0, '4', '08', 'Mesa del fondo', 0),
+    ('PEBA', '000100000103P', 0, '1003', '2025-03-20 00:00:00', 0, '5', '08', 'Barra', 0);
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, CANTIDAD, CANTIDADPREPARADA,
+                              CANTIDADAFACTURAR, IMPORTE_S_IVA, IMPORTE) VALUES
+    (1, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 2, 1, 0, 1240.08, 1500.5),
+    (2, 'PE  ', '000100000101P', 'CER01', 'Cerveza tirada', 3, 0, 1, 289.26, 350),
+    (3, 'PE  ', '000100000101P', 'LIM01', 'Limonada con menta', 1, 1, 0, 330.58, 400),
+    (4, 'PE  ', '000100000101P', 'PAR01',
+     'Parrillada completa para cuatro personas con achuras, chorizos, morcillas y vacio a punto', 1, 0, 0,
+     3305.79, 4000),
+    (5, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 1, 2, 0, 1240.08, 1500.5),
+    (6, 'PE  ', '000100000101P', 'QUE01', 'Queso por kilo', 0.35, 0, 0, 0.1, 0.125),
+    (7, 'PE  ', '000100000101P', 'CAF01', 'Cafe', 1, 0, 0, 0.11, 0.135),
+    (8, 'PECO', '000100000102P', 'MIL01', 'Milanesa napolitana', 2, 2, 0, 1240.08, 1500.5),
+    (9, 'PEBA', '000100000103P', 'CER01', 'Cerveza tirada', 2, 0, 2, 289.26, 350);
