@@ -24,7 +24,8 @@ constexpr int FalloArchivo = -2;
 // cannot show.
 ImagenBmp ComponeImagen(std::vector<CuadroSane> cuadros, double ppp);
 
-// Scans one page and writes it as a BMP at exactly that path. On any failure
-// nothing is left at the path (an older file there stays as it was), and the
-// error behind it is put in `motivo` when one is given.
+// Scans one page and writes it as a BMP at exactly that path; a page the file
+// takes line by line is written while the device still sends the rest. On
+// any failure nothing is left at the path (an older file there stays as it
+// was), and the error behind it is put in `motivo` when one is given.
 int AdquiereABmp(DispositivoSane& dispositivo, const QString& archivo, std::optional<Err>* motivo = nullptr);
