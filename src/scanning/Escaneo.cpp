@@ -147,11 +147,10 @@ FinEscaneo Escanea(OperadorEscaneo& operador, const PedidoEscaneo& pedido)
                 });
             }
             QString errorRegistro;
-            guarda.paso([&] {
-                adquiere(pedido.ventana, ruta);
-                SincronizaCarpeta(QFileInfo(ruta).absolutePath());
-                errorRegistro = registra(pedido.cuenta, clave, ruta, nombreBase);
-            });
+            guarda.paso([&] { adquiere(pedido.ventana, ruta); });
+            // The row may name the file only once its name is on the disk too.
+            guarda.paso([&] { SincronizaCarpeta(QFileInfo(ruta).absolutePath()); });
+            guarda.paso([&] { errorRegistro = registra(pedido.cuenta, clave, ruta, nombreBase); });
             if (guarda.salio())
                 break;
             if (!errorRegistro.isEmpty())
