@@ -195,7 +195,7 @@ TEST_F(Arranque, FourProgramsStartingTogetherOnAFreshDatabaseAllConnect)
                   1);
         EXPECT_EQ(fresca.cuenta(QStringLiteral("Control_Acceso")), 1 + 4);
         const QStringList restos =
-            QDir(fresca.dir.path()).entryList({QStringLiteral(".QX_PRESIDIUMBAR.db.*")}, QDir::Files | QDir::Hidden);
+            QDir(fresca.dir.path()).entryList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden);
         EXPECT_TRUE(restos.isEmpty()) << restos.join(u' ').toStdString();
     }
 }

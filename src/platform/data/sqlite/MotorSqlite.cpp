@@ -52,19 +52,18 @@ struct Construccion {
     bool yaEstaba = false;  // the file was there first: nothing was built
 };
 
-// Builds the file under a hidden name of this process's own, so programs
-// building the same database at once never share a half-built file, and
-// renames it into place when complete, never over a file that another
-// program put there in the meantime.
+// Builds the file under a short hidden name of this process's own (with a
+// random part, since SQLite opens it without O_EXCL), so programs building
+// the same database at once never share a half-built file, and renames it
+// into place when complete, never over a file that another program put there
+// in the meantime.
 Construccion construye(const QString& archivo, const QStringList& scripts)
 {
     if (QFileInfo::exists(archivo))
         return {QStringLiteral("El archivo ya existe: %1").arg(archivo), true};
     const QFileInfo destino(archivo);
-    const QString temporal = destino.absoluteDir().filePath(QStringLiteral(".%1.%2.%3")
-                                                                .arg(destino.fileName())
-                                                                .arg(getpid())
-                                                                .arg(QRandomGenerator::system()->generate64(), 0, 36));
+    const QString temporal = destino.absoluteDir().filePath(
+        QStringLiteral(".%1-%2.tmp").arg(getpid()).arg(QRandomGenerator::system()->generate64(), 0, 36));
     QString error;
     sqlite3* db = abreArchivo(temporal, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
     if (!db) {
