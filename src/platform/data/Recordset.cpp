@@ -1,16 +1,28 @@
 #include "platform/data/Recordset.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/LectorFilas.h"
 
 namespace {
 constexpr long ObjetoCerrado = 3704;
 constexpr long NoActualizable = 3251;
+
+Err sinRegistroActual()
+{
+    return Err(NumeroError::SinRegistroActual, QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+}
 }
 
 Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor)
     : columnas_(std::move(columnas)), filas_(std::move(filas)), escritor_(std::move(escritor))
 {
 }
+
+Recordset::Recordset(std::unique_ptr<LectorFilas> lector) : columnas_(lector->columnas()), lector_(std::move(lector))
+{
+}
+
+Recordset::~Recordset() = default;
 
 void Recordset::exigeAbierto() const
 {
@@ -28,13 +40,22 @@ void Recordset::exigeActualizable() const
 bool Recordset::BOF() const
 {
     exigeAbierto();
+    if (lector_)
+        return lector_->vacio();
     return filas_.isEmpty() && !(editando_ && cambio_.nuevo);
 }
 
 bool Recordset::EOF() const
 {
     exigeAbierto();
+    if (lector_)
+        return !lector_->hayFila();
     return posicion_ >= filas_.size() && !(editando_ && cambio_.nuevo);
+}
+
+int Recordset::ContarFilas() const
+{
+    return lector_ ? lector_->cuenta() : int(filas_.size());
 }
 
 void Recordset::guardaPendiente()
@@ -47,6 +68,8 @@ void Recordset::MoveFirst()
 {
     exigeAbierto();
     guardaPendiente();
+    if (lector_)
+        return lector_->alPrincipio();
     posicion_ = 0;
 }
 
@@ -54,9 +77,13 @@ void Recordset::MoveNext()
 {
     exigeAbierto();
     guardaPendiente();
+    if (lector_) {
+        if (!lector_->hayFila())
+            throw sinRegistroActual();
+        return lector_->siguiente();
+    }
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual,
-                  QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw sinRegistroActual();
     ++posicion_;
 }
 
@@ -66,12 +93,17 @@ void Recordset::Close()
     // An edit never saved is dropped, as closing the classic object did.
     editando_ = false;
     abierto_ = false;
+    lector_.reset();
 }
 
 int Recordset::indice(const QString& nombre) const
 {
+    // Names equal but for case are as long; most callers spell them as the
+    // columns do, and that compares fastest.
     for (int i = 0; i < columnas_.size(); ++i) {
-        if (columnas_[i].compare(nombre, Qt::CaseInsensitive) == 0)
+        const QString& columna = columnas_[i];
+        if (columna.size() == nombre.size()
+            && (columna == nombre || columna.compare(nombre, Qt::CaseInsensitive) == 0))
             return i;
     }
     throw Err(NumeroError::ElementoNoEncontrado,
@@ -94,6 +126,11 @@ QVariant Recordset::Campo(int i) const
                   QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el "
                                  "ordinal solicitado: %1")
                       .arg(i));
+    if (lector_) {
+        if (!lector_->hayFila())
+            throw sinRegistroActual();
+        return lector_->valor(i);
+    }
     if (editando_) {
         const int escrito = int(cambio_.columnas.lastIndexOf(columnas_[i]));
         if (escrito >= 0)
@@ -102,7 +139,7 @@ QVariant Recordset::Campo(int i) const
             return {};
     }
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual, QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw sinRegistroActual();
     return filas_[posicion_].value(i);
 }
 
@@ -120,8 +157,7 @@ void Recordset::AsignaCampo(const QString& nombre, const QVariant& valor)
     const int i = indice(nombre);
     if (!editando_) {
         if (posicion_ >= filas_.size())
-            throw Err(NumeroError::SinRegistroActual,
-                      QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+            throw sinRegistroActual();
         cambio_ = Cambio{false, {}, {}, columnas_, filas_[posicion_], posicion_};
         editando_ = true;
     }

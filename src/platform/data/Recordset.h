@@ -13,11 +13,14 @@
 // claims as a macro; code that includes this header uses Qt for files.
 #undef EOF
 
-// The rows of one statement, read whole, with the cursor moves and named
-// fields callers use. Null columns are null QVariants; dates are QDateTime.
-// An updatable recordset (cursor 2, lock 3) also takes AddNew/field writes/
-// Update, which the engine turns into an INSERT or UPDATE of the statement's
-// single table.
+class LectorFilas;
+
+// The rows of one statement, with the cursor moves and named fields callers
+// use. Null columns are null QVariants; dates are QDateTime. An updatable
+// recordset (cursor 2, lock 3) holds its rows whole and also takes AddNew/
+// field writes/Update, which the engine turns into an INSERT or UPDATE of the
+// statement's single table. A forward-only one may read its rows as the
+// cursor moves instead (see LectorFilas).
 class Recordset {
 public:
     struct Cambio {
@@ -32,6 +35,8 @@ public:
     using Escritor = std::function<void(const Cambio&)>;
 
     Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor = {});
+    explicit Recordset(std::unique_ptr<LectorFilas> lector);
+    ~Recordset();
 
     bool BOF() const;
     bool EOF() const;
@@ -42,7 +47,7 @@ public:
 
     int ContarCampos() const { return int(columnas_.size()); }
     QString NombreCampo(int i) const { return columnas_.value(i); }
-    int ContarFilas() const { return int(filas_.size()); }
+    int ContarFilas() const;
     // The field's value on the current row, by case-insensitive name.
     // Raises 3265 for an unknown column, 3021 when there is no current row.
     QVariant Campo(const QString& nombre) const;
@@ -62,6 +67,7 @@ private:
 
     QStringList columnas_;
     QVector<QVector<QVariant>> filas_;
+    std::unique_ptr<LectorFilas> lector_;  // in place of filas_ when streamed
     Escritor escritor_;
     int posicion_ = 0;
     bool abierto_ = true;

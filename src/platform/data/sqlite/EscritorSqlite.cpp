@@ -57,6 +57,7 @@ struct Escritor {
             throw Err(3704, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
         if (base->errores)
             base->errores->Clear();
+        base->suspendeLecturas();
         const QSet<QString> fechas = columnasFecha(*base, tabla);
         QVector<QVariant> valores = c.valores;
         QVector<bool> esFecha;

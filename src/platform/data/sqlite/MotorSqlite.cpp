@@ -5,6 +5,7 @@
 #include "platform/data/sqlite/BaseSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"
+#include "platform/data/sqlite/FilasSqlite.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
 #include "platform/data/sqlite/ValoresSqlite.h"
 
@@ -216,14 +217,11 @@ private:
         sqlite3_stmt* st = base_.prepara(sql, &errores_);
         const int columnas = sqlite3_column_count(st);
         const bool captura = filas_ && !filas_->capturadas && columnas > 0;
-        std::vector<TipoColumna> tipos;
+        ValoresColumnas valores(st);
         if (captura) {
             filas_->capturadas = true;
-            for (int c = 0; c < columnas; ++c) {
-                tipos.push_back(TipoDeclarado(sqlite3_column_decltype(st, c)));
-                if (c >= filas_->ocultas)
-                    filas_->columnas << QString::fromUtf8(sqlite3_column_name(st, c));
-            }
+            for (int c = filas_->ocultas; c < columnas; ++c)
+                filas_->columnas << QString::fromUtf8(sqlite3_column_name(st, c));
         }
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -232,7 +230,7 @@ private:
             QVector<QVariant> fila;
             fila.reserve(columnas - filas_->ocultas);
             for (int c = filas_->ocultas; c < columnas; ++c)
-                fila << LeeValor(st, c, tipos[size_t(c)]);
+                fila << valores.lee(st, c);
             if (filas_->ocultas > 0)
                 filas_->claves << sqlite3_column_int64(st, 0);
             filas_->filas << fila;
@@ -346,6 +344,7 @@ public:
     void ejecuta(const QString& sql, long* afectados, ErroresDatos& errores) override
     {
         base_->errores = &errores;
+        base_->suspendeLecturas();
         Ejecutor e(*base_, errores, nullptr);
         e.corre(AdaptaLote(sql));
         if (afectados)
@@ -355,10 +354,15 @@ public:
     std::unique_ptr<Recordset> abre(const QString& sql, bool actualizable, ErroresDatos& errores) override
     {
         base_->errores = &errores;
+        base_->suspendeLecturas();
         std::vector<SentenciaAdaptada> lote = AdaptaLote(sql);
+        SentenciaAdaptada* consulta = unicaConsulta(lote);
+        if (!actualizable && consulta) {
+            if (std::unique_ptr<LectorFilas> lector = LeeFilasSqlite(base_, consulta->sql))
+                return std::make_unique<Recordset>(std::move(lector));
+        }
         QString tabla;
-        SentenciaAdaptada* consulta = actualizable ? unicaConsulta(lote) : nullptr;
-        if (consulta)
+        if (actualizable && consulta)
             tabla = PartesDeNombre(TablaDeConsulta(consulta->sql)).last();
         const bool conFila = !tabla.isEmpty() && esTablaConRowid(tabla);
         if (conFila)
