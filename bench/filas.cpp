@@ -256,9 +256,16 @@ int main()
               db);
         RegistraFuncionesSqlite(db, &usuarioDirecto);
 
+        sqlite3* dbChica = nullptr;
+        exige(sqlite3_open_v2(QFile::encodeName(chica).constData(), &dbChica, SQLITE_OPEN_READONLY, nullptr)
+                  == SQLITE_OK,
+              dbChica);
         const long memoriaChica = crecimiento([&] { leeNuestro(conexionChica, 0, 1); });
         const long memoriaGrande = crecimiento([&] { leeNuestro(conexion, 0, 1); });
+        const long directaChica = crecimiento([&] { leeDirecto(dbChica); });
+        const long directaGrande = crecimiento([&] { leeDirecto(db); });
         const long memoriaEntera = crecimiento([&] { leeNuestro(conexion, 2, 3); });
+        sqlite3_close(dbChica);
 
         const auto nuestro = [&] { return leeNuestro(conexion, 0, 1); };
         const auto directo = [&] { return leeDirecto(db); };
@@ -286,9 +293,10 @@ int main()
         std::printf("%d filas de CTROL_ESCANEO, %d rondas alternadas, medianas\n", filasGrandes, rondas);
         std::printf("  Recordset (cursor 0, bloqueo 1): %8.1f ms\n", n);
         std::printf("  API de sqlite3:                  %8.1f ms\n", d);
-        std::printf("pico de memoria agregado al leer, KiB: cursor de solo avance %d filas %ld, %d filas %ld; "
-                    "actualizable %d filas %ld\n",
-                    filasChicas, memoriaChica, filasGrandes, memoriaGrande, filasGrandes, memoriaEntera);
+        std::printf("pico de memoria agregado al leer (KiB), %d / %d filas:\n", filasChicas, filasGrandes);
+        std::printf("  Recordset de solo avance: %6ld / %6ld\n", memoriaChica, memoriaGrande);
+        std::printf("  API de sqlite3:           %6ld / %6ld\n", directaChica, directaGrande);
+        std::printf("  Recordset actualizable:            %6ld\n", memoriaEntera);
         std::printf("ratio %.2f goal <= 2\n", n / d);
     } catch (const Err& e) {
         std::fprintf(stderr, "error: %s\n", e.what());

@@ -14,8 +14,8 @@ public:
     // The statement gave no rows at all.
     virtual bool vacio() const = 0;
     virtual bool hayFila() const = 0;
-    // A column of the current row, which there must be.
-    virtual QVariant valor(int columna) = 0;
+    // A column of the current row; nullptr when there is none.
+    virtual const QVariant* valor(int columna) = 0;
     // Raises the engine's error for a row it cannot give.
     virtual void siguiente() = 0;
     // Back to the first row. When the rows passed are gone the statement runs

@@ -96,15 +96,34 @@ void Recordset::Close()
     lector_.reset();
 }
 
+bool Recordset::nombresUnicos() const
+{
+    if (unicos_ < 0) {
+        unicos_ = 1;
+        for (int i = 0; i < columnas_.size() && unicos_; ++i)
+            for (int j = 0; j < i && unicos_; ++j)
+                unicos_ = columnas_[i].compare(columnas_[j], Qt::CaseInsensitive) != 0;
+    }
+    return unicos_;
+}
+
 int Recordset::indice(const QString& nombre) const
 {
-    // Names equal but for case are as long; most callers spell them as the
-    // columns do, and that compares fastest.
+    if (pista_ < columnas_.size() && columnas_[pista_] == nombre && nombresUnicos())
+        return pista_++;
+    // Most callers spell the names as the columns do, which compares
+    // fastest; names equal but for case are as long and share their first
+    // letter but for case.
     for (int i = 0; i < columnas_.size(); ++i) {
         const QString& columna = columnas_[i];
-        if (columna.size() == nombre.size()
-            && (columna == nombre || columna.compare(nombre, Qt::CaseInsensitive) == 0))
+        if (columna.size() != nombre.size())
+            continue;
+        if (columna == nombre
+            || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
+                && columna.compare(nombre, Qt::CaseInsensitive) == 0)) {
+            pista_ = i + 1;
             return i;
+        }
     }
     throw Err(NumeroError::ElementoNoEncontrado,
               QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
@@ -127,9 +146,9 @@ QVariant Recordset::Campo(int i) const
                                  "ordinal solicitado: %1")
                       .arg(i));
     if (lector_) {
-        if (!lector_->hayFila())
-            throw sinRegistroActual();
-        return lector_->valor(i);
+        if (const QVariant* valor = lector_->valor(i))
+            return *valor;
+        throw sinRegistroActual();
     }
     if (editando_) {
         const int escrito = int(cambio_.columnas.lastIndexOf(columnas_[i]));

@@ -61,6 +61,7 @@ public:
 
 private:
     int indice(const QString& nombre) const;
+    bool nombresUnicos() const;
     void exigeAbierto() const;
     void exigeActualizable() const;
     void guardaPendiente();
@@ -70,6 +71,10 @@ private:
     std::unique_ptr<LectorFilas> lector_;  // in place of filas_ when streamed
     Escritor escritor_;
     int posicion_ = 0;
+    // Callers read the fields of each row in the same order: the field after
+    // the one read last is tried first, when no two names differ only in case.
+    mutable int pista_ = 0;
+    mutable int unicos_ = -1;  // nombresUnicos(), worked out once
     bool abierto_ = true;
     bool editando_ = false;
     Cambio cambio_;

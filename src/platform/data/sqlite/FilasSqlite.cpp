@@ -37,15 +37,15 @@ public:
     bool vacio() const override { return vacio_; }
     bool hayFila() const override { return st_ || posicion_ - primeraGuardada_ < guardadas_.size(); }
 
-    QVariant valor(int columna) override
+    const QVariant* valor(int columna) override
     {
         if (!st_)
-            return guardadas_[posicion_ - primeraGuardada_][columna];
+            return hayFila() ? &guardadas_[posicion_ - primeraGuardada_][columna] : nullptr;
         if (!leidos_[size_t(columna)]) {
-            fila_[columna] = valores_.lee(st_, columna);
+            valores_.lee(st_, columna, fila_[columna]);
             leidos_[size_t(columna)] = true;
         }
-        return fila_[columna];
+        return &fila_[columna];
     }
 
     void siguiente() override
@@ -89,16 +89,15 @@ private:
     {
         if (!st_)
             return;
-        QVector<QVector<QVariant>> resto;
-        QVector<QVariant> fila(columnas_.size());
         for (int c = 0; c < columnas_.size(); ++c)
-            fila[c] = valor(c);
-        resto << fila;
+            valor(c);
+        QVector<QVector<QVariant>> resto{fila_};
         int rc;
         while ((rc = sqlite3_step(st_)) == SQLITE_ROW) {
+            QVector<QVariant> otra(columnas_.size());
             for (int c = 0; c < columnas_.size(); ++c)
-                fila[c] = valores_.lee(st_, c);
-            resto << fila;
+                valores_.lee(st_, c, otra[c]);
+            resto << otra;
         }
         // A row that fails is the caller's to meet when moving onto it.
         if (rc != SQLITE_DONE) {

@@ -227,10 +227,9 @@ private:
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
             if (!captura)
                 continue;
-            QVector<QVariant> fila;
-            fila.reserve(columnas - filas_->ocultas);
+            QVector<QVariant> fila(columnas - filas_->ocultas);
             for (int c = filas_->ocultas; c < columnas; ++c)
-                fila << valores.lee(st, c);
+                valores.lee(st, c, fila[c - filas_->ocultas]);
             if (filas_->ocultas > 0)
                 filas_->claves << sqlite3_column_int64(st, 0);
             filas_->filas << fila;

@@ -89,10 +89,11 @@ TipoColumna TipoDeclarado(const char* tipo)
 {
     if (!tipo)
         return TipoColumna::Libre;
-    const QString t = QString::fromUtf8(tipo).toUpper();
-    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME")))
+    // Type names are ASCII words, read as they are, without copying.
+    const QLatin1StringView t(tipo);
+    if (t.contains(QLatin1String("DATE"), Qt::CaseInsensitive) || t.contains(QLatin1String("TIME"), Qt::CaseInsensitive))
         return TipoColumna::Fecha;
-    if (t.startsWith(QLatin1String("BIT")) || t.startsWith(QLatin1String("BOOL")))
+    if (t.startsWith(QLatin1String("BIT"), Qt::CaseInsensitive) || t.startsWith(QLatin1String("BOOL"), Qt::CaseInsensitive))
         return TipoColumna::Logico;
     return TipoColumna::Libre;
 }
@@ -120,32 +121,35 @@ ValoresColumnas::ValoresColumnas(sqlite3_stmt* st)
         tipos_.push_back(TipoDeclarado(sqlite3_column_decltype(st, c)));
 }
 
-QVariant ValoresColumnas::lee(sqlite3_stmt* st, int columna)
+void ValoresColumnas::lee(sqlite3_stmt* st, int columna, QVariant& valor)
 {
     const TipoColumna tipo = tipos_[size_t(columna)];
-    switch (sqlite3_column_type(st, columna)) {
+    // A connection is used by one thread at a time: the value is taken once
+    // and read without the connection's lock at every part.
+    sqlite3_value* v = sqlite3_column_value(st, columna);
+    switch (sqlite3_value_type(v)) {
     case SQLITE_NULL:
-        return {};
+        return valor.clear();
     case SQLITE_INTEGER: {
-        const qlonglong v = sqlite3_column_int64(st, columna);
-        return tipo == TipoColumna::Logico ? QVariant(v != 0) : QVariant(v);
+        const qlonglong entero = sqlite3_value_int64(v);
+        return tipo == TipoColumna::Logico ? valor.setValue(entero != 0) : valor.setValue(entero);
     }
     case SQLITE_FLOAT:
-        return sqlite3_column_double(st, columna);
+        return valor.setValue(sqlite3_value_double(v));
     case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(st, columna)), sqlite3_column_bytes(st, columna));
+        return valor.setValue(QByteArray(static_cast<const char*>(sqlite3_value_blob(v)), sqlite3_value_bytes(v)));
     default: {
-        const char* s = reinterpret_cast<const char*>(sqlite3_column_text(st, columna));
-        const int n = sqlite3_column_bytes(st, columna);
+        const char* s = reinterpret_cast<const char*>(sqlite3_value_text(v));
+        const int n = sqlite3_value_bytes(v);
         const bool comoGetdate = tipo == TipoColumna::Libre && n == 19 && s[10] == ' ';
         QDate dia;
         QTime hora;
         if ((tipo == TipoColumna::Fecha || comoGetdate) && partesFechaIso(s, n, dia, hora)) {
             const QDateTime fecha = fechas_.fecha(dia, hora);
             if (fecha.isValid())
-                return fecha;
+                return valor.setValue(fecha);
         }
-        return QString::fromUtf8(s, n);
+        return valor.setValue(QString::fromUtf8(s, n));
     }
     }
 }

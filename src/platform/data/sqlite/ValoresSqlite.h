@@ -25,7 +25,9 @@ TipoColumna TipoDeclarado(const char* tipo);
 class ValoresColumnas {
 public:
     explicit ValoresColumnas(sqlite3_stmt* st);
-    QVariant lee(sqlite3_stmt* st, int columna);
+    // Into `valor`, whose storage is reused when it held a value of the same
+    // kind, as the same column of the row before usually does.
+    void lee(sqlite3_stmt* st, int columna, QVariant& valor);
     // Dates built so far are built again: the zone may have changed.
     void olvidaFechas() { fechas_.olvida(); }
 
