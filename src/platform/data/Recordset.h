@@ -47,6 +47,8 @@ public:
 
     int ContarCampos() const { return int(columnas_.size()); }
     QString NombreCampo(int i) const { return columnas_.value(i); }
+    // On a recordset read as the cursor moves, counting reads the rest of the
+    // rows into memory.
     int ContarFilas() const;
     // The field's value on the current row, by case-insensitive name.
     // Raises 3265 for an unknown column, 3021 when there is no current row.

@@ -65,12 +65,12 @@ public:
             posicion_ = 0;
             return;
         }
+        if (!base_->db)
+            throw Err(ObjetoCerrado, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
         suelta();
         guardadas_.clear();
         primeraGuardada_ = posicion_ = 0;
         error_.reset();
-        if (!base_->db)
-            throw Err(ObjetoCerrado, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
         if (base_->errores)
             base_->errores->Clear();
         base_->suspendeLecturas();
