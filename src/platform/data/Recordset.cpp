@@ -1,11 +1,18 @@
 #include "platform/data/Recordset.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/LectorFilas.h"
 
 Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor)
     : columnas_(std::move(columnas)), filas_(std::move(filas)), escritor_(std::move(escritor))
 {
 }
+
+Recordset::Recordset(std::unique_ptr<LectorFilas> lector) : columnas_(lector->columnas()), lector_(std::move(lector))
+{
+}
+
+Recordset::~Recordset() = default;
 
 void Recordset::exigeAbierto() const
 {
@@ -23,13 +30,22 @@ void Recordset::exigeActualizable() const
 bool Recordset::BOF() const
 {
     exigeAbierto();
+    if (lector_)
+        return lector_->vacio();
     return filas_.isEmpty() && !(editando_ && cambio_.nuevo);
 }
 
 bool Recordset::EOF() const
 {
     exigeAbierto();
+    if (lector_)
+        return !lector_->hayFila();
     return posicion_ >= filas_.size() && !(editando_ && cambio_.nuevo);
+}
+
+int Recordset::ContarFilas() const
+{
+    return lector_ ? lector_->cuenta() : int(filas_.size());
 }
 
 void Recordset::guardaPendiente()
@@ -42,6 +58,8 @@ void Recordset::MoveFirst()
 {
     exigeAbierto();
     guardaPendiente();
+    if (lector_)
+        return lector_->alPrincipio();
     posicion_ = 0;
 }
 
@@ -49,6 +67,11 @@ void Recordset::MoveNext()
 {
     exigeAbierto();
     guardaPendiente();
+    if (lector_) {
+        if (!lector_->hayFila())
+            throw Err(NumeroError::SinRegistroActual);
+        return lector_->siguiente();
+    }
     if (posicion_ >= filas_.size())
         throw Err(NumeroError::SinRegistroActual);
     ++posicion_;
@@ -60,13 +83,37 @@ void Recordset::Close()
     // An edit never saved is dropped, as closing the classic object did.
     editando_ = false;
     abierto_ = false;
+    lector_.reset();
+}
+
+bool Recordset::nombresUnicos() const
+{
+    if (unicos_ < 0) {
+        unicos_ = 1;
+        for (int i = 0; i < columnas_.size() && unicos_; ++i)
+            for (int j = 0; j < i && unicos_; ++j)
+                unicos_ = columnas_[i].compare(columnas_[j], Qt::CaseInsensitive) != 0;
+    }
+    return unicos_;
 }
 
 int Recordset::indice(const QString& nombre) const
 {
+    if (pista_ < columnas_.size() && columnas_[pista_] == nombre && nombresUnicos())
+        return pista_++;
+    // Most callers spell the names as the columns do, which compares
+    // fastest; names equal but for case are as long and share their first
+    // letter but for case.
     for (int i = 0; i < columnas_.size(); ++i) {
-        if (columnas_[i].compare(nombre, Qt::CaseInsensitive) == 0)
+        const QString& columna = columnas_[i];
+        if (columna.size() != nombre.size())
+            continue;
+        if (columna == nombre
+            || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
+                && columna.compare(nombre, Qt::CaseInsensitive) == 0)) {
+            pista_ = i + 1;
             return i;
+        }
     }
     throw Err(NumeroError::ElementoNoEncontrado,
               QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
@@ -88,6 +135,11 @@ QVariant Recordset::Campo(int i) const
                   QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el "
                                  "ordinal solicitado: %1")
                       .arg(i));
+    if (lector_) {
+        if (const QVariant* valor = lector_->valor(i))
+            return *valor;
+        throw Err(NumeroError::SinRegistroActual);
+    }
     if (editando_) {
         const int escrito = int(cambio_.columnas.lastIndexOf(columnas_[i]));
         if (escrito >= 0)

@@ -15,8 +15,16 @@ BaseSqlite::~BaseSqlite()
     cierra();
 }
 
+void BaseSqlite::suspendeLecturas()
+{
+    // Each reader leaves the list as it suspends.
+    while (!lecturas.empty())
+        lecturas.back()->suspende();
+}
+
 void BaseSqlite::cierra()
 {
+    suspendeLecturas();
     for (sqlite3_stmt* st : std::as_const(preparadas_))
         sqlite3_finalize(st);
     preparadas_.clear();
@@ -50,4 +58,20 @@ sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
                            QStringLiteral("42000"), errores);
     preparadas_.insert(sql, st);
     return st;
+}
+
+sqlite3_stmt* BaseSqlite::toma(const QString& sql, ErroresDatos* errores)
+{
+    sqlite3_stmt* st = prepara(sql, errores);
+    preparadas_.remove(sql);
+    return st;
+}
+
+void BaseSqlite::devuelve(const QString& sql, sqlite3_stmt* st)
+{
+    sqlite3_reset(st);
+    if (db && !preparadas_.contains(sql) && preparadas_.size() < maximoPreparadas)
+        preparadas_.insert(sql, st);
+    else
+        sqlite3_finalize(st);
 }

@@ -7,8 +7,22 @@
 #include <QSet>
 #include <QString>
 
+#include <vector>
+
 struct sqlite3;
 struct sqlite3_stmt;
+
+// A reader still stepping one of the connection's statements. While it
+// steps, the connection's read transaction stays open: writes on it would not
+// commit and other connections' commits would not show.
+class LecturaAbierta {
+public:
+    // Reads the rest of the rows into memory and gives the statement back.
+    virtual void suspende() = 0;
+
+protected:
+    ~LecturaAbierta() = default;
+};
 
 // One open SQLite file, shared by the engine and the writers of the
 // recordsets it opened, so a recordset that outlives its connection finds it
@@ -21,7 +35,17 @@ struct BaseSqlite {
 
     // The statement compiled once and kept; raises the mapped error.
     sqlite3_stmt* prepara(const QString& sql, ErroresDatos* errores);
+    // The same, kept out of the cache while a reader steps it, so the same
+    // text run meanwhile gets a statement of its own; devuelve() puts it back.
+    sqlite3_stmt* toma(const QString& sql, ErroresDatos* errores);
+    void devuelve(const QString& sql, sqlite3_stmt* st);
+    // Called before anything else runs on the connection, and by cierra():
+    // statements then run, and the file closes, as if every open reader had
+    // read all its rows when it opened.
+    void suspendeLecturas();
     void cierra();
+
+    std::vector<LecturaAbierta*> lecturas;  // each one in while it steps
 
     sqlite3* db = nullptr;
     QString archivo;

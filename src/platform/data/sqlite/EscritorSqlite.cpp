@@ -58,6 +58,7 @@ struct Escritor {
         EsperaSqlite::Tramo tramo(base->espera);
         if (base->errores)
             base->errores->Clear();
+        base->suspendeLecturas();
         const QSet<QString> fechas = columnasFecha(*base, tabla);
         QVector<QVariant> valores = c.valores;
         QVector<bool> esFecha;

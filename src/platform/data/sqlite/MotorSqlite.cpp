@@ -6,6 +6,7 @@
 #include "platform/data/sqlite/BaseSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"
+#include "platform/data/sqlite/FilasSqlite.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
 #include "platform/data/sqlite/ValoresSqlite.h"
 
@@ -253,23 +254,19 @@ private:
         sqlite3_stmt* st = base_.prepara(sql, &errores_);
         const int columnas = sqlite3_column_count(st);
         const bool captura = filas_ && !filas_->capturadas && columnas > 0;
-        std::vector<TipoColumna> tipos;
+        ValoresColumnas valores(st);
         if (captura) {
             filas_->capturadas = true;
-            for (int c = 0; c < columnas; ++c) {
-                tipos.push_back(TipoDeclarado(sqlite3_column_decltype(st, c)));
-                if (c >= filas_->ocultas)
-                    filas_->columnas << QString::fromUtf8(sqlite3_column_name(st, c));
-            }
+            for (int c = filas_->ocultas; c < columnas; ++c)
+                filas_->columnas << QString::fromUtf8(sqlite3_column_name(st, c));
         }
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
             if (!captura)
                 continue;
-            QVector<QVariant> fila;
-            fila.reserve(columnas - filas_->ocultas);
+            QVector<QVariant> fila(columnas - filas_->ocultas);
             for (int c = filas_->ocultas; c < columnas; ++c)
-                fila << LeeValor(st, c, tipos[size_t(c)]);
+                valores.lee(st, c, fila[c - filas_->ocultas]);
             if (filas_->ocultas > 0)
                 filas_->claves << sqlite3_column_int64(st, 0);
             filas_->filas << fila;
@@ -395,6 +392,7 @@ public:
     {
         EsperaSqlite::Tramo tramo(base_->espera);
         base_->errores = &errores;
+        base_->suspendeLecturas();
         Ejecutor e(*base_, errores, nullptr);
         e.corre(AdaptaLote(sql));
         if (afectados)
@@ -405,10 +403,15 @@ public:
     {
         EsperaSqlite::Tramo tramo(base_->espera);
         base_->errores = &errores;
+        base_->suspendeLecturas();
         std::vector<SentenciaAdaptada> lote = AdaptaLote(sql);
+        SentenciaAdaptada* consulta = unicaConsulta(lote);
+        if (!actualizable && consulta) {
+            if (std::unique_ptr<LectorFilas> lector = LeeFilasSqlite(base_, consulta->sql))
+                return std::make_unique<Recordset>(std::move(lector));
+        }
         QString tabla;
-        SentenciaAdaptada* consulta = actualizable ? unicaConsulta(lote) : nullptr;
-        if (consulta)
+        if (actualizable && consulta)
             tabla = PartesDeNombre(TablaDeConsulta(consulta->sql)).last();
         const bool conFila = !tabla.isEmpty() && esTablaConRowid(tabla);
         if (conFila)
