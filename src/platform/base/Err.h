@@ -27,6 +27,7 @@ constexpr long SubindiceFueraDeRango = 9;
 constexpr long TiposNoCoinciden = 13;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long UsoInvalidoDeNull = 94;
+constexpr long NoSePuedeCrearObjeto = 429;
 constexpr long ElementoNoEncontrado = 3265;
 constexpr long SinRegistroActual = 3021;
 // What the data-access layer raises for a statement the server rejects.
