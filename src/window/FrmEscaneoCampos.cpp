@@ -93,17 +93,13 @@ bool FrmEscaneo::TeclaEnCampo(int indice, const QKeyEvent& tecla)
     return true;
 }
 
-bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
+bool FrmEscaneo::EventoDeCampo(int indice, QEvent* evento)
 {
-    const auto miembro = std::find(TxtFields.begin(), TxtFields.end(), objeto);
-    if (miembro == TxtFields.end())
-        return QWidget::eventFilter(objeto, evento);
-    const int indice = int(miembro - TxtFields.begin());
     switch (evento->type()) {
     case QEvent::FocusIn:
         // The field takes the focus first, so its own selection on entry
         // does not replace the one set here.
-        (*miembro)->event(evento);
+        TxtFields[size_t(indice)]->event(evento);
         TxtFields_GotFocus(indice);
         return true;
     case QEvent::FocusOut:

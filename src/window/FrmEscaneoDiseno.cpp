@@ -13,17 +13,10 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 // The window's controls and their places; the handlers live beside.
 
 namespace {
-
-void Ubica(QWidget* control, int x, int y, int ancho, int alto)
-{
-    control->setGeometry(Px(x), Px(y), Px(ancho), Px(alto));
-}
 
 template <typename Control>
 Control* Crea(QWidget* padre, const QString& texto, int x, int y, int ancho, int alto)
@@ -82,6 +75,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(Text3, &QLineEdit::textChanged, this, &FrmEscaneo::Text3_Change);
     for (QLineEdit* campo : TxtFields)
         campo->installEventFilter(this);
+    busqueda->installEventFilter(this);
 
     resize(Px(16965), Px(8805));
     SSTab1->setCurrentIndex(0);
@@ -161,11 +155,6 @@ void FrmEscaneo::CreaPestanaBusqueda(QWidget* pagina)
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     Ubica(MSFlexGrid1, 120, 2580, 6300, 3300);
-
-    wbExplorer = new QWebEngineView(pagina);
-    wbExplorer->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    wbExplorer->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    Ubica(wbExplorer, 6540, 60, 10200, 7800);
 
     Label10.push_back(Crea<QLabel>(pagina, QStringLiteral("Cuenta"), 120, 6000, 1500, 255));
     Ubica(CreaCampo(pagina, "ResCuenta"), 120, 6255, 1500, 315);

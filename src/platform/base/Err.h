@@ -34,6 +34,7 @@ constexpr long RutaNoEncontrada = 76;
 constexpr long ObjetoNoEstablecido = 91;
 constexpr long UsoInvalidoDeNull = 94;
 constexpr long ErrorDeAutomatizacion = 401;
+constexpr long NoSePuedeCrearObjeto = 429;
 constexpr long SinRegistroActual = 3021;
 constexpr long NoActualizable = 3251;
 constexpr long ElementoNoEncontrado = 3265;
