@@ -37,6 +37,7 @@ public:
     void MuestraEspera(const QString&, int) override {}
     void ActualizaEspera(int, const QString&) override {}
     void CierraEspera() override {}
+    void PintaProgreso(QObject*, const QString&, double) override {}
 
 private:
     static int imprime(const QString& texto, int respuesta)
