@@ -296,11 +296,9 @@ FrmMvVentas& ObjFrmMvVentas()
 
 QString FormateaLineaImporte(const QString& Texto, Moneda Importe, double Ancho)
 {
-    const QString importe = DosDecimales(Importe);
-    const int anchoImporte = std::max(7, int(importe.size()));
-    const int anchoTexto = std::max(0, int(Ancho) - 2 - anchoImporte);
-    return ObjUtilidades().AjustaTexto(Texto.left(anchoTexto), anchoTexto) + QStringLiteral("$ ")
-           + ObjUtilidades().AjustaImporte(importe, anchoImporte);
+    const QString importe = ImporteAjustado(Importe, 7);
+    const int anchoTexto = std::max(0, int(Ancho) - 2 - int(importe.size()));
+    return ObjUtilidades().AjustaTexto(Texto.left(anchoTexto), anchoTexto) + QStringLiteral("$ ") + importe;
 }
 
 void ImprimeEnComandera(const QString& TC, const QString& IdComprobante, const QString& NombreImpresora,

@@ -45,9 +45,7 @@ RegistroComandera& registroActual()
 
 bool esDeEstaEstacion(const RegistroComandera& r)
 {
-    const Sistema& sistema = ObjSistema();
-    const QString estacion = (sistema.NombreMaquina() + QLatin1Char('|') + sistema.UsuarioWindows()).trimmed();
-    return ObjUtilidades().RecortaCampo(r.Estacion).compare(estacion, Qt::CaseInsensitive) == 0;
+    return ObjUtilidades().RecortaCampo(r.Estacion).compare(ClaveEstacion().trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 }

@@ -4,6 +4,7 @@
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
 #include "platform/base/GuardaErrores.h"
+#include "platform/base/Rutas.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/image/ConvierteImagen.h"
 #include "services/Modulo.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -21,11 +21,6 @@ namespace {
 
 const QString Titulo = QStringLiteral("Aviso al operador!!!");
 constexpr int16_t CalidadJpeg = 30;
-
-QString CarpetaDeDatos()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/escaneo/");
-}
 
 QStringList ListaBmp(const QString& carpeta)
 {
@@ -61,11 +56,11 @@ AjustesSubida AjustesSubida::leidos()
 {
     AjustesSubida a;
     a.servidor = Ajustes::valor(QStringLiteral("subida/servidor"), "ESCANEO_SUBIDA_SERVIDOR", QStringLiteral("sqlite"));
-    a.base = Ajustes::valor(QStringLiteral("subida/base"), "ESCANEO_SUBIDA_BASE", CarpetaDeDatos() + QStringLiteral("subida.db"));
+    a.base = Ajustes::valor(QStringLiteral("subida/base"), "ESCANEO_SUBIDA_BASE", CarpetaDatosUsuario() + QStringLiteral("subida.db"));
     a.usuario = Ajustes::valor(QStringLiteral("subida/usuario"), "ESCANEO_SUBIDA_USUARIO");
     a.password = Ajustes::valor(QStringLiteral("subida/password"), "ESCANEO_SUBIDA_PASSWORD");
     a.origen = Ajustes::valor(QStringLiteral("subida/origen"), "ESCANEO_SUBIDA_ORIGEN", CarpetaDelPrograma());
-    a.destino = Ajustes::valor(QStringLiteral("subida/carpeta"), "ESCANEO_SUBIDA_CARPETA", CarpetaDeDatos() + QStringLiteral("subidas/"));
+    a.destino = Ajustes::valor(QStringLiteral("subida/carpeta"), "ESCANEO_SUBIDA_CARPETA", CarpetaDatosUsuario() + QStringLiteral("subidas/"));
     return a;
 }
 

@@ -3,11 +3,11 @@
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Cp1252.h"
 #include "platform/base/GuardaErrores.h"
+#include "platform/base/Rutas.h"
 #include "services/Objetos.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -52,11 +52,6 @@ QByteArray registro(const Busqueda& b)
     return r;
 }
 
-QString carpetaDeDatos()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/escaneo/");
-}
-
 }
 
 void GeneraCatalogoBusquedas()
@@ -78,7 +73,7 @@ void PreparaCatalogoBusquedas(const QString& carpetaPrograma)
     GuardaErrores g(politicas::reanudaTodo());
     QString ruta = carpetaPrograma + NombreCatalogo;
     if (!QFileInfo(ruta).isFile() && !QFileInfo(carpetaPrograma).isWritable()) {
-        const QString carpeta = carpetaDeDatos();
+        const QString carpeta = CarpetaDatosUsuario();
         QDir().mkpath(carpeta);
         ruta = carpeta + NombreCatalogo;
     }

@@ -14,7 +14,7 @@ void BaseComandera::SetUp()
 
 QString BaseComandera::estacion()
 {
-    return ObjSistema().NombreMaquina() + QLatin1Char('|') + ObjSistema().UsuarioWindows();
+    return ClaveEstacion();
 }
 
 RegistroComandera BaseComandera::registro(const QString& impresora, const QString& puerto)

@@ -1,5 +1,6 @@
 #include "platform/base/Rutas.h"
 
+#include <QStandardPaths>
 #include <QtGlobal>
 
 QString AgregaBarra(const QString& carpeta)
@@ -20,4 +21,9 @@ QString CarpetaTemporalSistema()
 {
     const QString carpeta = qEnvironmentVariable("TEMP").trimmed();
     return AgregaBarra(carpeta.isEmpty() ? CarpetaTemporalDelSistema() : carpeta);
+}
+
+QString CarpetaDatosUsuario()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/escaneo/");
 }
