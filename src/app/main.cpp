@@ -1,3 +1,4 @@
+#include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
 #include "services/Objetos.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    FijaZonaHoraria();
     // The embedded browser shares its GL context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication aplicacion(argc, argv);

@@ -14,6 +14,7 @@
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 #include "services/ServiciosArchivo.h"
+#include "window/FlexGrid.h"
 #include "window/Twips.h"
 
 #include <QComboBox>
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QWebEngineView>
 
 #include <algorithm>

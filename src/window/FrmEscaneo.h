@@ -9,13 +9,13 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
 class QWebEngineView;
+class FhOcx;
+class FlexGrid;
 class SubeBaja;
 
 // The start-up window "Escaneo de Documentos": scanning settings on the first
@@ -57,6 +57,8 @@ public:
     void CmdGuardar_Click();
     void Command1_Click();
     void CmdEliminar_Click();
+    void CmdBuscar_Click();
+    void CmdCancelar_Click();
 
     void TxtFields_GotFocus(int indice);
     void TxtFields_LostFocus(int indice);
@@ -91,10 +93,10 @@ public:
     // In layout order: TC, Cuenta, Sucursal, Numero, Letra, ResCuenta, ResTC,
     // ImagenFac, ResCpte. Found only by their "DataField" property.
     std::vector<QLineEdit*> TxtFields;
-    QWidget* FhOcx1;
+    FhOcx* FhOcx1;
     QCheckBox* ChksoloEscaneado;
     QPushButton* CmdBuscar;
-    QTableWidget* MSFlexGrid1;
+    FlexGrid* MSFlexGrid1;
     QWebEngineView* wbExplorer;
     std::vector<QLabel*> Label10;
     QLabel* Label12;
@@ -126,7 +128,6 @@ private:
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
     bool PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase);
-    bool TeclaEnCampo(int indice, const QKeyEvent& tecla);
     long Manejador() const;
 
     QString lineaComando_;

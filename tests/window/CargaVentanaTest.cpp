@@ -2,6 +2,7 @@
 
 #include "platform/dialogs/Dialogos.h"
 #include "scanning/ArchivoEscaner.h"
+#include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
 #include "window/Twips.h"
 
@@ -11,7 +12,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QWebEngineView>
 
 namespace {

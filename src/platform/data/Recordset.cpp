@@ -7,6 +7,28 @@ constexpr long ObjetoCerrado = 3704;
 constexpr long NoActualizable = 3251;
 }
 
+Err ErrorCampoNoEncontrado(const QString& nombreUOrdinal)
+{
+    return Err(NumeroError::ElementoNoEncontrado,
+               QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
+                              "solicitado: %1")
+                   .arg(nombreUOrdinal));
+}
+
+int IndiceDeCampo(const QStringList& columnas, const QString& nombre)
+{
+    for (int i = 0; i < columnas.size(); ++i) {
+        if (columnas[i].compare(nombre, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    throw ErrorCampoNoEncontrado(nombre);
+}
+
+Err ErrorSinFilaActual()
+{
+    return Err(NumeroError::SinRegistroActual, QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+}
+
 Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor)
     : columnas_(std::move(columnas)), filas_(std::move(filas)), escritor_(std::move(escritor))
 {
@@ -55,8 +77,7 @@ void Recordset::MoveNext()
     exigeAbierto();
     guardaPendiente();
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual,
-                  QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw ErrorSinFilaActual();
     ++posicion_;
 }
 
@@ -70,14 +91,7 @@ void Recordset::Close()
 
 int Recordset::indice(const QString& nombre) const
 {
-    for (int i = 0; i < columnas_.size(); ++i) {
-        if (columnas_[i].compare(nombre, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    throw Err(NumeroError::ElementoNoEncontrado,
-              QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
-                             "solicitado: %1")
-                  .arg(nombre));
+    return IndiceDeCampo(columnas_, nombre);
 }
 
 QVariant Recordset::Campo(const QString& nombre) const
@@ -90,10 +104,7 @@ QVariant Recordset::Campo(int i) const
 {
     exigeAbierto();
     if (i < 0 || i >= columnas_.size())
-        throw Err(NumeroError::ElementoNoEncontrado,
-                  QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el "
-                                 "ordinal solicitado: %1")
-                      .arg(i));
+        throw ErrorCampoNoEncontrado(QString::number(i));
     if (editando_) {
         const int escrito = int(cambio_.columnas.lastIndexOf(columnas_[i]));
         if (escrito >= 0)
@@ -102,7 +113,7 @@ QVariant Recordset::Campo(int i) const
             return {};
     }
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual, QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw ErrorSinFilaActual();
     return filas_[posicion_].value(i);
 }
 
@@ -120,8 +131,7 @@ void Recordset::AsignaCampo(const QString& nombre, const QVariant& valor)
     const int i = indice(nombre);
     if (!editando_) {
         if (posicion_ >= filas_.size())
-            throw Err(NumeroError::SinRegistroActual,
-                      QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+            throw ErrorSinFilaActual();
         cambio_ = Cambio{false, {}, {}, columnas_, filas_[posicion_], posicion_};
         editando_ = true;
     }

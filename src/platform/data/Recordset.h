@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/Err.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -12,6 +14,13 @@
 // The recordset's end-of-rows test keeps its classic name, which C's stdio
 // claims as a macro; code that includes this header uses Qt for files.
 #undef EOF
+
+// The errors of reading a field, shared by every reader of rows: no such
+// column (Err 3265), the index of a column by case-insensitive name (raising
+// that error when there is none), and a read without a current row (3021).
+Err ErrorCampoNoEncontrado(const QString& nombreUOrdinal);
+int IndiceDeCampo(const QStringList& columnas, const QString& nombre);
+Err ErrorSinFilaActual();
 
 // The rows of one statement, read whole, with the cursor moves and named
 // fields callers use. Null columns are null QVariants; dates are QDateTime.

@@ -16,6 +16,9 @@
 
 namespace {
 
+// The shortest time between two repaints of the wait window, in ms.
+constexpr qint64 IntervaloEspera = 40;
+
 QString textoBoton(int resultado)
 {
     switch (resultado) {
@@ -239,12 +242,16 @@ void DialogosQt::MuestraEspera(const QString& texto, int maximo)
     espera_->setLabelText(texto);
     espera_->show();
     QCoreApplication::processEvents();
+    repintada_.start();
 }
 
 void DialogosQt::ActualizaEspera(int valor, const QString& texto)
 {
-    if (!espera_)
+    // Work may report every row it reads: the window repaints a few times a
+    // second, with the latest text, and costs nothing in between.
+    if (!espera_ || repintada_.elapsed() < IntervaloEspera)
         return;
+    repintada_.start();
     espera_->setLabelText(texto);
     if (espera_->maximum() > 0)
         espera_->setValue(std::clamp(valor, 0, espera_->maximum()));

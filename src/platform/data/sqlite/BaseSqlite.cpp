@@ -1,5 +1,6 @@
 #include "platform/data/sqlite/BaseSqlite.h"
 
+#include "platform/base/Err.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 
 #include <sqlite3.h>
@@ -23,6 +24,14 @@ void BaseSqlite::cierra()
         sqlite3_close_v2(db);
     db = nullptr;
     errores = nullptr;
+}
+
+void BaseSqlite::comienza()
+{
+    if (!db)
+        throw Err(3704, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
+    if (errores)
+        errores->Clear();
 }
 
 sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)

@@ -20,6 +20,10 @@ struct BaseSqlite {
     // The statement compiled once and kept; raises the mapped error.
     sqlite3_stmt* prepara(const QString& sql, ErroresDatos* errores);
     void cierra();
+    // Work that outlives the statement that began it (a recordset's writes,
+    // a prepared query's runs) starts here: raises 3704 once the file is
+    // closed, else clears the connection's error collection.
+    void comienza();
 
     sqlite3* db = nullptr;
     QString archivo;

@@ -53,10 +53,7 @@ struct Escritor {
 
     void operator()(const Recordset::Cambio& c) const
     {
-        if (!base->db)
-            throw Err(3704, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
-        if (base->errores)
-            base->errores->Clear();
+        base->comienza();
         const QSet<QString> fechas = columnasFecha(*base, tabla);
         QVector<QVariant> valores = c.valores;
         QVector<bool> esFecha;

@@ -3,6 +3,7 @@
 #include "platform/base/Err.h"
 #include "platform/data/sql/AdaptadorSql.h"
 #include "platform/data/sqlite/BaseSqlite.h"
+#include "platform/data/sqlite/ConsultaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
@@ -376,6 +377,12 @@ public:
                                                "consulta no lee una sola tabla."));
             };
         return std::make_unique<Recordset>(filas.columnas, filas.filas, std::move(escritor));
+    }
+
+    std::unique_ptr<ConsultaPreparada> prepara(const QString& sql, ErroresDatos& errores) override
+    {
+        base_->errores = &errores;
+        return ConsultaSqlite(base_, sql, errores);
     }
 
     QString literalFecha(const QDateTime& fecha) const override

@@ -1,9 +1,9 @@
 #include "platform/data/sqlite/ValoresSqlite.h"
 
 #include "platform/base/Err.h"
+#include "platform/base/FechaCorta.h"
 
 #include <QByteArray>
-#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -17,21 +17,26 @@ void enlazaTexto(sqlite3_stmt* st, int indice, const QString& s)
     sqlite3_bind_text(st, indice, b.constData(), int(b.size()), SQLITE_TRANSIENT);
 }
 
-// The workstation writes dates day first; two-digit years fall in 1930-2029
-// as the classic runtime reads them.
-QDateTime fechaDelOperador(const QString& texto)
+// "yyyy-mm-dd hh:mm:ss", the form the engine stores, read by position: rows
+// bring many dates. Invalid for any other text.
+QDateTime FechaIsoGuardada(const QString& texto)
 {
-    static const char* formatos[] = {"d/M/yyyy H:mm:ss", "d/M/yyyy H:mm", "d/M/yyyy",
-                                     "d/M/yy H:mm:ss",   "d/M/yy H:mm",   "d/M/yy"};
-    for (const char* f : formatos) {
-        QDateTime d = QDateTime::fromString(texto, QLatin1String(f));
-        if (!d.isValid())
-            continue;
-        if (!QLatin1String(f).contains(QLatin1String("yyyy")) && d.date().year() < 1930)
-            d = d.addYears(100);
-        return d;
-    }
-    return {};
+    if (texto.size() != 19 || texto[4] != u'-' || texto[7] != u'-' || texto[10] != u' ' || texto[13] != u':'
+        || texto[16] != u':')
+        return {};
+    const auto numero = [&texto](int desde, int largo) {
+        int n = 0;
+        for (int i = desde; i < desde + largo; ++i) {
+            const char16_t c = texto[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    const QDate dia(numero(0, 4), numero(5, 2), numero(8, 2));
+    const QTime hora(numero(11, 2), numero(14, 2), numero(17, 2));
+    return dia.isValid() && hora.isValid() ? QDateTime(dia, hora) : QDateTime();
 }
 
 }  // namespace
@@ -55,8 +60,11 @@ QString TextoFechaIso(const QDateTime& fecha)
 
 QDateTime FechaIso(const QString& texto)
 {
-    static const char* formatos[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
-                                     "yyyy-MM-dd HH:mm", "yyyy-MM-dd"};
+    const QDateTime exacta = FechaIsoGuardada(texto);
+    if (exacta.isValid())
+        return exacta;
+    static const char* formatos[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
+                                     "yyyy-MM-dd"};
     for (const char* f : formatos) {
         const QDateTime d = QDateTime::fromString(texto, QLatin1String(f));
         if (d.isValid())
@@ -85,9 +93,8 @@ QVariant LeeValor(sqlite3_stmt* st, int columna, TipoColumna tipo)
             const QDateTime d = FechaIso(s);
             return d.isValid() ? QVariant(d) : QVariant(s);
         }
-        static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"));
-        if (tipo == TipoColumna::Libre && s.size() == 19 && iso.match(s).hasMatch()) {
-            const QDateTime d = QDateTime::fromString(s, formatoIso);
+        if (tipo == TipoColumna::Libre) {
+            const QDateTime d = FechaIsoGuardada(s);
             if (d.isValid())
                 return d;
         }
@@ -137,7 +144,7 @@ void EnlazaValor(sqlite3_stmt* st, int indice, const QVariant& valor, bool colum
         return void(sqlite3_bind_null(st, indice));
     QDateTime d = FechaIso(s.trimmed());
     if (!d.isValid())
-        d = fechaDelOperador(s.trimmed());
+        d = FechaDelOperador(s);
     if (!d.isValid())
         throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
     enlazaTexto(st, indice, TextoFechaIso(d));
