@@ -104,6 +104,48 @@ INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArch
     ('1002', 'ND  000100000002A', '2025-03-11 00:00:00', 'JUAN', 'SCAN/', 'nota-debito-0002.jpg',
      1, 'demo', 'JUAN', '2025-03-11 00:00:00');
 
+-- Order tickets: a table's order ("PE"), and the kitchen ("PECO") and bar
+-- ("PEBA") orders of the same kind, with items for the kitchen, the bar,
+-- both, a long description, one more prepared than ordered, a weighed
+-- article and prices on the half cent.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES
+    ('EMPRESA', 'NOMBRE', 'La Fonda de Prueba'),
+    ('EMPRESA', 'CALLE', 'Calle Mayor'),
+    ('EMPRESA', 'NUMERO', '123'),
+    ('EMPRESA', 'LOCALIDAD', 'Villa Ejemplo');
+
+INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE) VALUES
+    ('07', 'Roberto Carlos Gimenez Fernandez'),
+    ('08', 'Ana');
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, PESABLE, TALLEDEFAULT) VALUES
+    ('MIL01', 'Milanesa napolitana', 0, 'C'),
+    ('CER01', 'Cerveza tirada', 0, 'B'),
+    ('LIM01', 'Limonada con menta', 0, 'cb'),
+    ('PAR01', 'Parrillada completa', 0, 'C'),
+    ('QUE01', 'Queso por kilo', 1, 'C'),
+    ('CAF01', 'Cafe', 0, 'B');
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, TRANSPORTE, IDVENDEDOR, NOMBRE,
+                       IMPORTE) VALUES
+    ('PE  ', '000100000101P', 0, '1001', '2025-03-20 00:00:00', 0, ' 12 ', '07 ', ' Cliente de Mostrador ', 8391.25),
+    ('PECO', '000100000102P', 0, '1002', '2025-03-20 00:00:00', 0, '4', '08', 'Mesa del fondo', 0),
+    ('PEBA', '000100000103P', 0, '1003', '2025-03-20 00:00:00', 0, '5', '08', 'Barra', 0);
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, CANTIDAD, CANTIDADPREPARADA,
+                              CANTIDADAFACTURAR, IMPORTE_S_IVA, IMPORTE) VALUES
+    (1, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 2, 1, 0, 1240.08, 1500.5),
+    (2, 'PE  ', '000100000101P', 'CER01', 'Cerveza tirada', 3, 0, 1, 289.26, 350),
+    (3, 'PE  ', '000100000101P', 'LIM01', 'Limonada con menta', 1, 1, 0, 330.58, 400),
+    (4, 'PE  ', '000100000101P', 'PAR01',
+     'Parrillada completa para cuatro personas con achuras, chorizos, morcillas y vacio a punto', 1, 0, 0,
+     3305.79, 4000),
+    (5, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 1, 2, 0, 1240.08, 1500.5),
+    (6, 'PE  ', '000100000101P', 'QUE01', 'Queso por kilo', 0.35, 0, 0, 0.1, 0.125),
+    (7, 'PE  ', '000100000101P', 'CAF01', 'Cafe', 1, 0, 0, 0.11, 0.135),
+    (8, 'PECO', '000100000102P', 'MIL01', 'Milanesa napolitana', 2, 2, 0, 1240.08, 1500.5),
+    (9, 'PEBA', '000100000103P', 'CER01', 'Cerveza tirada', 2, 0, 2, 289.26, 350);
+
 -- Vouchers for the search and the voucher pages: more types, branches,
 -- letters and dates (last year's too, some with a time of day), annulled
 -- ones, scans of purchases and of an annulled voucher, a withdrawn purchase
@@ -135,7 +177,8 @@ INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArch
     ('2001', 'PG  000100000033X', '2025-03-20 00:00:00', 'MARIA', 'SCAN/', 'pago-0001-00000033.jpg',
      0, NULL, 'MARIA', '2025-03-20 00:00:00');
 
--- Addresses by account, net amounts by voucher; 21 % VAT on the net.
+-- Addresses by account, net amounts by voucher (the vouchers above this
+-- section's order tickets keep their own); 21 % VAT on the net.
 CREATE TEMP TABLE DatosCuenta (CUENTA TEXT COLLATE SQLSRV, DOMICILIO TEXT, LOCALIDAD TEXT, CP TEXT, TELEFONO TEXT);
 INSERT INTO DatosCuenta VALUES
     ('1001', 'Av. Colón 1540', 'Córdoba', '5000', '351-4221100'),
@@ -164,13 +207,16 @@ UPDATE V_MV_CPTE SET
     TELEFONO = (SELECT TELEFONO FROM DatosCuenta d WHERE d.CUENTA = V_MV_CPTE.CUENTA),
     IMPORTE_S_IVA = (SELECT NETO FROM NetoComprobante n
                      WHERE n.TC = V_MV_CPTE.TC AND n.IDCOMPROBANTE = V_MV_CPTE.IDCOMPROBANTE),
-    UNEGOCIO = '   1', IDVENDEDOR = '1', IDCOND_CPRA_VTA = '1', MONEDA = '1', COTIZACION = 1,
+    UNEGOCIO = '   1', IDVENDEDOR = '07', IDCOND_CPRA_VTA = '1', MONEDA = '1', COTIZACION = 1,
     PORCDESCUENTO1 = 0, IMPDESCUENTO1 = 0, PORCDESCUENTO2 = 0, IMPDESCUENTO2 = 0,
     PORCDESCUENTO3 = 0, IMPDESCUENTO3 = 0, PORCDESCUENTO4 = 0, IMPDESCUENTO4 = 0,
     IMPORTEIMPUESTOSINTERNOS = 0, ALICIVA = 21, ALICIVA2 = 0, ALICIVA3 = 0, ALICIVA4 = 0,
     IMPORTEIVA2 = 0, IMPIVA3 = 0, IMPIVA4 = 0, ALICIVAREC = 0, IMPORTEIVAREC = 0,
-    RETIVA_IMPORTE = 0, RETGAN_IMPORTE = 0, RETIBR_IMPORTE = 0;
-UPDATE V_MV_CPTE SET IMPORTEIVA = ROUND(IMPORTE_S_IVA * 0.21, 2), IMPORTE = ROUND(IMPORTE_S_IVA * 1.21, 2);
+    RETIVA_IMPORTE = 0, RETGAN_IMPORTE = 0, RETIBR_IMPORTE = 0
+    WHERE EXISTS (SELECT 1 FROM NetoComprobante n
+                  WHERE n.TC = V_MV_CPTE.TC AND n.IDCOMPROBANTE = V_MV_CPTE.IDCOMPROBANTE);
+UPDATE V_MV_CPTE SET IMPORTEIVA = ROUND(IMPORTE_S_IVA * 0.21, 2), IMPORTE = ROUND(IMPORTE_S_IVA * 1.21, 2)
+    WHERE IMPORTE_S_IVA IS NOT NULL;
 
 UPDATE C_MV_CPTE SET
     NOMBRE = (SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = C_MV_CPTE.CUENTA),
@@ -183,8 +229,11 @@ UPDATE C_MV_CPTE SET
     UNEGOCIO = '   1',
     PORCDESCUENTO1 = 0, IMPDESCUENTO1 = 0, PORCDESCUENTO2 = 0, IMPDESCUENTO2 = 0,
     PORCDESCUENTO3 = 0, IMPDESCUENTO3 = 0, PORCDESCUENTO4 = 0, IMPDESCUENTO4 = 0,
-    IMPORTEIMPUESTOSINTERNOS = 0, ALICIVA = 21, ALICIVA2 = 0, IMPORTEIVA2 = 0, ALICIVAREC = 0, IMPORTEIVAREC = 0;
-UPDATE C_MV_CPTE SET IMPORTEIVA = ROUND(IMPORTE_S_IVA * 0.21, 2), IMPORTE = ROUND(IMPORTE_S_IVA * 1.21, 2);
+    IMPORTEIMPUESTOSINTERNOS = 0, ALICIVA = 21, ALICIVA2 = 0, IMPORTEIVA2 = 0, ALICIVAREC = 0, IMPORTEIVAREC = 0
+    WHERE EXISTS (SELECT 1 FROM NetoComprobante n
+                  WHERE n.TC = C_MV_CPTE.TC AND n.IDCOMPROBANTE = C_MV_CPTE.IDCOMPROBANTE);
+UPDATE C_MV_CPTE SET IMPORTEIVA = ROUND(IMPORTE_S_IVA * 0.21, 2), IMPORTE = ROUND(IMPORTE_S_IVA * 1.21, 2)
+    WHERE IMPORTE_S_IVA IS NOT NULL;
 
 UPDATE V_MV_CPTE SET OBSERVACIONES = 'Entregar por la mañana', COMENTARIOS = 'Cliente habitual'
     WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000012A';

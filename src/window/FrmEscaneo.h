@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scanning/LoteSubida.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -59,6 +61,8 @@ public:
     void CmdEliminar_Click();
     void CmdBuscar_Click();
     void CmdCancelar_Click();
+    // The BMP-to-JPEG upload batch, with the file it compresses in lblState.
+    void CmdUpload_Click();
 
     void TxtFields_GotFocus(int indice);
     void TxtFields_LostFocus(int indice);
@@ -131,5 +135,6 @@ private:
     long Manejador() const;
 
     QString lineaComando_;
+    LoteSubida subida_;
     QWidget* fueraDePestanas_;
 };

@@ -78,6 +78,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdEliminar, &QPushButton::clicked, this, &FrmEscaneo::CmdEliminar_Click);
     connect(CmdBuscar, &QPushButton::clicked, this, &FrmEscaneo::CmdBuscar_Click);
     connect(CmdCancelar, &QPushButton::clicked, this, &FrmEscaneo::CmdCancelar_Click);
+    connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &FrmEscaneo::Text2_Change);

@@ -186,23 +186,24 @@ TEST_F(BusquedaEnDemo, ImagesOnlyListsTheScansNotWithdrawnAllBold)
 
 TEST_F(BusquedaEnDemo, VoucherModeListsSalesThenPurchasesBoldWhenScannedEvenIfWithdrawn)
 {
-    EXPECT_EQ(busca(Filtro(false)), 20);
-    EXPECT_EQ(grilla.Rows(), 22);
+    EXPECT_EQ(busca(Filtro(false)), 23);
+    EXPECT_EQ(grilla.Rows(), 25);
     EXPECT_EQ(comprobantes(),
-              (QStringList{"PG  000100000033X", "NP  000100000045X", "PR  000100000009X", "TK  000300000105B",
+              (QStringList{"PG  000100000033X", "PE  000100000101P", "PECO000100000102P", "PEBA000100000103P",
+                           "NP  000100000045X", "PR  000100000009X", "TK  000300000105B",
                            "ND  000100000002A", "NC  000100000004A", "FC  000200000007B", "FC  000100000013A",
                            "FC  000100000012A", "RM  000100000031R", "CB  000100000077X", "OT  000100000101X",
                            "TKFC000300000210A", "FP  000200000020B", "RMC 001200000873R", "FCC 001200004410B",
                            "NCC 000400000211A", "FCC 000400001520A", "NDC 000400000090A", "OC  000100000550X"}));
-    const QList<int> negritas = {1, 2, 5, 9, 13, 16, 18};
-    for (int r = 1; r <= 20; ++r)
+    const QList<int> negritas = {1, 5, 8, 12, 16, 19, 21};
+    for (int r = 1; r <= 23; ++r)
         EXPECT_EQ(grilla.CellFontBold(r, 3), negritas.contains(r)) << r;
-    EXPECT_EQ(fila(5), (QStringList{"", "1002", "Distribuidora Norte SRL", "ND  000100000002A", "11/03/2025",
+    EXPECT_EQ(fila(8), (QStringList{"", "1002", "Distribuidora Norte SRL", "ND  000100000002A", "11/03/2025",
                                     "nota-debito-0002.jpg", "SCAN/"}));
-    EXPECT_EQ(fila(6), (QStringList{"", "1001", "Ferreteria El Tornillo S.A.", "NC  000100000004A", "10/03/2025",
+    EXPECT_EQ(fila(9), (QStringList{"", "1001", "Ferreteria El Tornillo S.A.", "NC  000100000004A", "10/03/2025",
                                     "", ""}));
-    EXPECT_EQ(fila(13).at(4), QStringLiteral("28/12/2024 10:35:00"));
-    EXPECT_EQ(fila(16).at(5), QStringLiteral("proveedor-0012-00004410.jpg"));
+    EXPECT_EQ(fila(16).at(4), QStringLiteral("28/12/2024 10:35:00"));
+    EXPECT_EQ(fila(19).at(5), QStringLiteral("proveedor-0012-00004410.jpg"));
     EXPECT_TRUE(errores.isEmpty());
 }
 

@@ -138,7 +138,7 @@ TEST_F(BusquedaVentana, RetryRunsTheFailedStatementAgain)
     ventana->CmdBuscar_Click();
     EXPECT_EQ(dialogos->avisos.size(), 2u);
     // The sales were in before the purchases failed, and stay.
-    EXPECT_EQ(grilla().Rows(), 16);
+    EXPECT_EQ(grilla().Rows(), 19);
 }
 
 TEST_F(BusquedaVentana, CancelClearsTheGridAndTheSelection)
