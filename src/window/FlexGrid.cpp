@@ -10,10 +10,14 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line per row, as the flex grid draws them; every row the same
+    // height, since measuring each of many rows would cost more than filling
+    // them.
+    setWordWrap(false);
     verticalHeader()->hide();
-    // Row heights stay the default: measuring each of many rows would cost
-    // more than filling them.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(&grilla_, &QAbstractItemModel::headerDataChanged, this,
             [this](Qt::Orientation orientacion, int primera, int ultima) {
                 if (orientacion == Qt::Horizontal)

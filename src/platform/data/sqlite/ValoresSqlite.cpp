@@ -4,6 +4,7 @@
 #include "platform/base/FechaCorta.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -15,28 +16,6 @@ void enlazaTexto(sqlite3_stmt* st, int indice, const QString& s)
 {
     const QByteArray b = s.toUtf8();
     sqlite3_bind_text(st, indice, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-}
-
-// "yyyy-mm-dd hh:mm:ss", the form the engine stores, read by position: rows
-// bring many dates. Invalid for any other text.
-QDateTime FechaIsoGuardada(const QString& texto)
-{
-    if (texto.size() != 19 || texto[4] != u'-' || texto[7] != u'-' || texto[10] != u' ' || texto[13] != u':'
-        || texto[16] != u':')
-        return {};
-    const auto numero = [&texto](int desde, int largo) {
-        int n = 0;
-        for (int i = desde; i < desde + largo; ++i) {
-            const char16_t c = texto[i].unicode();
-            if (c < u'0' || c > u'9')
-                return -1;
-            n = n * 10 + (c - u'0');
-        }
-        return n;
-    };
-    const QDate dia(numero(0, 4), numero(5, 2), numero(8, 2));
-    const QTime hora(numero(11, 2), numero(14, 2), numero(17, 2));
-    return dia.isValid() && hora.isValid() ? QDateTime(dia, hora) : QDateTime();
 }
 
 }  // namespace
@@ -60,11 +39,8 @@ QString TextoFechaIso(const QDateTime& fecha)
 
 QDateTime FechaIso(const QString& texto)
 {
-    const QDateTime exacta = FechaIsoGuardada(texto);
-    if (exacta.isValid())
-        return exacta;
-    static const char* formatos[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
-                                     "yyyy-MM-dd"};
+    static const char* formatos[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
+                                     "yyyy-MM-dd HH:mm", "yyyy-MM-dd"};
     for (const char* f : formatos) {
         const QDateTime d = QDateTime::fromString(texto, QLatin1String(f));
         if (d.isValid())
@@ -93,8 +69,9 @@ QVariant LeeValor(sqlite3_stmt* st, int columna, TipoColumna tipo)
             const QDateTime d = FechaIso(s);
             return d.isValid() ? QVariant(d) : QVariant(s);
         }
-        if (tipo == TipoColumna::Libre) {
-            const QDateTime d = FechaIsoGuardada(s);
+        static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"));
+        if (tipo == TipoColumna::Libre && s.size() == 19 && iso.match(s).hasMatch()) {
+            const QDateTime d = QDateTime::fromString(s, formatoIso);
             if (d.isValid())
                 return d;
         }
