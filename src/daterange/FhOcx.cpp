@@ -14,6 +14,7 @@
 
 namespace {
 
+constexpr int16_t TeclaEnter = 13;
 constexpr long ColorBotones = 0x8000000FL;
 constexpr long MarcaColorDelSistema = 0x80000000L;
 
@@ -137,7 +138,7 @@ void FhOcx::Avisa(const QString& mensaje)
 
 bool FhOcx::txtFechas_KeyDown(int Index, int16_t KeyCode, Qt::KeyboardModifiers)
 {
-    if (KeyCode != 13)
+    if (KeyCode != TeclaEnter)
         return false;
     QLineEdit* caja = txtFechas.at(size_t(Index));
     if (caja->text().trimmed().isEmpty()) {
