@@ -131,7 +131,6 @@ private:
     void CreaPestanaBusqueda(QWidget* pagina);
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
-    bool PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase);
     long Manejador() const;
 
     QString lineaComando_;
