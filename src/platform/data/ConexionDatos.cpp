@@ -43,13 +43,14 @@ bool esNumero(const QVariant& v)
     }
 }
 
-// A number typed by the operator: "." or a lone "," as decimal point.
+// The statement of a single-value lookup, for BuscaValor and its prepared form.
 QString textoBuscaValor(const QString& tabla, const QString& columnaResultado, const QString& condicion)
 {
     return QStringLiteral("SELECT ") + columnaResultado + QStringLiteral(" FROM ") + tabla + QStringLiteral(" WHERE ")
            + condicion;
 }
 
+// A number typed by the operator: "." or a lone "," as decimal point.
 QString numeroDeTexto(const QString& texto)
 {
     QString t = texto.trimmed();

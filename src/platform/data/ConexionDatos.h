@@ -96,7 +96,8 @@ public:
     QVariant BuscaValor(const QString& tabla, const QVariant& valorClave,
                         const QString& columnaResultado, const QString& columnaClave);
     // A read statement with "?" in place of its values, to be run once per
-    // row with new ones (see ConsultaPreparada). A rejected text raises Err.
+    // row with new ones (see ConsultaPreparada). A statement the engine
+    // rejects raises Err here when the engine compiles it, else on its run.
     std::unique_ptr<ConsultaPreparada> PreparaConsulta(const QString& sql);
     // BuscaValor's statement for one key value after another: the result
     // column is field 0 of the row found.
