@@ -1,3 +1,4 @@
+#include "app/PrimerCuadro.h"
 #include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
@@ -12,7 +13,8 @@
 int main(int argc, char** argv)
 {
     FijaZonaHoraria();
-    // The embedded browser shares its GL context with the widgets.
+    // The browser, loaded with the first page shown, shares its GL context
+    // with the widgets; that must be asked before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication aplicacion(argc, argv);
     instalaDialogos(std::make_unique<DialogosQt>());
@@ -31,6 +33,7 @@ int main(int argc, char** argv)
     case FrmEscaneo::FinCarga::Mostrar:
         break;
     }
+    AvisoPrimerCuadro::Vigila(ventana);
     ventana.show();
     return aplicacion.exec();
 }

@@ -16,6 +16,7 @@
 #include "services/Objetos.h"
 #include "window/FlexGrid.h"
 #include "window/Twips.h"
+#include "window/VistaPagina.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTabWidget>
-#include <QWebEngineView>
 
 #include <algorithm>
 
@@ -120,6 +120,9 @@ void FrmEscaneo::EligeFuenteEscaner()
 void FrmEscaneo::Form_Resize()
 {
     SSTab1->setGeometry(0, 0, width(), height());
+    // Until a page is shown there is no browser to size.
+    if (!wbExplorer)
+        return;
     wbExplorer->resize(std::max(0, SSTab1->width() - (MSFlexGrid1->width() + Px(300))),
                        std::max(0, height() - Px(800)));
 }
@@ -129,6 +132,22 @@ void FrmEscaneo::resizeEvent(QResizeEvent* evento)
     QWidget::resizeEvent(evento);
     Form_Resize();
     fueraDePestanas_->move(Px(120), height() - fueraDePestanas_->height() - Px(90));
+}
+
+bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == MSFlexGrid1->parentWidget() && evento->type() == QEvent::Resize)
+        AjustaGrilla();
+    return EventoDeCampo(objeto, evento) || QWidget::eventFilter(objeto, evento);
+}
+
+void FrmEscaneo::AjustaGrilla()
+{
+    // The strip outside the tabs stands over the lower left corner of the
+    // page, a page's frame above the window's bottom; in a window too low
+    // for the grid's designed height the grid ends above the strip.
+    const int libre = MSFlexGrid1->parentWidget()->height() - fueraDePestanas_->height() - Px(90) - Px(60);
+    MSFlexGrid1->resize(MSFlexGrid1->width(), std::clamp(libre - MSFlexGrid1->y(), 0, Px(3300)));
 }
 
 void FrmEscaneo::Quit_Click()

@@ -15,10 +15,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QWebEngineView;
 class FhOcx;
 class FlexGrid;
 class SubeBaja;
+class VistaPagina;
 
 // The start-up window "Escaneo de Documentos": scanning settings on the first
 // tab; search, results, the selected voucher and its page on the second.
@@ -49,6 +49,11 @@ public:
     void CodificaRutaArch(const QString& Ruta, QString& Nombre, QString& Carpeta);
     // The TxtFields member bound to a data field; raises Err 9 when none is.
     QLineEdit* Campo(const QString& dataField) const;
+    // Shows a page file in wbExplorer. A browser step that fails is skipped.
+    void NavegaArchivo(const QString& Ruta);
+    // wbExplorer, made and placed on first use; raises Err 429 when the
+    // browser cannot be loaded.
+    VistaPagina& Explorador();
 
     void CmdEscanear_Click();
     void cmdNumeriser_Click();
@@ -101,7 +106,8 @@ public:
     QCheckBox* ChksoloEscaneado;
     QPushButton* CmdBuscar;
     FlexGrid* MSFlexGrid1;
-    QWebEngineView* wbExplorer;
+    // Made the first time a page is shown.
+    VistaPagina* wbExplorer = nullptr;
     std::vector<QLabel*> Label10;
     QLabel* Label12;
     QPushButton* CmdImagen;
@@ -131,6 +137,10 @@ private:
     void CreaPestanaBusqueda(QWidget* pagina);
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
+    // What a TxtFields member does with its focus and keys; true when the
+    // event is used up, false for any other object.
+    bool EventoDeCampo(QObject* objeto, QEvent* evento);
+    void AjustaGrilla();
     long Manejador() const;
 
     QString lineaComando_;

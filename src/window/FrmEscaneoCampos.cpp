@@ -74,11 +74,11 @@ void FrmEscaneo::TxtFields_KeyPress(int indice, int16_t& codigoCaracter)
         ObjManejoCampos().FiltraTecla(TxtFields.at(size_t(indice)), codigoCaracter);
 }
 
-bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
+bool FrmEscaneo::EventoDeCampo(QObject* objeto, QEvent* evento)
 {
     const ManejadoresDeCampos manejadores{
         [this](int i) { TxtFields_GotFocus(i); }, [this](int i) { TxtFields_LostFocus(i); },
         [this](int i, int16_t tecla, Qt::KeyboardModifiers shift) { return TxtFields_KeyDown(i, tecla, shift); },
         [this](int i, int16_t& caracter) { TxtFields_KeyPress(i, caracter); }};
-    return DespachaEventoDeCampo(TxtFields, objeto, evento, manejadores) || QWidget::eventFilter(objeto, evento);
+    return DespachaEventoDeCampo(TxtFields, objeto, evento, manejadores);
 }

@@ -14,17 +14,10 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 // The window's controls and their places; the handlers live beside.
 
 namespace {
-
-void Ubica(QWidget* control, int x, int y, int ancho, int alto)
-{
-    control->setGeometry(Px(x), Px(y), Px(ancho), Px(alto));
-}
 
 template <typename Control>
 Control* Crea(QWidget* padre, const QString& texto, int x, int y, int ancho, int alto)
@@ -85,6 +78,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(Text3, &QLineEdit::textChanged, this, &FrmEscaneo::Text3_Change);
     for (QLineEdit* campo : TxtFields)
         campo->installEventFilter(this);
+    busqueda->installEventFilter(this);
 
     resize(Px(16965), Px(8805));
     SSTab1->setCurrentIndex(0);
@@ -162,11 +156,6 @@ void FrmEscaneo::CreaPestanaBusqueda(QWidget* pagina)
 
     MSFlexGrid1 = new FlexGrid(pagina);
     Ubica(MSFlexGrid1, 120, 2580, 6300, 3300);
-
-    wbExplorer = new QWebEngineView(pagina);
-    wbExplorer->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    wbExplorer->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    Ubica(wbExplorer, 6540, 60, 10200, 7800);
 
     Label10.push_back(Crea<QLabel>(pagina, QStringLiteral("Cuenta"), 120, 6000, 1500, 255));
     Ubica(CreaCampo(pagina, "ResCuenta"), 120, 6255, 1500, 315);

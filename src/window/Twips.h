@@ -1,7 +1,15 @@
 #pragma once
 
+#include <QWidget>
+
 // The suite lays its windows out in twips, 15 to the pixel.
 inline constexpr int Px(int twips)
 {
     return (twips + 7) / 15;
+}
+
+// Places a control by its design position and size in twips.
+inline void Ubica(QWidget* control, int x, int y, int ancho, int alto)
+{
+    control->setGeometry(Px(x), Px(y), Px(ancho), Px(alto));
 }

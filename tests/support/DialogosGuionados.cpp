@@ -1,12 +1,18 @@
 #include "support/DialogosGuionados.h"
 
+#include "platform/dialogs/DialogosQt.h"
+
 #include <gtest/gtest.h>
 
-QVariant DialogosGuionados::siguiente(const QVariant& porDefecto)
+#include <algorithm>
+
+QVariant DialogosGuionados::siguiente(const QVariant& alCerrar)
 {
     if (respuestas.empty()) {
-        ADD_FAILURE() << "unexpected prompt: " << avisos.back().mensaje.toStdString();
-        return porDefecto;
+        const Aviso& aviso = avisos.back();
+        ADD_FAILURE() << "a prompt no answer was queued for: " << aviso.tipo.toStdString() << " \""
+                      << aviso.titulo.toStdString() << "\" " << aviso.mensaje.toStdString();
+        return alCerrar;
     }
     QVariant r = respuestas.front();
     respuestas.pop_front();
@@ -32,10 +38,12 @@ QStringList DialogosGuionados::tipos() const
 int DialogosGuionados::MsgBox(const QString& mensaje, int botones, const QString& titulo)
 {
     avisos.push_back({QStringLiteral("MsgBox"), mensaje, botones, titulo, {}, {}});
-    // A plain OK box needs no scripted answer.
-    if (botones % 16 == Botones::SoloAceptar && respuestas.empty())
+    if (!estrictos_ && botones % 16 == Botones::SoloAceptar && respuestas.empty())
         return Resultado::Aceptar;
-    return siguiente(Resultado::Aceptar).toInt();
+    const std::vector<int> resultados = InterpretaEstilo(botones).resultados;
+    const bool cancelable =
+        std::find(resultados.begin(), resultados.end(), Resultado::Cancelar) != resultados.end();
+    return siguiente(cancelable ? Resultado::Cancelar : resultados.front()).toInt();
 }
 
 QString DialogosGuionados::InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto)
@@ -80,6 +88,11 @@ void DialogosGuionados::ActualizaEspera(int, const QString& texto)
 void DialogosGuionados::CierraEspera()
 {
     espera.push_back(QStringLiteral("Cierra"));
+}
+
+void DialogosGuionados::PintaProgreso(QObject*, const QString& texto, double fraccion)
+{
+    progreso.emplace_back(texto, fraccion);
 }
 
 ConDialogosGuionados::ConDialogosGuionados()

@@ -6,13 +6,20 @@
 #include <QVariant>
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 // Stands where a person would answer: records every prompt and returns the
-// queued answers in order. A prompt with no queued answer fails the test and
-// gets the default (OK / cancel).
+// queued answers in order. A prompt with no queued answer fails the test at
+// once and gets what closing it would answer (Cancel, or OK when alone; the
+// first button where it cannot be closed; an empty text or choice).
 class DialogosGuionados : public Dialogos {
 public:
+    // A plain OK box needs no queued answer unless `estrictos`, as the
+    // dialogs every test program starts with are: a test that reaches them
+    // scripted nothing.
+    explicit DialogosGuionados(bool estrictos = false) : estrictos_(estrictos) {}
+
     struct Aviso {
         QString tipo;  // "MsgBox", "InputBox", "AbrirArchivo", "GuardarArchivo", "EligeFilas"
         QString mensaje;
@@ -24,6 +31,7 @@ public:
 
     std::vector<Aviso> avisos;
     std::vector<QString> espera;  // "Muestra:<texto>", "Actualiza:<texto>", "Cierra"
+    std::vector<std::pair<QString, double>> progreso;  // text and fraction painted
     std::deque<QVariant> respuestas;
 
     // Queues an answer: an int for MsgBox, a QString for the text and file
@@ -47,9 +55,12 @@ public:
     void MuestraEspera(const QString& texto, int maximo) override;
     void ActualizaEspera(int valor, const QString& texto) override;
     void CierraEspera() override;
+    void PintaProgreso(QObject* caja, const QString& texto, double fraccion) override;
 
 private:
-    QVariant siguiente(const QVariant& porDefecto);
+    QVariant siguiente(const QVariant& alCerrar);
+
+    bool estrictos_;
 };
 
 // Installs a fresh scripted implementation for the life of a test.

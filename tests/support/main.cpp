@@ -1,3 +1,6 @@
+#include "support/DialogosGuionados.h"
+#include "support/VigilaDialogos.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -12,6 +15,10 @@ int main(int argc, char** argv)
     // Windows with an embedded browser need it before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // A prompt in a test that scripted none fails that test at once.
+    instalaDialogos(std::make_unique<DialogosGuionados>(true));
+    VigilaDialogos vigia;
+    app.installEventFilter(&vigia);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

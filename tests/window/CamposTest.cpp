@@ -39,7 +39,7 @@ public:
 
 }
 
-TEST(FormatoDeCampos, SucursalYNumeroConCeros)
+TEST(FieldFormat, BranchAndNumberAreZeroFilled)
 {
     EXPECT_EQ(TextoValidado(QStringLiteral("Sucursal"), QStringLiteral("12")), QStringLiteral("0012"));
     EXPECT_EQ(TextoValidado(QStringLiteral("SUCURSAL"), QStringLiteral(" 7 ")), QStringLiteral("0007"));
@@ -52,7 +52,7 @@ TEST(FormatoDeCampos, SucursalYNumeroConCeros)
     EXPECT_FALSE(TextoValidado(QStringLiteral("ResCpte"), QStringLiteral("12")));
 }
 
-class CamposDeLaVentana : public ::testing::Test {
+class WindowFields : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -67,7 +67,7 @@ protected:
     FrmEscaneo ventana;
 };
 
-TEST_F(CamposDeLaVentana, CadaMiembroSeEncuentraPorSuDataField)
+TEST_F(WindowFields, EachMemberIsFoundByItsDataField)
 {
     const char* nombres[] = {"TC", "Cuenta", "Sucursal", "Numero", "Letra", "ResCuenta", "ResTC", "ImagenFac", "ResCpte"};
     ASSERT_EQ(ventana.TxtFields.size(), std::size(nombres));
@@ -75,7 +75,7 @@ TEST_F(CamposDeLaVentana, CadaMiembroSeEncuentraPorSuDataField)
         EXPECT_EQ(ventana.Campo(QString::fromLatin1(nombres[i]).toLower()), ventana.TxtFields[i]) << nombres[i];
 }
 
-TEST_F(CamposDeLaVentana, LaTeclaDeAvanceFormateaYPasaAlCampoSiguiente)
+TEST_F(WindowFields, TheAdvanceKeyFormatsAndMovesToTheNextField)
 {
     ventana.SSTab1->setCurrentIndex(1);
     QLineEdit* sucursal = ventana.Campo(QStringLiteral("Sucursal"));
@@ -96,7 +96,7 @@ TEST_F(CamposDeLaVentana, LaTeclaDeAvanceFormateaYPasaAlCampoSiguiente)
     EXPECT_EQ(QApplication::focusWidget(), ventana.Campo(QStringLiteral("Cuenta")));
 }
 
-TEST_F(CamposDeLaVentana, LaCuentaQuedaComoSeEscribio)
+TEST_F(WindowFields, TheAccountStaysAsTyped)
 {
     QLineEdit* cuenta = ventana.Campo(QStringLiteral("Cuenta"));
     cuenta->setText(QStringLiteral(" 12 "));
@@ -105,7 +105,7 @@ TEST_F(CamposDeLaVentana, LaCuentaQuedaComoSeEscribio)
     EXPECT_TRUE(dialogos->avisos.empty());
 }
 
-TEST_F(CamposDeLaVentana, AlEntrarSeSeleccionaElLargoDelTextoSinBlancos)
+TEST_F(WindowFields, OnEntryTheTextUpToItsTrailingBlanksIsSelected)
 {
     QLineEdit* tc = ventana.Campo(QStringLiteral("TC"));
     tc->setText(QStringLiteral(" ABC  "));
@@ -114,7 +114,7 @@ TEST_F(CamposDeLaVentana, AlEntrarSeSeleccionaElLargoDelTextoSinBlancos)
     EXPECT_EQ(tc->selectedText(), QStringLiteral(" AB"));
 }
 
-TEST_F(CamposDeLaVentana, ColoresDelFocoYSinFoco)
+TEST_F(WindowFields, FocusAndNoFocusColours)
 {
     Modulo().ColorFondoFoco = 0x00FFFF;  // yellow, stored blue-green-red
     Modulo().ColorLetraFoco = 0x0000FF;  // red
@@ -127,7 +127,7 @@ TEST_F(CamposDeLaVentana, ColoresDelFocoYSinFoco)
     EXPECT_EQ(letra->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
-TEST_F(CamposDeLaVentana, ElFiltroDeTeclasPasaAMayusculas)
+TEST_F(WindowFields, TheKeyFilterUpperCases)
 {
     QLineEdit* tc = ventana.Campo(QStringLiteral("TC"));
     tc->setFocus();
@@ -142,7 +142,7 @@ TEST_F(CamposDeLaVentana, ElFiltroDeTeclasPasaAMayusculas)
     EXPECT_EQ(imagen->text(), QStringLiteral("a"));
 }
 
-TEST_F(CamposDeLaVentana, EscapeLlegaALaVentanaSinFiltrar)
+TEST_F(WindowFields, EscapeReachesTheWindowUnfiltered)
 {
     EscapeEnVentana espia;
     ventana.installEventFilter(&espia);

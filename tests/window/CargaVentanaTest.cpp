@@ -1,10 +1,13 @@
 #include "support/escaneo/BaseEscaneo.h"
+#include "support/NumeroDeError.h"
 
 #include "platform/dialogs/Dialogos.h"
 #include "scanning/ArchivoEscaner.h"
+#include "services/Modulo.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
 #include "window/Twips.h"
+#include "window/VistaGrabadora.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +15,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QWebEngineView>
 
 namespace {
 
@@ -27,9 +29,9 @@ QByteArray Contenido(const QString& ruta)
 
 }
 
-class CargaVentana : public BaseEscaneo {};
+class WindowLoad : public BaseEscaneo {};
 
-TEST_F(CargaVentana, SinConexionElProgramaTermina)
+TEST_F(WindowLoad, WithoutAConnectionTheProgramEnds)
 {
     FrmEscaneo ventana(QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=demo;@Password=x;")
                            .arg(dir.filePath(QStringLiteral("no-existe.db"))));
@@ -38,7 +40,7 @@ TEST_F(CargaVentana, SinConexionElProgramaTermina)
     EXPECT_FALSE(QFile::exists(NombreArchivoEscaner));
 }
 
-TEST_F(CargaVentana, SinAccionLaVentanaCompletaEnLaBusquedaConLosValoresIniciales)
+TEST_F(WindowLoad, WithoutAnActionTheFullWindowOpensOnTheSearchWithItsDefaults)
 {
     configuraCarpetaEscaneo();
     creaArchivoEscaner();
@@ -62,7 +64,7 @@ TEST_F(CargaVentana, SinAccionLaVentanaCompletaEnLaBusquedaConLosValoresIniciale
     EXPECT_EQ(ventana.comboType->itemText(2), QStringLiteral("Escala de Grises"));
 }
 
-TEST_F(CargaVentana, Accion2AbreLaVentanaChicaEnLosAjustes)
+TEST_F(WindowLoad, ActionTwoOpensTheSmallWindowOnTheSettings)
 {
     configuraCarpetaEscaneo();
     creaArchivoEscaner();
@@ -72,7 +74,7 @@ TEST_F(CargaVentana, Accion2AbreLaVentanaChicaEnLosAjustes)
     EXPECT_EQ(ventana.SSTab1->currentIndex(), 0);
 }
 
-TEST_F(CargaVentana, SinCarpetaDeEscaneoConfiguradaAvisaYSigue)
+TEST_F(WindowLoad, AMissingScanFolderSettingIsReportedAndTheLoadGoesOn)
 {
     ejecuta(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE Clave='RUTA_ESCANEO'"));
     creaArchivoEscaner();
@@ -88,7 +90,7 @@ TEST_F(CargaVentana, SinCarpetaDeEscaneoConfiguradaAvisaYSigue)
     EXPECT_EQ(ventana.size(), TamanoCompleto);
 }
 
-TEST_F(CargaVentana, UnaCarpetaDeEscaneoQueNoExisteTambienSeAvisa)
+TEST_F(WindowLoad, AScanFolderThatDoesNotExistIsReportedToo)
 {
     ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor='%1' WHERE Clave='RUTA_ESCANEO'")
                 .arg(dir.filePath(QStringLiteral("no-esta/"))));
@@ -98,7 +100,7 @@ TEST_F(CargaVentana, UnaCarpetaDeEscaneoQueNoExisteTambienSeAvisa)
     EXPECT_EQ(dialogos->mensajes().size(), 1);
 }
 
-TEST_F(CargaVentana, SinArchivoDelEscanerSeEligeElOrigenYLaVentanaQuedaComoSeDiseno)
+TEST_F(WindowLoad, WithoutTheScannerFileTheSourceIsChosenAndTheWindowKeepsItsDesign)
 {
     configuraCarpetaEscaneo();
     dialogos->responde(QVariant::fromValue(QList<int>{0}));
@@ -113,7 +115,7 @@ TEST_F(CargaVentana, SinArchivoDelEscanerSeEligeElOrigenYLaVentanaQuedaComoSeDis
     EXPECT_EQ(ventana.SSTab1->currentIndex(), 0);
 }
 
-TEST_F(CargaVentana, CancelarLaEleccionDelOrigenLoAnotaIgual)
+TEST_F(WindowLoad, CancellingTheSourceChoiceStillWritesTheFile)
 {
     configuraCarpetaEscaneo();
     dialogos->responde(QVariant::fromValue(QList<int>{}));
@@ -122,7 +124,7 @@ TEST_F(CargaVentana, CancelarLaEleccionDelOrigenLoAnotaIgual)
     EXPECT_EQ(Contenido(NombreArchivoEscaner), QByteArray("[Seleccione el Scanner]\r\nSource = 0\r\n"));
 }
 
-TEST_F(CargaVentana, SiElArchivoDelEscanerNoSePuedeEscribirLaVentanaAbreIgual)
+TEST_F(WindowLoad, AScannerFileThatCannotBeWrittenStillOpensTheWindow)
 {
     configuraCarpetaEscaneo();
     // A current folder that no longer exists cannot be written, not even by root.
@@ -136,7 +138,7 @@ TEST_F(CargaVentana, SiElArchivoDelEscanerNoSePuedeEscribirLaVentanaAbreIgual)
     EXPECT_EQ(ventana.size(), TamanoCompleto);
 }
 
-TEST_F(CargaVentana, Accion1CancelarTerminaSinEscanear)
+TEST_F(WindowLoad, ActionOneCancelledEndsWithoutScanning)
 {
     configuraCarpetaEscaneo();
     creaArchivoEscaner();
@@ -151,7 +153,7 @@ TEST_F(CargaVentana, Accion1CancelarTerminaSinEscanear)
     EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO")), filas);
 }
 
-TEST_F(CargaVentana, Accion1AceptarEscaneaElComprobanteEnColorYTermina)
+TEST_F(WindowLoad, ActionOneAcceptedScansTheVoucherInColourAndEnds)
 {
     configuraCarpetaEscaneo();
     creaArchivoEscaner();
@@ -169,7 +171,7 @@ TEST_F(CargaVentana, Accion1AceptarEscaneaElComprobanteEnColorYTermina)
               1);
 }
 
-TEST_F(CargaVentana, Accion1SolaEscaneaSinComprobanteNiCuenta)
+TEST_F(WindowLoad, ActionOneAloneScansWithoutVoucherOrAccount)
 {
     configuraCarpetaEscaneo();
     creaArchivoEscaner();
@@ -184,10 +186,12 @@ TEST_F(CargaVentana, Accion1SolaEscaneaSinComprobanteNiCuenta)
     EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE Cuenta='' AND Cpte='    ' AND NombreArchivo='suelto'")), 1);
 }
 
-TEST_F(CargaVentana, ElNavegadorSigueAlTamanoDeLaVentana)
+TEST_F(WindowLoad, TheBrowserFollowsTheWindowSize)
 {
+    ConVistaGrabadora vistas;
     FrmEscaneo ventana;
     ventana.show();
+    ventana.NavegaArchivo(dir.filePath(QStringLiteral("pagina.htm")));
     ventana.resize(1000, 600);
     EXPECT_EQ(ventana.SSTab1->size(), QSize(1000, 600));
     EXPECT_EQ(ventana.wbExplorer->width(), 1000 - (ventana.MSFlexGrid1->width() + Px(300)));
@@ -195,4 +199,67 @@ TEST_F(CargaVentana, ElNavegadorSigueAlTamanoDeLaVentana)
     ventana.resize(300, 40);
     EXPECT_EQ(ventana.wbExplorer->width(), 0);
     EXPECT_EQ(ventana.wbExplorer->height(), 0);
+}
+
+// The browser is loaded only for a page, and no start shows one.
+TEST_F(WindowLoad, NoStartMakesTheBrowser)
+{
+    struct Caso {
+        const char* opcion;
+        std::vector<QVariant> respuestas;
+        FrmEscaneo::FinCarga fin;
+    };
+    const Caso casos[] = {
+        {"Accion1,CuentaC1,CpteFC000100000012A", {Resultado::Cancelar}, FrmEscaneo::FinCarga::Terminar},
+        {"Accion1,CuentaC1,CpteFC000100000012A", {Resultado::Aceptar, QStringLiteral("sin-pagina")},
+         FrmEscaneo::FinCarga::Terminar},
+        {"Accion2", {}, FrmEscaneo::FinCarga::Mostrar},
+        {"", {}, FrmEscaneo::FinCarga::Mostrar},
+    };
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    for (const Caso& caso : casos) {
+        // Each start parses its own command line.
+        ReiniciaModulo();
+        ConVistaGrabadora vistas;
+        for (const QVariant& respuesta : caso.respuestas)
+            dialogos->responde(respuesta);
+        FrmEscaneo ventana(lineaComando(QLatin1String(caso.opcion)));
+        EXPECT_EQ(ventana.Form_Load(), caso.fin) << caso.opcion;
+        ventana.show();
+        ventana.resize(800, 500);
+        EXPECT_EQ(vistas.creadas, 0) << caso.opcion;
+        EXPECT_EQ(ventana.wbExplorer, nullptr) << caso.opcion;
+    }
+}
+
+TEST_F(WindowLoad, TheFirstPageMakesTheBrowserOnTheSearchTabAndLaterPagesReuseIt)
+{
+    ConVistaGrabadora vistas;
+    FrmEscaneo ventana;
+    ventana.show();
+    const QString primera = dir.filePath(QStringLiteral("una pagina.htm"));
+    const QString segunda = dir.filePath(QStringLiteral("otra.htm"));
+    ventana.NavegaArchivo(primera);
+    ASSERT_NE(ventana.wbExplorer, nullptr);
+    EXPECT_EQ(ventana.wbExplorer->parentWidget(), ventana.SSTab1->widget(1));
+    EXPECT_EQ(ventana.wbExplorer->pos(), QPoint(Px(6540), Px(60)));
+    EXPECT_EQ(ventana.wbExplorer->size(), QSize(ventana.width() - (ventana.MSFlexGrid1->width() + Px(300)),
+                                                ventana.height() - Px(800)));
+    ventana.NavegaArchivo(segunda);
+    EXPECT_EQ(vistas.creadas, 1);
+    auto* vista = static_cast<VistaGrabadora*>(ventana.wbExplorer);
+    EXPECT_EQ(vista->direcciones, (std::vector<QUrl>{QUrl::fromLocalFile(primera), QUrl::fromLocalFile(segunda)}));
+    EXPECT_EQ(vista->Direccion().toLocalFile(), segunda);
+}
+
+TEST_F(WindowLoad, ABrowserThatCannotBeLoadedLeavesThePaneEmpty)
+{
+    const CreadorVistaPagina anterior = instalaCreadorVistaPagina(
+        [this](QWidget* padre) { return CreaVistaDelPlugin(padre, dir.path()); });
+    FrmEscaneo ventana;
+    ventana.NavegaArchivo(dir.filePath(QStringLiteral("pagina.htm")));
+    EXPECT_EQ(ventana.wbExplorer, nullptr);
+    EXPECT_EQ(numeroDeError([&] { ventana.Explorador(); }), NumeroError::NoSePuedeCrearObjeto);
+    instalaCreadorVistaPagina(anterior);
 }

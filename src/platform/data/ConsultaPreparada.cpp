@@ -42,7 +42,7 @@ private:
     const Recordset& filas() const
     {
         if (!filas_)
-            throw ErrorSinFilaActual();
+            throw Err(NumeroError::SinRegistroActual);
         return *filas_;
     }
 

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+class QObject;
+
 // Classic message-box button styles and icons (combined by addition).
 namespace Botones {
 constexpr int SoloAceptar = 0;
@@ -58,6 +60,11 @@ public:
     virtual void ActualizaEspera(int valor, const QString& texto) = 0;
     // Closing a window that is not shown does nothing.
     virtual void CierraEspera() = 0;
+
+    // Progress painted into a status box of a window (a label): the text
+    // centred, and the done fraction (0 to 1) as a dark-blue bar that
+    // inverts the text under it.
+    virtual void PintaProgreso(QObject* caja, const QString& texto, double fraccion) = 0;
 };
 
 // The installed implementation; the program installs the Qt one, tests a scripted one.

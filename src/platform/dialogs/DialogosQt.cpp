@@ -4,20 +4,29 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QImage>
 #include <QInputDialog>
+#include <QPainter>
+#include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
 
 // The shortest time between two repaints of the wait window, in ms.
 constexpr qint64 IntervaloEspera = 40;
+
+// Colours as the picture box takes them: &H800000 (blue-green-red) is dark blue.
+const QColor ColorFrente(0x00, 0x00, 0x80);
+const QColor ColorFondo(0xFF, 0xFF, 0xFF);
 
 QString textoBoton(int resultado)
 {
@@ -262,4 +271,36 @@ void DialogosQt::ActualizaEspera(int valor, const QString& texto)
 void DialogosQt::CierraEspera()
 {
     espera_.reset();
+}
+
+void DialogosQt::PintaProgreso(QObject* caja, const QString& texto, double fraccion)
+{
+    const QSize tamano = caja->property("size").toSize();
+    if (tamano.isEmpty())
+        return;
+    // Setting the colours clears the box, so every paint starts afresh.
+    QImage imagen(tamano, QImage::Format_RGB32);
+    imagen.fill(ColorFondo);
+
+    const QFont fuente = caja->property("font").value<QFont>();
+    const QFontMetrics medidas(fuente);
+    const int ancho = medidas.horizontalAdvance(texto);
+    const int alto = medidas.height();
+    const int x = int(std::lround(tamano.width() / 2.0 - ancho / 2.0));
+    const int y = int(std::lround(tamano.height() / 2.0 - alto / 2.0));
+
+    QPainter pintor(&imagen);
+    pintor.setFont(fuente);
+    pintor.fillRect(x, y, ancho, alto, ColorFondo);
+    pintor.setPen(ColorFrente);
+    pintor.drawText(x, y + medidas.ascent(), texto);
+
+    pintor.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    if (fraccion > 0)
+        pintor.fillRect(QRectF(0, 0, tamano.width() * fraccion, tamano.height()), ColorFrente);
+    else
+        pintor.fillRect(imagen.rect(), ColorFondo);
+    pintor.end();
+
+    caja->setProperty("pixmap", QPixmap::fromImage(imagen));
 }

@@ -11,7 +11,8 @@
 class QProgressDialog;
 
 // The program's dialogs: Qt message boxes, input boxes, file dialogs, a table
-// chooser and a wait window that repaints while work runs on the one thread.
+// chooser, a wait window that repaints while work runs on the one thread,
+// and the progress painted into a window's status box.
 class DialogosQt : public Dialogos {
 public:
     DialogosQt();
@@ -26,6 +27,7 @@ public:
     void MuestraEspera(const QString& texto, int maximo) override;
     void ActualizaEspera(int valor, const QString& texto) override;
     void CierraEspera() override;
+    void PintaProgreso(QObject* caja, const QString& texto, double fraccion) override;
 
 private:
     std::unique_ptr<QProgressDialog> espera_;

@@ -19,6 +19,8 @@ QProgressDialog* VentanaDeEspera()
 }
 
 }
+#include <QImage>
+#include <QLabel>
 
 TEST(FiltroQt, ClassicPairsBecomeQtFilters)
 {
@@ -83,4 +85,35 @@ TEST(VentanaDeEspera, RepaintsAFewTimesASecondWithTheLatestText)
     d.CierraEspera();
     EXPECT_EQ(VentanaDeEspera(), nullptr);
     d.CierraEspera();
+}
+
+TEST(PintaProgreso, TheDonePartIsADarkBlueBarOverTheBox)
+{
+    DialogosQt dialogos;
+    QLabel caja;
+    caja.resize(300, 30);
+    const QRgb azul = qRgb(0, 0, 0x80), blanco = qRgb(0xFF, 0xFF, 0xFF);
+
+    dialogos.PintaProgreso(&caja, QStringLiteral("Ciclo 50%"), 0.5);
+    QImage imagen = caja.pixmap().toImage();
+    ASSERT_EQ(imagen.size(), QSize(300, 30));
+    EXPECT_EQ(imagen.pixel(10, 1), azul);
+    EXPECT_EQ(imagen.pixel(140, 28), azul);
+    EXPECT_EQ(imagen.pixel(160, 28), blanco);
+    EXPECT_EQ(imagen.pixel(290, 1), blanco);
+
+    dialogos.PintaProgreso(&caja, QStringLiteral("Ciclo 25%"), 0.25);
+    imagen = caja.pixmap().toImage();
+    EXPECT_EQ(imagen.pixel(70, 1), azul);
+    EXPECT_EQ(imagen.pixel(80, 1), blanco);
+
+    dialogos.PintaProgreso(&caja, QStringLiteral("Ciclo 1%"), 0);
+    imagen = caja.pixmap().toImage();
+    EXPECT_EQ(imagen.pixel(10, 1), blanco);
+
+    // A box of no size is left as it is.
+    QLabel vacia;
+    vacia.resize(0, 0);
+    dialogos.PintaProgreso(&vacia, QStringLiteral("Ciclo 1%"), 0.5);
+    EXPECT_TRUE(vacia.pixmap().isNull());
 }

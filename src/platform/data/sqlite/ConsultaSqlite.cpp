@@ -1,5 +1,6 @@
 #include "platform/data/sqlite/ConsultaSqlite.h"
 
+#include "platform/base/Err.h"
 #include "platform/data/Recordset.h"
 #include "platform/data/sql/AdaptadorSql.h"
 #include "platform/data/sqlite/BaseSqlite.h"
@@ -8,7 +9,7 @@
 
 #include <sqlite3.h>
 
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -16,6 +17,7 @@ class Consulta : public ConsultaPreparada {
 public:
     Consulta(std::shared_ptr<BaseSqlite> base, const QString& sql, ErroresDatos& errores) : base_(std::move(base))
     {
+        EsperaSqlite::Tramo tramo(base_->espera);
         const QByteArray texto = AdaptaSentencia(sql).toUtf8();
         if (sqlite3_prepare_v3(base_->db, texto.constData(), int(texto.size()), SQLITE_PREPARE_PERSISTENT, &st_,
                                nullptr)
@@ -25,10 +27,9 @@ public:
         }
         if (!st_)
             LanzaErrorServidor(102, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), &errores);
-        for (int c = 0; c < sqlite3_column_count(st_); ++c) {
+        for (int c = 0; c < sqlite3_column_count(st_); ++c)
             columnas_ << QString::fromUtf8(sqlite3_column_name(st_, c));
-            tipos_.push_back(TipoDeclarado(sqlite3_column_decltype(st_, c)));
-        }
+        valores_ = std::make_unique<ValoresColumnas>(st_);
         fila_.resize(columnas_.size());
     }
 
@@ -36,9 +37,12 @@ public:
     // file closes once the last statement is gone.
     ~Consulta() override { sqlite3_finalize(st_); }
 
+    // Readers still stepping on the connection are left as they are: a read
+    // sees what they see and leaves no statement open behind it.
     bool Abre(std::initializer_list<QVariant> valores) override
     {
         base_->comienza();
+        EsperaSqlite::Tramo tramo(base_->espera);
         hayFila_ = false;
         CompruebaValores(sqlite3_bind_parameter_count(st_), qsizetype(valores.size()));
         int indice = 1;
@@ -47,7 +51,7 @@ public:
         const int rc = sqlite3_step(st_);
         if (rc == SQLITE_ROW) {
             for (int c = 0; c < columnas_.size(); ++c)
-                fila_[c] = LeeValor(st_, c, tipos_[size_t(c)]);
+                valores_->lee(st_, c, fila_[c]);
         }
         sqlite3_reset(st_);
         sqlite3_clear_bindings(st_);
@@ -64,7 +68,7 @@ public:
         if (indice < 0 || indice >= columnas_.size())
             throw ErrorCampoNoEncontrado(QString::number(indice));
         if (!hayFila_)
-            throw ErrorSinFilaActual();
+            throw Err(NumeroError::SinRegistroActual);
         return fila_[indice];
     }
 
@@ -72,7 +76,7 @@ private:
     std::shared_ptr<BaseSqlite> base_;
     sqlite3_stmt* st_ = nullptr;
     QStringList columnas_;
-    std::vector<TipoColumna> tipos_;
+    std::unique_ptr<ValoresColumnas> valores_;
     QVector<QVariant> fila_;
     bool hayFila_ = false;
 };

@@ -54,6 +54,8 @@ struct Escritor {
     void operator()(const Recordset::Cambio& c) const
     {
         base->comienza();
+        EsperaSqlite::Tramo tramo(base->espera);
+        base->suspendeLecturas();
         const QSet<QString> fechas = columnasFecha(*base, tabla);
         QVector<QVariant> valores = c.valores;
         QVector<bool> esFecha;
@@ -101,7 +103,7 @@ struct Escritor {
         const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                                 .arg(citado(tabla), asignaciones.join(u','), condiciones.join(QLatin1String(" AND ")));
         if (corre(*base, sql, valores, esFecha) == 0)
-            LanzaErrorServidor(-2147217864,
+            LanzaErrorServidor(NumeroError::FilaNoEncontrada,
                                QStringLiteral("No se encuentra la fila para actualizar. Algunos valores pueden "
                                               "haber cambiado desde la última lectura."),
                                QStringLiteral("HY000"), base->errores);

@@ -1,0 +1,35 @@
+#include "window/FrmEscaneo.h"
+
+#include "platform/base/GuardaErrores.h"
+#include "window/CreaVistaPagina.h"
+#include "window/Twips.h"
+#include "window/VistaPagina.h"
+
+#include <QTabWidget>
+#include <QtGlobal>
+
+// The browser pane: made the first time a page is shown, so that a start
+// that shows none never loads the browser.
+
+VistaPagina& FrmEscaneo::Explorador()
+{
+    if (wbExplorer)
+        return *wbExplorer;
+    try {
+        wbExplorer = CreaVistaPagina(SSTab1->widget(1));
+    } catch (const Err& e) {
+        // The operator sees an empty pane; the terminal says why.
+        qWarning("escaneo: %s", qUtf8Printable(e.Description));
+        throw;
+    }
+    Ubica(wbExplorer, 6540, 60, 10200, 7800);
+    Form_Resize();
+    wbExplorer->show();
+    return *wbExplorer;
+}
+
+void FrmEscaneo::NavegaArchivo(const QString& Ruta)
+{
+    GuardaErrores guarda(politicas::reanudaTodo());
+    guarda.paso([&] { Explorador().Navega(QUrl::fromLocalFile(Ruta)); });
+}
