@@ -185,10 +185,3 @@ TEST_F(ControlDeFechas, BackgroundColourZeroIsTheButtonFace)
     EXPECT_EQ(color, 0x0000FF);
     EXPECT_EQ(control->PicFondo->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
-
-TEST_F(ControlDeFechas, DayAndMonthFunctionsOfTheControl)
-{
-    EXPECT_EQ(control->fDiaSem(QDate(2015, 7, 9)), QStringLiteral("5"));
-    EXPECT_EQ(control->fDiaSem(QStringLiteral("no")), QString());
-    EXPECT_EQ(control->fUltimoDiaDelMes(QStringLiteral("2"), QStringLiteral("2024")), 29);
-}
