@@ -1,4 +1,5 @@
 #include "app/PrimerCuadro.h"
+#include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
 #include "services/Objetos.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    FijaZonaHoraria();
     // The browser, loaded with the first page shown, shares its GL context
     // with the widgets; that must be asked before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -1,6 +1,7 @@
 #include "scanning/RegistroEscaneos.h"
 
 #include "platform/data/ConexionDatos.h"
+#include "platform/data/ConsultaPreparada.h"
 #include "services/Objetos.h"
 
 #include <QDateTime>
@@ -11,10 +12,15 @@ namespace {
 
 constexpr int LargoIdComprobante = 13;
 
-// Empty operator text is still a text literal (''), never NULL.
+// Empty operator text is still a text (a literal ''), never NULL.
+QVariant Texto(const QString& texto)
+{
+    return QVariant(texto.isNull() ? QStringLiteral("") : texto);
+}
+
 QString Literal(const ConexionDatos& conexion, const QString& texto)
 {
-    return conexion.FormatoLiteral(QVariant(texto.isNull() ? QStringLiteral("") : texto));
+    return conexion.FormatoLiteral(Texto(texto));
 }
 
 }
@@ -55,21 +61,31 @@ QString SentenciaAltaEscaneo(const ConexionDatos& conexion, const FilaEscaneo& f
            + QLatin1Char(',') + Literal(conexion, fila.NombreArchivo) + QLatin1Char(')');
 }
 
-bool ExisteEscaneo(ConexionDatos& conexion, const QString& cuenta, const QString& tc, const QString& cpte,
-                   QString& nombreArchivo, QString& rutaArchivo)
+ConsultaEscaneo::ConsultaEscaneo(ConexionDatos& conexion)
+    : consulta_(conexion.PreparaConsulta(QStringLiteral("SELECT * FROM CTROL_ESCANEO WHERE CUENTA=? AND CPTE=?")))
 {
-    const QString sql = QStringLiteral("SELECT * FROM CTROL_ESCANEO WHERE CUENTA=") + Literal(conexion, cuenta)
-                        + QStringLiteral(" AND CPTE=") + Literal(conexion, ClaveComprobante(tc, cpte));
-    const std::unique_ptr<Recordset> rs = conexion.AbreRecordset(sql, 0, 1);
-    if (rs->ContarFilas() == 0) {
+}
+
+ConsultaEscaneo::~ConsultaEscaneo() = default;
+
+bool ConsultaEscaneo::Existe(const QString& cuenta, const QString& tc, const QString& cpte, QString& nombreArchivo,
+                             QString& rutaArchivo)
+{
+    if (!consulta_->Abre({Texto(cuenta), Texto(ClaveComprobante(tc, cpte))})) {
         nombreArchivo.clear();
         rutaArchivo.clear();
         return false;
     }
     // A null column reads as empty text.
-    nombreArchivo = rs->Campo(QStringLiteral("NombreArchivo")).toString();
-    rutaArchivo = rs->Campo(QStringLiteral("RutaArchivo")).toString();
+    nombreArchivo = consulta_->Campo(QStringLiteral("NombreArchivo")).toString();
+    rutaArchivo = consulta_->Campo(QStringLiteral("RutaArchivo")).toString();
     return true;
+}
+
+bool ExisteEscaneo(ConexionDatos& conexion, const QString& cuenta, const QString& tc, const QString& cpte,
+                   QString& nombreArchivo, QString& rutaArchivo)
+{
+    return ConsultaEscaneo(conexion).Existe(cuenta, tc, cpte, nombreArchivo, rutaArchivo);
 }
 
 QString SentenciaRetiroEscaneo(const ConexionDatos& conexion, const QString& usuario, const QString& nombreArchivo,

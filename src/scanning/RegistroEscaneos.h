@@ -3,7 +3,10 @@
 #include <QDate>
 #include <QString>
 
+#include <memory>
+
 class ConexionDatos;
+class ConsultaPreparada;
 
 // The register of scans, CTROL_ESCANEO: one row per image file filed against
 // an account and a voucher. Rows are never removed; a withdrawal marks them.
@@ -31,8 +34,23 @@ struct FilaEscaneo {
 };
 QString SentenciaAltaEscaneo(const ConexionDatos& conexion, const FilaEscaneo& fila);
 
-// True when a row exists for the account and the voucher (withdrawn rows
-// count); the file name and location of the first row, or empty texts.
+// Whether the register holds a row for an account and a voucher (its type
+// and 13-character number); withdrawn rows count. Compiled once for a run
+// of many vouchers; the connection must outlive it.
+class ConsultaEscaneo {
+public:
+    explicit ConsultaEscaneo(ConexionDatos& conexion);
+    ~ConsultaEscaneo();
+    // The file name and location of the first row found (nulls read as
+    // empty texts), or empty texts when there is none.
+    bool Existe(const QString& cuenta, const QString& tc, const QString& cpte, QString& nombreArchivo,
+                QString& rutaArchivo);
+
+private:
+    std::unique_ptr<ConsultaPreparada> consulta_;
+};
+
+// The same lookup for one voucher.
 bool ExisteEscaneo(ConexionDatos& conexion, const QString& cuenta, const QString& tc, const QString& cpte,
                    QString& nombreArchivo, QString& rutaArchivo);
 

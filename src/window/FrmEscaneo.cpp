@@ -14,6 +14,7 @@
 #include "services/LineaComando.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
+#include "window/FlexGrid.h"
 #include "window/Twips.h"
 #include "window/VistaPagina.h"
 
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include <algorithm>
 
@@ -138,10 +138,7 @@ bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == MSFlexGrid1->parentWidget() && evento->type() == QEvent::Resize)
         AjustaGrilla();
-    const auto miembro = std::find(TxtFields.begin(), TxtFields.end(), objeto);
-    if (miembro != TxtFields.end())
-        return EventoDeCampo(int(miembro - TxtFields.begin()), evento);
-    return QWidget::eventFilter(objeto, evento);
+    return EventoDeCampo(objeto, evento) || QWidget::eventFilter(objeto, evento);
 }
 
 void FrmEscaneo::AjustaGrilla()

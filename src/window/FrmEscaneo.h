@@ -11,12 +11,12 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class FhOcx;
+class FlexGrid;
 class SubeBaja;
 class VistaPagina;
 
@@ -64,6 +64,8 @@ public:
     void CmdGuardar_Click();
     void Command1_Click();
     void CmdEliminar_Click();
+    void CmdBuscar_Click();
+    void CmdCancelar_Click();
     // The BMP-to-JPEG upload batch, with the file it compresses in lblState.
     void CmdUpload_Click();
 
@@ -100,10 +102,10 @@ public:
     // In layout order: TC, Cuenta, Sucursal, Numero, Letra, ResCuenta, ResTC,
     // ImagenFac, ResCpte. Found only by their "DataField" property.
     std::vector<QLineEdit*> TxtFields;
-    QWidget* FhOcx1;
+    FhOcx* FhOcx1;
     QCheckBox* ChksoloEscaneado;
     QPushButton* CmdBuscar;
-    QTableWidget* MSFlexGrid1;
+    FlexGrid* MSFlexGrid1;
     // Made the first time a page is shown.
     VistaPagina* wbExplorer = nullptr;
     std::vector<QLabel*> Label10;
@@ -135,10 +137,9 @@ private:
     void CreaPestanaBusqueda(QWidget* pagina);
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
-    bool TeclaEnCampo(int indice, const QKeyEvent& tecla);
     // What a TxtFields member does with its focus and keys; true when the
-    // event is used up.
-    bool EventoDeCampo(int indice, QEvent* evento);
+    // event is used up, false for any other object.
+    bool EventoDeCampo(QObject* objeto, QEvent* evento);
     void AjustaGrilla();
     long Manejador() const;
 

@@ -3,14 +3,12 @@
 #include "platform/base/Conversiones.h"
 #include "platform/base/GuardaErrores.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/objects/EventosCampos.h"
 #include "scanning/CamposDatos.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
-
-#include <algorithm>
 
 // The shared behaviour of the TxtFields members: focus colours, selection
 // on entry, the advance key with its formatting, and the key filter.
@@ -76,38 +74,11 @@ void FrmEscaneo::TxtFields_KeyPress(int indice, int16_t& codigoCaracter)
         ObjManejoCampos().FiltraTecla(TxtFields.at(size_t(indice)), codigoCaracter);
 }
 
-bool FrmEscaneo::TeclaEnCampo(int indice, const QKeyEvent& tecla)
+bool FrmEscaneo::EventoDeCampo(QObject* objeto, QEvent* evento)
 {
-    if (TxtFields_KeyDown(indice, ManejoCampos::CodigoTecla(tecla.key()), tecla.modifiers()))
-        return true;
-    const QString texto = tecla.text();
-    if (texto.size() != 1 || texto.at(0).unicode() > 0x7FFF)
-        return false;
-    const int16_t original = int16_t(texto.at(0).unicode());
-    int16_t codigo = original;
-    TxtFields_KeyPress(indice, codigo);
-    if (codigo == original)
-        return false;
-    if (codigo != 0)
-        TxtFields.at(size_t(indice))->insert(QString(QChar(char16_t(codigo))));
-    return true;
-}
-
-bool FrmEscaneo::EventoDeCampo(int indice, QEvent* evento)
-{
-    switch (evento->type()) {
-    case QEvent::FocusIn:
-        // The field takes the focus first, so its own selection on entry
-        // does not replace the one set here.
-        TxtFields[size_t(indice)]->event(evento);
-        TxtFields_GotFocus(indice);
-        return true;
-    case QEvent::FocusOut:
-        TxtFields_LostFocus(indice);
-        return false;
-    case QEvent::KeyPress:
-        return TeclaEnCampo(indice, *static_cast<QKeyEvent*>(evento));
-    default:
-        return false;
-    }
+    const ManejadoresDeCampos manejadores{
+        [this](int i) { TxtFields_GotFocus(i); }, [this](int i) { TxtFields_LostFocus(i); },
+        [this](int i, int16_t tecla, Qt::KeyboardModifiers shift) { return TxtFields_KeyDown(i, tecla, shift); },
+        [this](int i, int16_t& caracter) { TxtFields_KeyPress(i, caracter); }};
+    return DespachaEventoDeCampo(TxtFields, objeto, evento, manejadores);
 }

@@ -1,5 +1,7 @@
 #include "window/FrmEscaneo.h"
 
+#include "daterange/FhOcx.h"
+#include "window/FlexGrid.h"
 #include "window/SubeBaja.h"
 #include "window/Twips.h"
 
@@ -12,7 +14,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTableWidget>
 
 // The window's controls and their places; the handlers live beside.
 
@@ -68,6 +69,8 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdGuardar, &QPushButton::clicked, this, &FrmEscaneo::CmdGuardar_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmEscaneo::Command1_Click);
     connect(CmdEliminar, &QPushButton::clicked, this, &FrmEscaneo::CmdEliminar_Click);
+    connect(CmdBuscar, &QPushButton::clicked, this, &FrmEscaneo::CmdBuscar_Click);
+    connect(CmdCancelar, &QPushButton::clicked, this, &FrmEscaneo::CmdCancelar_Click);
     connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
@@ -145,15 +148,13 @@ void FrmEscaneo::CreaPestanaBusqueda(QWidget* pagina)
     QWidget::setTabOrder(sucursal, numero);
     QWidget::setTabOrder(numero, letra);
     QWidget::setTabOrder(letra, cuenta);
-    FhOcx1 = new QWidget(Frame1);
+    FhOcx1 = new FhOcx(Frame1);
     Ubica(FhOcx1, 120, 960, 6000, 700);
     ChksoloEscaneado =
         Crea<QCheckBox>(Frame1, QStringLiteral("Mostrar solo documentos con imagenes"), 120, 1770, 4500, 285);
     CmdBuscar = CreaBoton(Frame1, QStringLiteral("Buscar"), QString(), 4920, 1700, 1200, 420);
 
-    MSFlexGrid1 = new QTableWidget(2, 7, pagina);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1 = new FlexGrid(pagina);
     Ubica(MSFlexGrid1, 120, 2580, 6300, 3300);
 
     Label10.push_back(Crea<QLabel>(pagina, QStringLiteral("Cuenta"), 120, 6000, 1500, 255));

@@ -4,6 +4,7 @@
 #include "platform/dialogs/Dialogos.h"
 #include "scanning/ArchivoEscaner.h"
 #include "services/Modulo.h"
+#include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
 #include "window/Twips.h"
 #include "window/VistaGrabadora.h"
@@ -14,7 +15,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTableWidget>
 
 namespace {
 

@@ -36,6 +36,13 @@ bool esNumero(const QVariant& v)
     }
 }
 
+// The statement of a single-value lookup, for BuscaValor and its prepared form.
+QString textoBuscaValor(const QString& tabla, const QString& columnaResultado, const QString& condicion)
+{
+    return QStringLiteral("SELECT ") + columnaResultado + QStringLiteral(" FROM ") + tabla + QStringLiteral(" WHERE ")
+           + condicion;
+}
+
 // A number typed by the operator: "." or a lone "," as decimal point.
 QString numeroDeTexto(const QString& texto)
 {
@@ -188,11 +195,24 @@ QVariant ConexionDatos::BuscaValor(const QString& tabla, const QVariant& valorCl
 {
     const QString condicion = valorClave.isNull() ? columnaClave + QStringLiteral(" IS NULL")
                                                   : columnaClave + QStringLiteral(" = ") + FormatoLiteral(valorClave);
-    auto rs = AbreRecordset(QStringLiteral("SELECT ") + columnaResultado + QStringLiteral(" FROM ") + tabla
-                            + QStringLiteral(" WHERE ") + condicion);
+    auto rs = AbreRecordset(textoBuscaValor(tabla, columnaResultado, condicion));
     const QVariant valor = rs->EOF() ? QVariant() : rs->Campo(0);
     CierraRecordset(rs);
     return valor;
+}
+
+std::unique_ptr<ConsultaPreparada> ConexionDatos::PreparaConsulta(const QString& sql)
+{
+    ado_.errores_.Clear();
+    std::unique_ptr<ConsultaPreparada> nativa = ado_.abierto().prepara(sql, ado_.errores_);
+    return nativa ? std::move(nativa) : ConsultaPorTexto(*this, sql);
+}
+
+std::unique_ptr<ConsultaPreparada> ConexionDatos::PreparaBuscaValor(const QString& tabla,
+                                                                    const QString& columnaResultado,
+                                                                    const QString& columnaClave)
+{
+    return PreparaConsulta(textoBuscaValor(tabla, columnaResultado, columnaClave + QStringLiteral(" = ?")));
 }
 
 bool ConexionDatos::Existe(const QString& tabla, const QVariant& valor, const QString& columna,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Err.h"
+#include "platform/data/ConsultaPreparada.h"
 #include "platform/data/ErroresDatos.h"
 #include "platform/data/NivelAislamiento.h"
 #include "platform/data/Recordset.h"
@@ -109,6 +110,14 @@ public:
     // value; a null QVariant when no row matches.
     QVariant BuscaValor(const QString& tabla, const QVariant& valorClave,
                         const QString& columnaResultado, const QString& columnaClave);
+    // A read statement with "?" in place of its values, to be run once per
+    // row with new ones (see ConsultaPreparada). A statement the engine
+    // rejects raises Err here when the engine compiles it, else on its run.
+    std::unique_ptr<ConsultaPreparada> PreparaConsulta(const QString& sql);
+    // BuscaValor's statement for one key value after another: the result
+    // column is field 0 of the row found.
+    std::unique_ptr<ConsultaPreparada> PreparaBuscaValor(const QString& tabla, const QString& columnaResultado,
+                                                         const QString& columnaClave);
     // True when a row has the column equal to the value and meets the extra
     // condition (an SQL condition text, may be empty). With `filas`, the
     // matching rows are left there for the caller to read, on the first.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/ConsultaPreparada.h"
 #include "platform/data/ErroresDatos.h"
 #include "platform/data/NivelAislamiento.h"
 #include "platform/data/Recordset.h"
@@ -19,6 +20,9 @@ public:
     virtual QString proveedor() const = 0;
     virtual void ejecuta(const QString& sql, long* afectados, ErroresDatos& errores) = 0;
     virtual std::unique_ptr<Recordset> abre(const QString& sql, bool actualizable, ErroresDatos& errores) = 0;
+    // A read statement with "?" markers compiled once; nullptr from an engine
+    // that compiles nothing of its own, whose caller then sends the text.
+    virtual std::unique_ptr<ConsultaPreparada> prepara(const QString&, ErroresDatos&) { return nullptr; }
     virtual QString literalFecha(const QDateTime& fecha) const = 0;
     virtual void fijaTiempoEspera(int segundos) = 0;
     virtual void fijaBaseDefecto(const QString& base) = 0;

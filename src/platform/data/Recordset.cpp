@@ -3,6 +3,31 @@
 #include "platform/base/Err.h"
 #include "platform/data/LectorFilas.h"
 
+int IndiceDeCampo(const QStringList& columnas, const QString& nombre)
+{
+    // Most callers spell the names as the columns do, which compares
+    // fastest; names equal but for case are as long and share their first
+    // letter but for case.
+    for (int i = 0; i < columnas.size(); ++i) {
+        const QString& columna = columnas[i];
+        if (columna.size() != nombre.size())
+            continue;
+        if (columna == nombre
+            || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
+                && columna.compare(nombre, Qt::CaseInsensitive) == 0))
+            return i;
+    }
+    throw ErrorCampoNoEncontrado(nombre);
+}
+
+Err ErrorCampoNoEncontrado(const QString& nombreUOrdinal)
+{
+    return Err(NumeroError::ElementoNoEncontrado,
+               QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
+                              "solicitado: %1")
+                   .arg(nombreUOrdinal));
+}
+
 Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor)
     : columnas_(std::move(columnas)), filas_(std::move(filas)), escritor_(std::move(escritor))
 {
@@ -101,24 +126,9 @@ int Recordset::indice(const QString& nombre) const
 {
     if (pista_ < columnas_.size() && columnas_[pista_] == nombre && nombresUnicos())
         return pista_++;
-    // Most callers spell the names as the columns do, which compares
-    // fastest; names equal but for case are as long and share their first
-    // letter but for case.
-    for (int i = 0; i < columnas_.size(); ++i) {
-        const QString& columna = columnas_[i];
-        if (columna.size() != nombre.size())
-            continue;
-        if (columna == nombre
-            || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
-                && columna.compare(nombre, Qt::CaseInsensitive) == 0)) {
-            pista_ = i + 1;
-            return i;
-        }
-    }
-    throw Err(NumeroError::ElementoNoEncontrado,
-              QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
-                             "solicitado: %1")
-                  .arg(nombre));
+    const int i = IndiceDeCampo(columnas_, nombre);
+    pista_ = i + 1;
+    return i;
 }
 
 QVariant Recordset::Campo(const QString& nombre) const
@@ -131,10 +141,7 @@ QVariant Recordset::Campo(int i) const
 {
     exigeAbierto();
     if (i < 0 || i >= columnas_.size())
-        throw Err(NumeroError::ElementoNoEncontrado,
-                  QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el "
-                                 "ordinal solicitado: %1")
-                      .arg(i));
+        throw ErrorCampoNoEncontrado(QString::number(i));
     if (lector_) {
         if (const QVariant* valor = lector_->valor(i))
             return *valor;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/Err.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -21,6 +23,11 @@ inline constexpr int FinDeArchivoStdio = EOF;
 inline constexpr int EOF = FinDeArchivoStdio;
 
 class LectorFilas;
+
+// What every reader of rows shares: the index of a column by
+// case-insensitive name, and Err 3265 for a column that is not there.
+int IndiceDeCampo(const QStringList& columnas, const QString& nombre);
+Err ErrorCampoNoEncontrado(const QString& nombreUOrdinal);
 
 // The rows of one statement, with the cursor moves and named fields callers
 // use. Null columns are null QVariants; dates are QDateTime. An updatable

@@ -21,6 +21,9 @@
 
 namespace {
 
+// The shortest time between two repaints of the wait window, in ms.
+constexpr qint64 IntervaloEspera = 40;
+
 // Colours as the picture box takes them: &H800000 (blue-green-red) is dark blue.
 const QColor ColorFrente(0x00, 0x00, 0x80);
 const QColor ColorFondo(0xFF, 0xFF, 0xFF);
@@ -248,12 +251,16 @@ void DialogosQt::MuestraEspera(const QString& texto, int maximo)
     espera_->setLabelText(texto);
     espera_->show();
     QCoreApplication::processEvents();
+    repintada_.start();
 }
 
 void DialogosQt::ActualizaEspera(int valor, const QString& texto)
 {
-    if (!espera_)
+    // Work may report every row it reads: the window repaints a few times a
+    // second, with the latest text, and costs nothing in between.
+    if (!espera_ || repintada_.elapsed() < IntervaloEspera)
         return;
+    repintada_.start();
     espera_->setLabelText(texto);
     if (espera_->maximum() > 0)
         espera_->setValue(std::clamp(valor, 0, espera_->maximum()));

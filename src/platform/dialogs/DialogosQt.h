@@ -2,6 +2,7 @@
 
 #include "platform/dialogs/Dialogos.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 
 #include <memory>
@@ -30,6 +31,7 @@ public:
 
 private:
     std::unique_ptr<QProgressDialog> espera_;
+    QElapsedTimer repintada_;
 };
 
 // A classic button style read apart: the results of its buttons in order,

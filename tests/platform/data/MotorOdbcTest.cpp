@@ -4,6 +4,7 @@
 #include "platform/data/odbc/OdbcCadena.h"
 
 #include "support/NumeroDeError.h"
+#include "support/SqliteOdbc.h"
 #include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
@@ -17,17 +18,6 @@ namespace {
 
 const long FilaNoEncontrada = -2147217864;
 const long NoActualizable = 3251;
-
-// SQLite's ODBC driver stands in for the server: real driver manager, real
-// driver, real database file.
-QString driverSqlite()
-{
-    for (const char* ruta : {"/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so", "/usr/lib/aarch64-linux-gnu/odbc/libsqlite3odbc.so",
-                             "/usr/lib/odbc/libsqlite3odbc.so"})
-        if (QFileInfo::exists(QString::fromLatin1(ruta)))
-            return QString::fromLatin1(ruta);
-    return QStringLiteral("SQLite3");
-}
 
 class MotorOdbcTest : public ::testing::Test {
 protected:
@@ -45,7 +35,7 @@ protected:
     std::unique_ptr<MotorDatos> conecta()
     {
         DatosConexion datos;
-        datos.cadena = QStringLiteral("Driver=%1;Database=%2;").arg(driverSqlite(), dir.filePath(QStringLiteral("base.db")));
+        datos.cadena = QStringLiteral("Driver=%1;Database=%2;").arg(DriverSqliteOdbc(), dir.filePath(QStringLiteral("base.db")));
         return conectaOdbc(datos, error);
     }
 
@@ -305,7 +295,7 @@ TEST(ConexionDatosOdbc, AnyServerButSqliteGoesThroughOdbcWithTheGivenString)
     conexion.setServidor(QStringLiteral("SRVCONTABLE"));
     conexion.setBaseDatos(QStringLiteral("Contable"));
     conexion.Conecta(false, 3,
-                     QStringLiteral("Driver=%1;Database=%2;").arg(driverSqlite(), dir.filePath(QStringLiteral("c.db"))),
+                     QStringLiteral("Driver=%1;Database=%2;").arg(DriverSqliteOdbc(), dir.filePath(QStringLiteral("c.db"))),
                      false, false);
     ASSERT_TRUE(conexion.EstaConectado()) << conexion.ErrorConexion().toStdString();
     EXPECT_EQ(conexion.ObtieneMotor(), QStringLiteral("odbc"));
@@ -358,7 +348,7 @@ TEST(ConexionDatosOdbc, TheIsolationLevelAskedForReachesTheDriver)
     conexion.Conexion().setIsolationLevel(NivelAislamiento::LecturaSinConfirmar);
     EXPECT_EQ(conexion.Conexion().IsolationLevel(), NivelAislamiento::LecturaSinConfirmar) << "kept while closed";
     conexion.Conecta(false, 3,
-                     QStringLiteral("Driver=%1;Database=%2;").arg(driverSqlite(), dir.filePath(QStringLiteral("c.db"))),
+                     QStringLiteral("Driver=%1;Database=%2;").arg(DriverSqliteOdbc(), dir.filePath(QStringLiteral("c.db"))),
                      false, false);
     ASSERT_TRUE(conexion.EstaConectado()) << conexion.ErrorConexion().toStdString();
     EXPECT_EQ(pedidos(0), QStringList{QStringLiteral("0x1")}) << "connecting asks for the level set before";
@@ -385,7 +375,7 @@ TEST(ConexionDatosOdbc, ADatabaseWithoutTheRequiredTableIsAFailedConnection)
 {
     QTemporaryDir dir;
     const QString cadena =
-        QStringLiteral("Driver=%1;Database=%2;").arg(driverSqlite(), dir.filePath(QStringLiteral("c.db")));
+        QStringLiteral("Driver=%1;Database=%2;").arg(DriverSqliteOdbc(), dir.filePath(QStringLiteral("c.db")));
     ConexionDatos conexion;
     conexion.setServidor(QStringLiteral("SRVCONTABLE"));
     conexion.setBaseDatos(QStringLiteral("Contable"));

@@ -2,6 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QThread>
+
+namespace {
+
+QProgressDialog* VentanaDeEspera()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* espera = qobject_cast<QProgressDialog*>(w); espera && espera->isVisible())
+            return espera;
+    }
+    return nullptr;
+}
+
+}
 #include <QImage>
 #include <QLabel>
 
@@ -37,6 +54,37 @@ TEST(InterpretaEstilo, ButtonsIconsAndDefaultsOfTheClassicStyles)
     // A default beyond the buttons falls back to the first.
     EXPECT_EQ(InterpretaEstilo(Botones::SiNo + 512).porDefecto, Resultado::Si);
     EXPECT_EQ(TituloDialogo(""), "escaneo");
+}
+
+TEST(VentanaDeEspera, RepaintsAFewTimesASecondWithTheLatestText)
+{
+    DialogosQt d;
+    d.MuestraEspera(QStringLiteral("Cargando"), 0);
+    QProgressDialog* espera = VentanaDeEspera();
+    ASSERT_NE(espera, nullptr);
+    EXPECT_EQ(espera->labelText(), QStringLiteral("Cargando"));
+
+    // A row reported every moment changes the window only now and then.
+    QElapsedTimer reloj;
+    reloj.start();
+    int cambios = 0;
+    QString anterior = espera->labelText();
+    for (int fila = 0; fila < 20000; ++fila) {
+        d.ActualizaEspera(0, QString::number(fila));
+        if (espera->labelText() != anterior) {
+            ++cambios;
+            anterior = espera->labelText();
+        }
+    }
+    EXPECT_LE(cambios, reloj.elapsed() / 40 + 1);
+
+    // After a pause the next report shows at once.
+    QThread::msleep(50);
+    d.ActualizaEspera(0, QStringLiteral("FC  000100000012A"));
+    EXPECT_EQ(espera->labelText(), QStringLiteral("FC  000100000012A"));
+    d.CierraEspera();
+    EXPECT_EQ(VentanaDeEspera(), nullptr);
+    d.CierraEspera();
 }
 
 TEST(PintaProgreso, TheDonePartIsADarkBlueBarOverTheBox)

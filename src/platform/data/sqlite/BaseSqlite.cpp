@@ -1,5 +1,6 @@
 #include "platform/data/sqlite/BaseSqlite.h"
 
+#include "platform/base/Err.h"
 #include "platform/data/NumeroNativo.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 
@@ -32,6 +33,14 @@ void BaseSqlite::cierra()
         sqlite3_close_v2(db);
     db = nullptr;
     errores = nullptr;
+}
+
+void BaseSqlite::comienza()
+{
+    if (!db)
+        throw Err(NumeroError::ObjetoCerrado);
+    if (errores)
+        errores->Clear();
 }
 
 sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)

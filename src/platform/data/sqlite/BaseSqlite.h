@@ -44,6 +44,10 @@ struct BaseSqlite {
     // read all its rows when it opened.
     void suspendeLecturas();
     void cierra();
+    // Work that outlives the statement that began it (a recordset's writes,
+    // a prepared query's runs) starts here: raises 3704 once the file is
+    // closed, else clears the connection's error collection.
+    void comienza();
 
     std::vector<LecturaAbierta*> lecturas;  // each one in while it steps
 

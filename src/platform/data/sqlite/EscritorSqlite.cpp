@@ -53,11 +53,8 @@ struct Escritor {
 
     void operator()(const Recordset::Cambio& c) const
     {
-        if (!base->db)
-            throw Err(NumeroError::ObjetoCerrado);
+        base->comienza();
         EsperaSqlite::Tramo tramo(base->espera);
-        if (base->errores)
-            base->errores->Clear();
         base->suspendeLecturas();
         const QSet<QString> fechas = columnasFecha(*base, tabla);
         QVector<QVariant> valores = c.valores;

@@ -4,6 +4,7 @@
 #include "platform/data/NumeroNativo.h"
 #include "platform/data/sql/AdaptadorSql.h"
 #include "platform/data/sqlite/BaseSqlite.h"
+#include "platform/data/sqlite/ConsultaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"
 #include "platform/data/sqlite/FilasSqlite.h"
@@ -430,6 +431,12 @@ public:
                                          "lee una sola tabla."));
             };
         return std::make_unique<Recordset>(filas.columnas, filas.filas, std::move(escritor));
+    }
+
+    std::unique_ptr<ConsultaPreparada> prepara(const QString& sql, ErroresDatos& errores) override
+    {
+        base_->errores = &errores;
+        return ConsultaSqlite(base_, sql, errores);
     }
 
     QString literalFecha(const QDateTime& fecha) const override

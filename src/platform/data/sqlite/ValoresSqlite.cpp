@@ -1,7 +1,7 @@
 #include "platform/data/sqlite/ValoresSqlite.h"
 
 #include "platform/base/Err.h"
-
+#include "platform/base/FechaCorta.h"
 
 #include <QByteArray>
 
@@ -15,23 +15,6 @@ void enlazaTexto(sqlite3_stmt* st, int indice, const QString& s)
 {
     const QByteArray b = s.toUtf8();
     sqlite3_bind_text(st, indice, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-}
-
-// The workstation writes dates day first; two-digit years fall in 1930-2029
-// as the classic runtime reads them.
-QDateTime fechaDelOperador(const QString& texto)
-{
-    static const char* formatos[] = {"d/M/yyyy H:mm:ss", "d/M/yyyy H:mm", "d/M/yyyy",
-                                     "d/M/yy H:mm:ss",   "d/M/yy H:mm",   "d/M/yy"};
-    for (const char* f : formatos) {
-        QDateTime d = QDateTime::fromString(texto, QLatin1String(f));
-        if (!d.isValid())
-            continue;
-        if (!QLatin1String(f).contains(QLatin1String("yyyy")) && d.date().year() < 1930)
-            d = d.addYears(100);
-        return d;
-    }
-    return {};
 }
 
 // The number the digits at `texto` write; -1 when one of them is no digit.
@@ -195,7 +178,7 @@ void EnlazaValor(sqlite3_stmt* st, int indice, const QVariant& valor, bool colum
         return void(sqlite3_bind_null(st, indice));
     QDateTime d = FechaIso(s.trimmed());
     if (!d.isValid())
-        d = fechaDelOperador(s.trimmed());
+        d = FechaDelOperador(s);
     if (!d.isValid())
         throw Err(NumeroError::TiposNoCoinciden);
     enlazaTexto(st, indice, TextoFechaIso(d));

@@ -1,0 +1,305 @@
+// Searches 100,000 vouchers (a scan for one in ten) in both modes through
+// the program's own road, into the grid's cells with the wait window up, and
+// computes the same rows with one joined SELECT per mode through the bare
+// SQLite C API on the same file; checks both agree and prints the times.
+
+#include "platform/base/Err.h"
+#include "platform/base/GuardaErrores.h"
+#include "platform/base/ZonaHoraria.h"
+#include "platform/data/ConexionDatos.h"
+#include "platform/data/sqlite/FuncionesSqlite.h"
+#include "platform/data/sqlite/MotorSqlite.h"
+#include "platform/dialogs/DialogosQt.h"
+#include "scanning/Busqueda.h"
+#include "scanning/GrillaFlex.h"
+#include "services/Objetos.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int Ventas = 70000;
+constexpr int Compras = 30000;
+constexpr int Cuentas = 2000;
+constexpr int Rondas = 5;
+
+using Fila = std::array<QString, 8>;  // the seven columns and "1" for bold
+
+bool exec(sqlite3* db, const char* sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) == SQLITE_OK)
+        return true;
+    std::fprintf(stderr, "%s: %s\n", sql, error);
+    sqlite3_free(error);
+    return false;
+}
+
+sqlite3* abre(const QString& archivo)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "no se pudo abrir %s\n", qPrintable(archivo));
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    // The schema's text columns compare with the server's collation.
+    RegistraFuncionesSqlite(db, nullptr);
+    return db;
+}
+
+struct Insercion {
+    sqlite3_stmt* st = nullptr;
+    Insercion(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &st, nullptr); }
+    ~Insercion() { sqlite3_finalize(st); }
+    void texto(int i, const QByteArray& v) { sqlite3_bind_text(st, i, v.constData(), int(v.size()), SQLITE_TRANSIENT); }
+    bool corre()
+    {
+        const bool ok = sqlite3_step(st) == SQLITE_DONE;
+        sqlite3_reset(st);
+        return ok;
+    }
+};
+
+bool llena(const QString& archivo)
+{
+    sqlite3* db = abre(archivo);
+    if (!db || !exec(db, "BEGIN"))
+        return false;
+    std::mt19937 azar(20250309);
+    bool ok = true;
+    {
+        Insercion cuenta(db, "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES (?1, ?2)");
+        for (int c = 0; c < Cuentas; ++c) {
+            cuenta.texto(1, QByteArray::number(1000 + c));
+            cuenta.texto(2, "Cuenta número " + QByteArray::number(c) + " S.A.");
+            ok = ok && cuenta.corre();
+        }
+        Insercion venta(db, "INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, FECHA, ANULADA) VALUES (?1, ?2, ?3, ?4, ?5)");
+        Insercion compra(db, "INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, FECHA, ANULADA) VALUES (?1, ?2, ?3, ?4, ?5)");
+        Insercion escaneo(db, "INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArchivo, "
+                              "Eliminado) VALUES (?1, ?2, ?3, 'bench', ?4, ?5, ?6)");
+        const char* tiposVenta[] = {"FC  ", "NC  ", "ND  ", "TK  ", "TKFC", "NP  "};
+        const char* tiposCompra[] = {"FCC ", "NCC ", "NDC ", "RMC "};
+        const QDate inicio(2015, 1, 1);
+        for (int i = 0; i < Ventas + Compras && ok; ++i) {
+            const bool esVenta = i < Ventas;
+            const QByteArray tc = esVenta ? tiposVenta[azar() % 6] : tiposCompra[azar() % 4];
+            const QByteArray id = QByteArray::number(1 + azar() % 20).rightJustified(4, '0')
+                                  + QByteArray::number(i).rightJustified(8, '0') + "ABX"[azar() % 3];
+            const QByteArray cuenta = QByteArray::number(1000 + azar() % Cuentas);
+            const QDate dia = inicio.addDays(azar() % 4000);
+            const QByteArray hora = azar() % 5 == 0 ? QTime(azar() % 24, azar() % 60).toString("HH:mm:ss").toLatin1()
+                                                    : QByteArray("00:00:00");
+            const QByteArray fecha = dia.toString(Qt::ISODate).toLatin1() + ' ' + hora;
+            Insercion& fila = esVenta ? venta : compra;
+            fila.texto(1, tc);
+            fila.texto(2, id);
+            fila.texto(3, cuenta);
+            fila.texto(4, fecha);
+            sqlite3_bind_int(fila.st, 5, azar() % 30 == 0 ? 1 : 0);
+            ok = fila.corre();
+            if (i % 10 != 0)
+                continue;
+            escaneo.texto(1, cuenta);
+            escaneo.texto(2, tc + id);
+            escaneo.texto(3, fecha);
+            escaneo.texto(4, "/srv/escaneos/");
+            escaneo.texto(5, "imagen" + QByteArray::number(i) + ".jpg");
+            if (i % 70 == 0)
+                sqlite3_bind_int(escaneo.st, 6, 1);
+            else
+                sqlite3_bind_null(escaneo.st, 6);
+            ok = ok && escaneo.corre();
+        }
+    }
+    ok = ok && exec(db, "COMMIT") && exec(db, "ANALYZE");
+    sqlite3_close_v2(db);
+    return ok;
+}
+
+// The program's road, as the search button runs it.
+int busca(ConexionDatos& conexion, GrillaFlex& grilla, bool soloEscaneados)
+{
+    VentanaEspera& espera = ObjVentanaEspera();
+    GuardaErrores guarda(politicas::saleEnSilencio());
+    espera.Muestra(QStringLiteral("Cargando"), 0);
+    grilla.Clear();
+    grilla.setRows(2);
+    FiltroBusqueda filtro;
+    filtro.SoloEscaneados = soloEscaneados;
+    const int filas = Busca(conexion, filtro, grilla, espera, guarda);
+    espera.Cierra();
+    if (guarda.huboError())
+        std::fprintf(stderr, "busqueda: %s\n", guarda.ultimoError().what());
+    return guarda.huboError() ? -1 : filas;
+}
+
+QString columna(sqlite3_stmt* st, int c)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)), sqlite3_column_bytes(st, c));
+}
+
+// "yyyy-mm-dd hh:mm:ss" as the grid writes it: the day first, the time only
+// when there is one.
+QString fechaCorta(const QString& iso)
+{
+    QString texto = iso.mid(8, 2) + u'/' + iso.mid(5, 2) + u'/' + iso.left(4);
+    if (iso.mid(11) != u"00:00:00")
+        texto += u' ' + iso.mid(11);
+    return texto;
+}
+
+const char* const ConsultaComprobantes =
+    "SELECT CUENTA, DESCRIPCION, CPTE, FECHA, NombreArchivo, RutaArchivo, NombreArchivo IS NOT NULL FROM ("
+    " SELECT 1 AS origen, v.CUENTA, m.DESCRIPCION, substr(trim(v.TC) || '    ', 1, 4) || v.IDCOMPROBANTE AS CPTE,"
+    "  v.FECHA, v.IDCOMPROBANTE, e.NombreArchivo, e.RutaArchivo"
+    " FROM V_MV_CPTE v LEFT JOIN MA_CUENTAS m ON m.CODIGO = v.CUENTA"
+    " LEFT JOIN CTROL_ESCANEO e ON e.Cuenta = v.CUENTA AND e.Cpte = substr(trim(v.TC) || '    ', 1, 4) || v.IDCOMPROBANTE"
+    " WHERE v.ANULADA = 0 AND v.FECHA >= '1990-01-01 00:00:00' AND v.FECHA < '2200-01-02 00:00:00'"
+    " UNION ALL"
+    " SELECT 2, c.CUENTA, m.DESCRIPCION, substr(trim(c.TC) || '    ', 1, 4) || c.IDCOMPROBANTE,"
+    "  c.FECHA, c.IDCOMPROBANTE, e.NombreArchivo, e.RutaArchivo"
+    " FROM C_MV_CPTE c LEFT JOIN MA_CUENTAS m ON m.CODIGO = c.CUENTA"
+    " LEFT JOIN CTROL_ESCANEO e ON e.Cuenta = c.CUENTA AND e.Cpte = substr(trim(c.TC) || '    ', 1, 4) || c.IDCOMPROBANTE"
+    " WHERE c.ANULADA = 0 AND c.FECHA >= '1990-01-01 00:00:00' AND c.FECHA < '2200-01-02 00:00:00'"
+    ") ORDER BY origen, FECHA DESC, IDCOMPROBANTE, CUENTA";
+
+const char* const ConsultaEscaneos =
+    "SELECT e.Cuenta, m.DESCRIPCION, e.Cpte, e.Fecha, e.NombreArchivo, e.RutaArchivo, 1"
+    " FROM CTROL_ESCANEO e LEFT JOIN MA_CUENTAS m ON m.CODIGO = e.Cuenta"
+    " WHERE (e.Eliminado = 0 OR e.Eliminado IS NULL) AND e.Fecha >= '1990-01-01 00:00:00'"
+    " AND e.Fecha < '2200-01-02 00:00:00' ORDER BY e.Fecha DESC, e.Cpte, e.Cuenta";
+
+// The baseline: the same rows from one statement.
+bool unaConsulta(sqlite3* db, bool soloEscaneados, std::vector<Fila>& filas)
+{
+    filas.clear();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, soloEscaneados ? ConsultaEscaneos : ConsultaComprobantes, -1, &st, nullptr)
+        != SQLITE_OK) {
+        std::fprintf(stderr, "consulta: %s\n", sqlite3_errmsg(db));
+        return false;
+    }
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        Fila f;
+        f[1] = columna(st, 0);
+        f[2] = columna(st, 1);
+        f[3] = columna(st, 2);
+        f[4] = fechaCorta(columna(st, 3));
+        f[5] = columna(st, 4);
+        f[6] = columna(st, 5);
+        f[7] = sqlite3_column_int(st, 6) ? QStringLiteral("1") : QString();
+        filas.push_back(std::move(f));
+    }
+    sqlite3_finalize(st);
+    return rc == SQLITE_DONE;
+}
+
+bool iguales(const GrillaFlex& grilla, const std::vector<Fila>& filas)
+{
+    if (grilla.Rows() != int(filas.size()) + 2)
+        return false;
+    for (int r = 0; r < int(filas.size()); ++r) {
+        const Fila& f = filas[size_t(r)];
+        for (int c = 0; c < 7; ++c) {
+            if (grilla.TextMatrix(r + 1, c) != f[size_t(c)]) {
+                std::fprintf(stderr, "fila %d columna %d: \"%s\" y \"%s\"\n", r + 1, c,
+                             qPrintable(grilla.TextMatrix(r + 1, c)), qPrintable(f[size_t(c)]));
+                return false;
+            }
+        }
+        if (grilla.CellFontBold(r + 1, 1) != !f[7].isEmpty())
+            return false;
+    }
+    return true;
+}
+
+double mediana(std::vector<double> v)
+{
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    // Started as the program starts.
+    FijaZonaHoraria();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir carpeta;
+    const QString archivo = carpeta.filePath(QStringLiteral("escaneo.db"));
+    try {
+        CreaBaseSqlite(archivo, {QStringLiteral(ESCANEO_SOURCE_DIR "/db/schema.sql")});
+    } catch (const Err& e) {
+        std::fprintf(stderr, "base de datos: %s\n", e.what());
+        return 1;
+    }
+    if (!llena(archivo))
+        return 1;
+    ConexionDatos conexion;
+    conexion.setServidor(QStringLiteral("sqlite"));
+    conexion.setBaseDatos(archivo);
+    conexion.Conecta(false, 3, QString(), true, true);
+    sqlite3* db = abre(archivo);
+    if (!conexion.EstaConectado() || !db) {
+        std::fprintf(stderr, "no se pudo conectar con %s\n", qPrintable(archivo));
+        return 1;
+    }
+    // The real wait window, as the program shows it.
+    instalaDialogos(std::make_unique<DialogosQt>());
+
+    GrillaFlex grilla;
+    std::vector<Fila> filas;
+    std::array<std::vector<double>, 2> nuestro, base;
+    QElapsedTimer reloj;
+    for (int ronda = 0; ronda <= Rondas; ++ronda) {
+        for (int modo = 0; modo < 2; ++modo) {
+            const bool soloEscaneados = modo == 1;
+            reloj.start();
+            const int encontradas = busca(conexion, grilla, soloEscaneados);
+            const double t = reloj.nsecsElapsed() / 1e9;
+            reloj.start();
+            if (!unaConsulta(db, soloEscaneados, filas))
+                return 1;
+            const double tb = reloj.nsecsElapsed() / 1e9;
+            if (encontradas != int(filas.size()) || !iguales(grilla, filas)) {
+                std::fprintf(stderr, "modo %d: la busqueda dio %d filas y la consulta %zu, o distintas\n", modo,
+                             encontradas, filas.size());
+                return 1;
+            }
+            // The first round only warms the caches.
+            if (ronda > 0) {
+                nuestro[size_t(modo)].push_back(t);
+                base[size_t(modo)].push_back(tb);
+            }
+        }
+    }
+    sqlite3_close_v2(db);
+
+    const char* nombres[] = {"comprobantes", "solo imagenes"};
+    double totalNuestro = 0, totalBase = 0;
+    for (size_t m = 0; m < 2; ++m) {
+        const double n = mediana(nuestro[m]), b = mediana(base[m]);
+        totalNuestro += n;
+        totalBase += b;
+        std::printf("%-14s busqueda %7.1f ms, una consulta %7.1f ms, relacion %.2f\n", nombres[m], 1000 * n,
+                    1000 * b, n / b);
+    }
+    std::printf("ratio %.2f goal <= 2\n", totalNuestro / totalBase);
+    return 0;
+}
