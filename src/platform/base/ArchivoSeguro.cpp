@@ -129,11 +129,13 @@ void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido)
 
 QByteArray LeeArchivoCompleto(const QString& ruta)
 {
-    QFileInfo info(ruta);
-    if (!info.exists())
-        throw Err(NumeroError::ArchivoNoEncontrado, QStringLiteral("No se encontró el archivo: %1").arg(ruta));
     QFile archivo(ruta);
-    if (info.isDir() || !archivo.open(QIODevice::ReadOnly))
+    const bool abierto = archivo.open(QIODevice::ReadOnly);
+    // Asked after the open, so a file removed meanwhile is a missing file.
+    const QFileInfo info(ruta);
+    if (!abierto && !info.exists())
+        throw Err(NumeroError::ArchivoNoEncontrado, QStringLiteral("No se encontró el archivo: %1").arg(ruta));
+    if (!abierto || info.isDir())
         FallaAccesoArchivo(ruta, info.isDir() ? QStringLiteral("es una carpeta") : archivo.errorString());
     return archivo.readAll();
 }

@@ -5,7 +5,6 @@
 #include "platform/objects/Sistema.h"
 #include "platform/objects/Utilidades.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -19,9 +18,17 @@ QString rutaDe(const QString& archivo)
 
 QStringList lineasDe(const QString& ruta)
 {
-    if (!QFileInfo(ruta).exists())
+    QByteArray contenido;
+    try {
+        contenido = LeeArchivoCompleto(ruta);
+    } catch (const Err& e) {
+        // Another program may remove the file at any moment: a file gone
+        // before it was read reads as missing, as one never there.
+        if (e.Number != NumeroError::ArchivoNoEncontrado)
+            throw;
         return {};
-    QStringList lineas = DeCp1252(LeeArchivoCompleto(ruta)).split(u'\n');
+    }
+    QStringList lineas = DeCp1252(contenido).split(u'\n');
     if (!lineas.isEmpty() && lineas.last().isEmpty())
         lineas.removeLast();
     for (QString& l : lineas) {
