@@ -105,32 +105,23 @@ public:
         r.setPuerto(puerto);
     }
 
-    // One copy of the normal print, of the file at its position.
+    // One copy of the normal print, of the file at its position; the report
+    // keys that name their own report print that one.
     void copia(int copia, const QString& archivo)
     {
         if (esTerceros()) {
             imprimeTerceros(archivo);
             return;
         }
-        const bool porClave = imp_.esClave({"RETIGAN", "RETIBR", "RETIVA", "RETSUSS", "STK5CLIENTE"});
-        const QString formulario = formularioExistente(porClave && !imp_.esTipo({"RMC", "OC", "FCC", "NCC", "NDC", "FPC"})
-                                                           ? imp_.ArchivoReporte
-                                                           : archivo);
+        const bool porClave = !esCompra() && imp_.esClave({"RETIGAN", "RETIBR", "RETIVA", "RETSUSS", "STK5CLIENTE"});
+        const QString formulario = formularioExistente(porClave ? imp_.ArchivoReporte : archivo);
         if (formulario.isEmpty())
             return;
         Llamada llamada;
-        if (imp_.esTipo({"RMC", "OC", "FCC", "NCC", "NDC", "FPC"})) {
-            llamada.subreportes = {QStringLiteral("RP_CPTESER"), QString(), QStringLiteral("RP_CpteObs")};
-        } else if (porClave) {
-        } else if (imp_.esTipo({"OPG", "PG"})) {
-            if (igual(cfgRecortado("ImpresionPagosConSubReporte"), "SI"))
-                llamada.subreportes[0] = QStringLiteral("OPGSR");
-        } else if (!imp_.esTipo({"OP"})) {
-            if (imp_.Electronico)
-                llamada.adicionales = encabezadoElectronico(copia);
-        } else {
-            llamada.subreportes[0] = QStringLiteral("opSub");
-        }
+        if (esCompra())
+            llamada.subreportes = subreportesCompra();
+        else if (!porClave)
+            llamada = llamadaDelTipo(copia);
         imprime(formulario, llamada);
     }
 
@@ -141,9 +132,9 @@ public:
             imprimeTerceros(archivo);
             return;
         }
-        if (imp_.esTipo({"RMC", "OC", "FCC", "NCC", "NDC", "FPC"})) {
+        if (esCompra()) {
             if (const QString formulario = formularioExistente(archivo); !formulario.isEmpty())
-                imprime(formulario, {{}, {QStringLiteral("RP_CPTESER"), QString(), QStringLiteral("RP_CpteObs")}});
+                imprime(formulario, {{}, subreportesCompra()});
             return;
         }
         const bool porClave = [&] {
@@ -160,6 +151,26 @@ public:
 
 private:
     bool esTerceros() const { return imp_.esTipo({"T3", "LQ"}); }
+    // The purchase vouchers printed with their series and observations.
+    bool esCompra() const { return imp_.esTipo({"RMC", "OC", "FCC", "NCC", "NDC", "FPC"}); }
+    static std::array<QString, 3> subreportesCompra()
+    {
+        return {QStringLiteral("RP_CPTESER"), QString(), QStringLiteral("RP_CpteObs")};
+    }
+
+    Llamada llamadaDelTipo(int copia) const
+    {
+        Llamada llamada;
+        if (imp_.esTipo({"OPG", "PG"})) {
+            if (igual(cfgRecortado("ImpresionPagosConSubReporte"), "SI"))
+                llamada.subreportes[0] = QStringLiteral("OPGSR");
+        } else if (imp_.esTipo({"OP"})) {
+            llamada.subreportes[0] = QStringLiteral("opSub");
+        } else if (imp_.Electronico) {
+            llamada.adicionales = encabezadoElectronico(copia);
+        }
+        return llamada;
+    }
 
     void imprimeTerceros(const QString& archivo)
     {

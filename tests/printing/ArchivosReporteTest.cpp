@@ -31,6 +31,7 @@ QStringList cuatro(const QString& ruta)
 const CasoArchivos Casos[] = {
     {"the type's short file when the name has neither a row nor a file", {"ND.RPT"}, {}, "ND-A", "", "",
      "%CND.RPT", cuatro("%CND.RPT"), {}},
+    {"six characters: the four of the type", {"NCFP.RPT"}, {}, "NCFP-A", "", "", "%CNCFP.RPT", {}, {}},
     {"nothing anywhere: one warning naming the folder and .rpt, the name's file taken", {}, {}, "ND-A", "", "",
      "%CND-A.rpt", cuatro("%CND-A.rpt"), {"%C.rpt|ND-A"}},
     {"a purchase type without files of its own takes the purchase form", {"cptecompras.rpt"}, {}, "FCC-A", "", "",
@@ -140,6 +141,23 @@ TEST_F(BaseReportes, AStoredFileOutsideTheFolderThatIsMissingIsReportedAndReplac
     ASSERT_EQ(dialogos->avisos.size(), 1u);
     EXPECT_THAT(dialogos->avisos[0].mensaje.toStdString(),
                 ::testing::StartsWith("No se encuentra el Archivo " + (dir.path() + "/otra/OT-X.RPT (OT-X)").toStdString()));
+}
+
+TEST_F(BaseReportes, AFailingLookupAsksTheOperatorWhoMayGoOnToTheFallbacksOrLeave)
+{
+    ejecuta(QStringLiteral("DROP TABLE TA_REPORTES"));
+    archivo(QStringLiteral("FC-A.rpt"));
+    dialogos->responde(5).responde(5);
+    QString nombre = QStringLiteral("FC-A");
+    EXPECT_EQ(NombreReporte(nombre, QString(), nullptr, QString()), rutaReporte(QStringLiteral("FC-A.rpt")));
+    ASSERT_EQ(dialogos->avisos.size(), 2u) << "one question per lookup";
+
+    dialogos->responde(3);
+    nombre = QStringLiteral("FC-A");
+    ArchivosReporte lista;
+    EXPECT_EQ(NombreReporte(nombre, QString(), &lista, QString()), u"");
+    EXPECT_EQ(lista, ArchivosReporte{});
+    EXPECT_EQ(dialogos->avisos.size(), 3u);
 }
 
 }  // namespace

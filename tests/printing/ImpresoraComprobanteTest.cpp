@@ -72,4 +72,14 @@ TEST_F(ImpresoraComprobante, AnApostropheInTheUserKeyReachesTheQueryAsALiteral)
     EXPECT_EQ(lee(QStringLiteral("FC"), QStringLiteral("A"), QStringLiteral("PC|O'Brien")).impresora, u"Suya");
 }
 
+TEST_F(ImpresoraComprobante, AFailingReadAsksTheOperatorAndLeavingKeepsTheOutputs)
+{
+    ejecuta(QStringLiteral("DROP TABLE TA_CONFIG_IMP_CPTE"));
+    dialogos->responde(3);
+    const Leido l = lee(QStringLiteral("FC"), QStringLiteral("A"));
+    ASSERT_EQ(dialogos->avisos.size(), 1u);
+    EXPECT_EQ(l.impresora, u"sin tocar");
+    EXPECT_EQ(l.copias, 99);
+}
+
 }  // namespace
