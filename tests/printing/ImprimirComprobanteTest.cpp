@@ -162,6 +162,21 @@ TEST_F(Imprimir, TheFormulasCarryTheCompanyAsStoredApostrophesIncluded)
     EXPECT_EQ(ObjReporte().Formulas(), trabajos[0].formulas);
 }
 
+TEST_F(Imprimir, TheCallersSelectionIsJoinedByAndOrReplacedAsTheTypeSays)
+{
+    int destino = 0;
+    const QString dada = QStringLiteral("{V_MV_CPTE.ANULADA} = 0");
+    for (const char* tc : {"NCCP", "LQ"}) {
+        seleccion = dada;
+        ImprimirComprobante(QLatin1String(tc), QStringLiteral("000400001521A"), QStringLiteral("0"), QLatin1String(tc),
+                            orden, seleccion, {}, destino, false, QString(), QString(), esContable, false);
+    }
+    ASSERT_EQ(trabajos.size(), 2u);
+    EXPECT_EQ(trabajos[0].seleccion,
+              dada + " AND {C_MV_CPTE.IDCOMPROBANTE} = '000400001521A' AND {C_MV_CPTE.TC} = 'NCCP'");
+    EXPECT_EQ(trabajos[1].seleccion, u"{V_MV_CPTE.IDCOMPROBANTE} = '000400001521A' AND {V_MV_CPTE.TC} = 'OT'");
+}
+
 TEST_F(Imprimir, FormulasLeaveOutWhatTheTypeDoesNotPrint)
 {
     int destino = 0;
