@@ -2,6 +2,7 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sql/TablaDeConsulta.h"
 #include "platform/data/sqlite/BaseSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"

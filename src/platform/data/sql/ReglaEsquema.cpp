@@ -1,0 +1,12 @@
+#include "platform/data/sql/RecorridoTokens.h"
+#include "platform/data/sql/ReglasSql.h"
+
+void QuitaEsquemaDbo(Tokens& t)
+{
+    for (int i = 0; i + 1 < t.size(); ++i) {
+        const bool dbo = EsPalabra(t[i], "dbo")
+                         || (t[i].tipo == Token::Nombre && t[i].texto.compare(QLatin1String("[dbo]"), Qt::CaseInsensitive) == 0);
+        if (dbo && EsSimbolo(t[i + 1], '.'))
+            t.remove(i, 2);
+    }
+}
