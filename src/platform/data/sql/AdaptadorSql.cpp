@@ -23,8 +23,10 @@ QString AdaptaSentencia(const QString& sql)
 
 std::vector<SentenciaAdaptada> AdaptaLote(const QString& lote)
 {
+    std::vector<Tokens> partes = DivideLote(Tokeniza(lote));
     std::vector<SentenciaAdaptada> lista;
-    for (const Tokens& parte : DivideLote(Tokeniza(lote)))
-        lista.push_back(Clasifica(parte));
+    lista.reserve(partes.size());
+    for (Tokens& parte : partes)
+        lista.push_back(Clasifica(std::move(parte)));
     return lista;
 }

@@ -5,17 +5,6 @@
 
 namespace {
 
-// The significant tokens' texts, upper-cased words, for classifying.
-QStringList palabras(const Tokens& t)
-{
-    QStringList p;
-    for (const Token& k : t) {
-        if (Significativo(k))
-            p << (k.tipo == Token::Palabra ? k.texto.toUpper() : k.texto);
-    }
-    return p;
-}
-
 QStringList argumentosDeLiteral(const Tokens& t)
 {
     QStringList a;
@@ -38,43 +27,50 @@ SentenciaAdaptada siExiste(const Tokens& t)
     if (e < 0 || !EsPalabra(t[e], "EXISTS") || !EsSimbolo(t[abre], '(') || c < 0 || Siguiente(t, c) >= 0)
         return {SentenciaAdaptada::Normal, Une(t), {}};
     const QString consulta = AplicaReglas(t.mid(abre, c - abre + 1));
-    return {SentenciaAdaptada::SiExiste,
-            QStringLiteral("SELECT ") + (niega ? QStringLiteral("NOT ") : QString()) + QStringLiteral("EXISTS ") + consulta,
-            {}};
+    const QString prueba = niega ? QStringLiteral("SELECT NOT EXISTS ") : QStringLiteral("SELECT EXISTS ");
+    return {SentenciaAdaptada::SiExiste, prueba + consulta, {}};
 }
 
 }  // namespace
 
-SentenciaAdaptada Clasifica(const Tokens& t)
+SentenciaAdaptada Clasifica(Tokens t)
 {
-    const QStringList p = palabras(t);
-    const QString a = p.value(0), b = p.value(1);
+    // The first three significant tokens, and how many there are.
+    int p[3] = {-1, -1, -1};
+    int cuantos = 0;
+    for (int i = 0; i < t.size(); ++i) {
+        if (!Significativo(t[i]))
+            continue;
+        if (cuantos < 3)
+            p[cuantos] = i;
+        ++cuantos;
+    }
+    const auto es = [&](int n, std::string_view palabra) { return p[n] >= 0 && EsPalabra(t[p[n]], palabra); };
+    const QStringView b = p[1] >= 0 ? t[p[1]].texto : QStringView();
     using S = SentenciaAdaptada;
-    if (a == u"SET" && p.size() == 3 && (p[2] == u"ON" || p[2] == u"OFF"))
+    if (es(0, "SET") && cuantos == 3 && (es(2, "ON") || es(2, "OFF")))
         return {S::Nada, {}, {}};
-    if (a == u"USE")
+    if (es(0, "USE"))
         return {S::Nada, {}, {}};
-    if (a == u"EXEC" || a == u"EXECUTE") {
-        if (b.compare(QLatin1String("sp_addlogin"), Qt::CaseInsensitive) == 0)
+    if (es(0, "EXEC") || es(0, "EXECUTE")) {
+        if (IgualSinCaso(b, "sp_addlogin"))
             return {S::AgregaLogin, {}, argumentosDeLiteral(t)};
         if (b.startsWith(QLatin1String("SP_"), Qt::CaseInsensitive))
             return {S::Nada, {}, {}};
     }
-    if (a == u"CREATE" && b == u"DATABASE" && p.size() >= 3) {
-        const int nombre = Siguiente(t, Siguiente(t, Primero(t, 0, int(t.size()))));
-        return {S::CreaBase, {}, {SinComillas(t[nombre])}};
-    }
-    if (a == u"BEGIN")
-        return {p.size() == 1 ? S::InicioBloque : S::IniciaTransaccion, {}, {}};
-    if (a == u"COMMIT")
+    if (es(0, "CREATE") && es(1, "DATABASE") && cuantos >= 3)
+        return {S::CreaBase, {}, {SinComillas(t[p[2]])}};
+    if (es(0, "BEGIN"))
+        return {cuantos == 1 ? S::InicioBloque : S::IniciaTransaccion, {}, {}};
+    if (es(0, "COMMIT"))
         return {S::ConfirmaTransaccion, {}, {}};
-    if (a == u"ROLLBACK")
+    if (es(0, "ROLLBACK"))
         return {S::DeshaceTransaccion, {}, {}};
-    if (a == u"END" && p.size() == 1)
+    if (es(0, "END") && cuantos == 1)
         return {S::FinBloque, {}, {}};
-    if (a == u"ELSE" && p.size() == 1)
+    if (es(0, "ELSE") && cuantos == 1)
         return {S::OtroCaso, {}, {}};
-    if (a == u"IF")
+    if (es(0, "IF"))
         return siExiste(t);
-    return {S::Normal, AplicaReglas(t), {}};
+    return {S::Normal, AplicaReglas(std::move(t)), {}};
 }

@@ -7,4 +7,4 @@
 // (SET options, USE, stored procedures) do nothing here, the transaction and
 // block words are the engine's to count, IF [NOT] EXISTS becomes its
 // condition, and any other statement is adapted by the rules.
-SentenciaAdaptada Clasifica(const Tokens& sentencia);
+SentenciaAdaptada Clasifica(Tokens sentencia);

@@ -2,19 +2,14 @@
 
 #include "platform/data/sql/RecorridoTokens.h"
 
-#include <QSet>
+#include <QVarLengthArray>
+
+#include <utility>
 
 namespace {
 
-// Words after which a statement keyword continues the statement (UNION
-// SELECT, DROP TABLE IF ...).
-const QSet<QString>& noCortanDespues()
-{
-    static const QSet<QString> p = {"FOR",   "INSTEAD", "OF",    "AFTER", "BEFORE", "UNION",
-                                    "ALL",  "EXCEPT", "INTERSECT", "AS", "THEN",  "ELSE",  "EXISTS",
-                                    "TABLE", "VIEW", "INDEX", "TRIGGER", "NOT", "INTO"};
-    return p;
-}
+// Where each statement begins and ends; a batch seldom holds more.
+using Rangos = QVarLengthArray<std::pair<int, int>, 8>;
 
 // GO alone on its line separates batches in scripts.
 bool esGoSolo(const Tokens& t, int i)
@@ -29,23 +24,21 @@ class Divisor {
 public:
     explicit Divisor(const Tokens& t) : t_(t) {}
 
-    std::vector<Tokens> divide()
+    Rangos divide()
     {
         for (int i = 0; i < t_.size(); ++i) {
             const Token& k = t_[i];
-            if (!Significativo(k)) {
-                actual_.push_back(k);
+            if (!Significativo(k))
                 continue;
-            }
             if (prof_ == 0 && !disparador_ && (EsSimbolo(k, ';') || esGoSolo(t_, i))) {
-                cierra();
+                cierra(i, i + 1);
                 continue;
             }
-            if (prof_ == 0 && !disparador_ && !primera_.isEmpty() && empiezaSentencia(k))
-                cierra();
+            if (prof_ == 0 && !disparador_ && primera_ >= 0 && empiezaSentencia(k))
+                cierra(i, i);
             agrega(i);
         }
-        cierra();
+        cierra(int(t_.size()), int(t_.size()));
         return std::move(partes_);
     }
 
@@ -53,30 +46,31 @@ private:
     void agrega(int i)
     {
         const Token& k = t_[i];
-        const QString palabra = k.tipo == Token::Palabra ? k.texto.toUpper() : QString();
-        const bool empieza = primera_.isEmpty();
+        const bool empieza = primera_ < 0;
         if (EsSimbolo(k, '('))
             ++prof_;
         else if (EsSimbolo(k, ')') && prof_ > 0)
             --prof_;
-        else if (prof_ == 0 && palabra == u"CASE")
+        else if (prof_ == 0 && EsPalabra(k, "CASE"))
             ++casos_;
-        else if (prof_ == 0 && palabra == u"END" && casos_ > 0)
+        else if (prof_ == 0 && EsPalabra(k, "END") && casos_ > 0)
             --casos_;
-        else if (palabra == u"VALUES")
+        else if (EsPalabra(k, "VALUES"))
             conValues_ = true;
-        else if (palabra == u"TRIGGER" && primera_ == u"CREATE")
+        else if (EsPalabra(k, "TRIGGER") && primeraEs("CREATE"))
             disparador_ = true;
-        else if (disparador_ && prof_ == 0 && palabra == u"END")
+        else if (disparador_ && prof_ == 0 && EsPalabra(k, "END"))
             disparador_ = false;
-        actual_.push_back(k);
-        anterior_ = palabra.isEmpty() ? k.texto : palabra;
+        anterior_ = i;
         if (empieza)
-            primera_ = palabra.isEmpty() ? k.texto : palabra;
+            primera_ = i;
         // ELSE, END and a block's BEGIN stand alone.
-        if (empieza && ((palabra == u"ELSE" || palabra == u"END") || (palabra == u"BEGIN" && !iniciaTransaccion(i))))
-            cierra();
+        if (empieza
+            && (EsPalabra(k, "ELSE") || EsPalabra(k, "END") || (EsPalabra(k, "BEGIN") && !iniciaTransaccion(i))))
+            cierra(i + 1, i + 1);
     }
+
+    bool primeraEs(std::string_view palabra) const { return primera_ >= 0 && EsPalabra(t_[primera_], palabra); }
 
     bool iniciaTransaccion(int begin) const
     {
@@ -85,54 +79,77 @@ private:
                && (EsPalabra(t_[s], "TRAN") || EsPalabra(t_[s], "TRANSACTION") || EsPalabra(t_[s], "DISTRIBUTED"));
     }
 
-    bool empiezaSentencia(const Token& k) const
+    // The token before goes on into this one: UNION SELECT, DROP TABLE IF
+    // ..., and any operator or separator but ")".
+    bool continua() const
     {
-        if (k.tipo != Token::Palabra)
-            return false;
-        if (noCortanDespues().contains(anterior_)
-            || (anterior_.size() == 1 && !anterior_[0].isLetterOrNumber() && anterior_ != u")"))
-            return false;
-        const QString p = k.texto.toUpper();
-        // ON DELETE / ON UPDATE of a table's foreign key.
-        if (anterior_ == u"ON" && (p == u"UPDATE" || p == u"DELETE") && (primera_ == u"CREATE" || primera_ == u"ALTER"))
-            return false;
-        if (p == u"SELECT")
-            return !(primera_ == u"CREATE" || primera_ == u"ALTER" || primera_ == u"WITH"
-                     || (primera_ == u"INSERT" && !conValues_));
-        if (p == u"SET")
-            return primera_ != u"UPDATE" && primera_ != u"CREATE" && primera_ != u"ALTER";
-        if (p == u"DROP" || p == u"ALTER")
-            return primera_ != u"ALTER";
-        if (p == u"ELSE" || p == u"END")
-            return casos_ == 0;
-        static const QSet<QString> inicios = {"INSERT", "UPDATE",   "DELETE", "BEGIN", "COMMIT",   "ROLLBACK",
-                                              "CREATE", "EXEC",     "EXECUTE", "USE",  "IF",       "TRUNCATE",
-                                              "DECLARE", "PRINT"};
-        return inicios.contains(p);
+        static const Vocabulario noCortanDespues = {"FOR",  "INSTEAD", "OF",      "AFTER", "BEFORE",
+                                                    "UNION", "ALL",    "EXCEPT",  "INTERSECT", "AS",
+                                                    "THEN", "ELSE",    "EXISTS",  "TABLE", "VIEW",
+                                                    "INDEX", "TRIGGER", "NOT",    "INTO"};
+        const Token& a = t_[anterior_];
+        if (a.tipo == Token::Palabra && noCortanDespues.contiene(a.texto))
+            return true;
+        return a.texto.size() == 1 && !a.texto[0].isLetterOrNumber() && a.texto != u")";
     }
 
-    void cierra()
+    bool empiezaSentencia(const Token& k) const
     {
-        if (!primera_.isEmpty())
-            partes_.push_back(actual_);
-        actual_.clear();
-        primera_.clear();
-        anterior_.clear();
+        static const Vocabulario comienzos = {"SELECT", "SET",     "DROP",     "ALTER",   "ELSE",  "END",    "INSERT",
+                                              "UPDATE", "DELETE",  "BEGIN",    "COMMIT",  "ROLLBACK", "CREATE",
+                                              "EXEC",   "EXECUTE", "USE",      "IF",      "TRUNCATE", "DECLARE",
+                                              "PRINT"};
+        if (k.tipo != Token::Palabra || !comienzos.contiene(k.texto) || continua())
+            return false;
+        // ON DELETE / ON UPDATE of a table's foreign key.
+        if (EsPalabra(t_[anterior_], "ON") && (EsPalabra(k, "UPDATE") || EsPalabra(k, "DELETE"))
+            && (primeraEs("CREATE") || primeraEs("ALTER")))
+            return false;
+        if (EsPalabra(k, "SELECT"))
+            return !(primeraEs("CREATE") || primeraEs("ALTER") || primeraEs("WITH")
+                     || (primeraEs("INSERT") && !conValues_));
+        if (EsPalabra(k, "SET"))
+            return !primeraEs("UPDATE") && !primeraEs("CREATE") && !primeraEs("ALTER");
+        if (EsPalabra(k, "DROP") || EsPalabra(k, "ALTER"))
+            return !primeraEs("ALTER");
+        if (EsPalabra(k, "ELSE") || EsPalabra(k, "END"))
+            return casos_ == 0;
+        return true;
+    }
+
+    // The statement runs up to `fin`; the next one starts at `siguiente`,
+    // past a separator.
+    void cierra(int fin, int siguiente)
+    {
+        if (primera_ >= 0)
+            partes_.emplace_back(inicio_, fin);
+        inicio_ = siguiente;
+        primera_ = anterior_ = -1;
         prof_ = casos_ = 0;
         conValues_ = disparador_ = false;
     }
 
     const Tokens& t_;
-    std::vector<Tokens> partes_;
-    Tokens actual_;
-    QString primera_, anterior_;
+    Rangos partes_;
+    // Where the statement begins, its first significant token and the last
+    // one so far.
+    int inicio_ = 0, primera_ = -1, anterior_ = -1;
     int prof_ = 0, casos_ = 0;
     bool conValues_ = false, disparador_ = false;
 };
 
 }  // namespace
 
-std::vector<Tokens> DivideLote(const Tokens& lote)
+std::vector<Tokens> DivideLote(Tokens lote)
 {
-    return Divisor(lote).divide();
+    const Rangos rangos = Divisor(lote).divide();
+    std::vector<Tokens> partes;
+    // A batch of one statement is most batches: it keeps its tokens.
+    if (rangos.size() == 1 && rangos[0] == std::pair(0, lote.size())) {
+        partes.push_back(std::move(lote));
+        return partes;
+    }
+    for (const auto& [inicio, fin] : rangos)
+        partes.push_back(lote.mid(inicio, fin - inicio));
+    return partes;
 }

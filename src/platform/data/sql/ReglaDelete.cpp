@@ -11,8 +11,8 @@ void DeleteConFrom(Tokens& t)
             continue;
         const int s = Siguiente(t, i);
         if (s >= 0 && (t[s].tipo == Token::Nombre || (t[s].tipo == Token::Palabra && !Reservada(t[s])))) {
-            t.insert(s, Token{Token::Espacio, QStringLiteral(" ")});
-            t.insert(s, Token{Token::Palabra, QStringLiteral("FROM")});
+            t.insert(s, Token{Token::Espacio, u" "});
+            t.insert(s, Token{Token::Palabra, u"FROM"});
         }
     }
 }

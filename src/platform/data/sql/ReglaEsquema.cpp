@@ -4,8 +4,7 @@
 void QuitaEsquemaDbo(Tokens& t)
 {
     for (int i = 0; i + 1 < t.size(); ++i) {
-        const bool dbo = EsPalabra(t[i], "dbo")
-                         || (t[i].tipo == Token::Nombre && t[i].texto.compare(QLatin1String("[dbo]"), Qt::CaseInsensitive) == 0);
+        const bool dbo = EsPalabra(t[i], "dbo") || (t[i].tipo == Token::Nombre && IgualSinCaso(t[i].texto, "[dbo]"));
         if (dbo && EsSimbolo(t[i + 1], '.'))
             t.remove(i, 2);
     }

@@ -4,6 +4,6 @@ void QuitaPrefijoNacional(Tokens& t)
 {
     for (Token& k : t) {
         if (k.tipo == Token::Cadena && (k.texto.startsWith(u'N') || k.texto.startsWith(u'n')))
-            k.texto.remove(0, 1);
+            k.texto = k.texto.mid(1);
     }
 }

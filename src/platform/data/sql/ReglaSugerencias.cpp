@@ -1,17 +1,15 @@
 #include "platform/data/sql/RecorridoTokens.h"
 #include "platform/data/sql/ReglasSql.h"
 
-#include <QSet>
-
 namespace {
 
 bool esSugerenciaDeTabla(const Token& t)
 {
-    static const QSet<QString> p = {"NOLOCK",       "READUNCOMMITTED", "ROWLOCK",   "UPDLOCK",
-                                    "HOLDLOCK",     "PAGLOCK",         "TABLOCK",   "TABLOCKX",
-                                    "XLOCK",        "READPAST",        "READCOMMITTED", "REPEATABLEREAD",
-                                    "SERIALIZABLE", "NOWAIT"};
-    return t.tipo == Token::Palabra && p.contains(t.texto.toUpper());
+    static const Vocabulario p = {"NOLOCK",       "READUNCOMMITTED", "ROWLOCK",       "UPDLOCK",
+                                  "HOLDLOCK",     "PAGLOCK",         "TABLOCK",       "TABLOCKX",
+                                  "XLOCK",        "READPAST",        "READCOMMITTED", "REPEATABLEREAD",
+                                  "SERIALIZABLE", "NOWAIT"};
+    return t.tipo == Token::Palabra && p.contiene(t.texto);
 }
 
 // The tokens from `abre` to its ")" hold only table hints and commas.

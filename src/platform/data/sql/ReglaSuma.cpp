@@ -1,8 +1,7 @@
 #include "platform/data/sql/RecorridoTokens.h"
 #include "platform/data/sql/ReglasSql.h"
 
-#include <QSet>
-
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -44,31 +43,30 @@ private:
         bool compuesto = false;
     };
 
-    static Clase claseDeFuncion(const QString& nombre)
+    static Clase claseDeFuncion(QStringView nombre)
     {
-        static const QSet<QString> texto = {"upper", "lower", "ltrim", "rtrim", "trim", "substring", "substr",
-                                            "replace", "sqlsrv_left", "sqlsrv_right", "char", "space",
-                                            "replicate", "str", "nchar", "quotename", "sqlsrv_system_user"};
-        static const QSet<QString> numero = {"len", "count", "sum", "abs", "round", "charindex", "datediff",
-                                             "year", "month", "day", "avg", "floor", "ceiling", "length"};
-        const QString n = nombre.toLower();
-        if (texto.contains(n))
+        static const Vocabulario texto = {"upper", "lower", "ltrim", "rtrim", "trim", "substring", "substr",
+                                          "replace", "sqlsrv_left", "sqlsrv_right", "char", "space",
+                                          "replicate", "str", "nchar", "quotename", "sqlsrv_system_user"};
+        static const Vocabulario numero = {"len", "count", "sum", "abs", "round", "charindex", "datediff",
+                                           "year", "month", "day", "avg", "floor", "ceiling", "length"};
+        if (texto.contiene(nombre))
             return Clase::Texto;
-        if (numero.contains(n))
+        if (numero.contiene(nombre))
             return Clase::Numero;
         return Clase::Desconocida;
     }
 
     static bool esTipoDeTexto(const Token& k)
     {
-        static const QSet<QString> tipos = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR", "TEXT", "NTEXT"};
-        return k.tipo == Token::Palabra && tipos.contains(k.texto.toUpper());
+        static const Vocabulario tipos = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR", "TEXT", "NTEXT"};
+        return k.tipo == Token::Palabra && tipos.contiene(k.texto);
     }
 
     // CAST(x AS varchar) and CONVERT(varchar, x) give text.
-    Clase claseDeConversion(const QString& nombre, int a, int c) const
+    Clase claseDeConversion(QStringView nombre, int a, int c) const
     {
-        if (nombre.compare(QLatin1String("convert"), Qt::CaseInsensitive) == 0) {
+        if (IgualSinCaso(nombre, "convert")) {
             const int tipo = Primero(t_, a, c);
             return tipo >= 0 && esTipoDeTexto(t_[tipo]) ? Clase::Texto : Clase::Numero;
         }
@@ -106,9 +104,8 @@ private:
             const int c = Cierre(t_, p, hasta);
             if (c < 0)
                 return -1;
-            const QString& nombre = t_[i].texto;
-            const bool conversion = nombre.compare(QLatin1String("cast"), Qt::CaseInsensitive) == 0
-                                    || nombre.compare(QLatin1String("convert"), Qt::CaseInsensitive) == 0;
+            const QStringView nombre = t_[i].texto;
+            const bool conversion = IgualSinCaso(nombre, "cast") || IgualSinCaso(nombre, "convert");
             clase = conversion ? claseDeConversion(nombre, p + 1, c) : claseDeFuncion(nombre);
             return c + 1;
         }
@@ -259,14 +256,14 @@ private:
             if (EsSimbolo(t_[i], '(')) {
                 const int c = Cierre(t_, i, b);
                 if (c > 0) {
-                    out += t_[i].texto + rango(i + 1, c) + t_[c].texto;
+                    out.append(t_[i].texto).append(rango(i + 1, c)).append(t_[c].texto);
                     i = c + 1;
                     continue;
                 }
             } else if (EsPalabra(t_[i], "CASE")) {
                 const int f = FinCaso(t_, i, b);
                 if (f > 0) {
-                    out += t_[i].texto + rango(i + 1, f - 1) + t_[f - 1].texto;
+                    out.append(t_[i].texto).append(rango(i + 1, f - 1)).append(t_[f - 1].texto);
                     i = f;
                     continue;
                 }
@@ -282,7 +279,7 @@ private:
     {
         if (terminos.size() == 1 || clase == Clase::Numero || clase == Clase::Nulo)
             return emite(terminos.front().inicio, terminos.back().fin);
-        const QString colacion = QStringLiteral(" COLLATE ") + ColacionDelServidor;
+        const QString colacion = QStringLiteral(" COLLATE ") + ColacionDelServidor.toString();
         if (clase == Clase::Texto) {
             QString out;
             for (size_t k = 0; k < terminos.size(); ++k) {
@@ -308,5 +305,6 @@ private:
 
 QString ReescribeSumas(const Tokens& t)
 {
-    return Sumas(t).rango(0, int(t.size()));
+    const bool suma = std::any_of(t.begin(), t.end(), [](const Token& k) { return EsSimbolo(k, '+'); });
+    return suma ? Sumas(t).rango(0, int(t.size())) : Une(t);
 }

@@ -44,12 +44,12 @@ void TopALimit(Tokens& t)
         const int trasN = Siguiente(t, finN);
         if (trasN >= 0 && (EsPalabra(t[trasN], "PERCENT") || EsPalabra(t[trasN], "WITH")))
             continue;
-        const QString cantidad = t[n].texto;
+        const QStringView cantidad = t[n].texto;
         ReemplazaPorEspacio(t, top, finN);
         const int fin = finDeConsulta(t, i);
         t.insert(fin, Token{Token::Numero, cantidad});
-        t.insert(fin, Token{Token::Espacio, QStringLiteral(" ")});
-        t.insert(fin, Token{Token::Palabra, QStringLiteral("LIMIT")});
-        t.insert(fin, Token{Token::Espacio, QStringLiteral(" ")});
+        t.insert(fin, Token{Token::Espacio, u" "});
+        t.insert(fin, Token{Token::Palabra, u"LIMIT"});
+        t.insert(fin, Token{Token::Espacio, u" "});
     }
 }

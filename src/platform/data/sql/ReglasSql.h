@@ -7,7 +7,7 @@
 
 // The collation the engine registers for the server's default one: case and
 // trailing blanks do not count.
-extern const QString ColacionDelServidor;
+inline constexpr QStringView ColacionDelServidor = u"SQLSRV";
 
 // N'texto': the national-text prefix has no meaning here.
 void QuitaPrefijoNacional(Tokens& t);

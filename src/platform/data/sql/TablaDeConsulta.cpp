@@ -2,8 +2,6 @@
 
 #include "platform/data/sql/RecorridoTokens.h"
 
-#include <QSet>
-
 QString TablaDeConsulta(const QString& select)
 {
     const Tokens t = Tokeniza(select);
@@ -25,7 +23,7 @@ QString TablaDeConsulta(const QString& select)
     int k = i < n ? Siguiente(t, i) : -1;
     if (!esNombre(k))
         return {};
-    QString tabla = t[k].texto;
+    QString tabla = t[k].texto.toString();
     k = Siguiente(t, k);
     // Dotted parts, empty ones included ("base..tabla").
     while (k >= 0 && EsSimbolo(t[k], '.')) {
@@ -47,8 +45,8 @@ QString TablaDeConsulta(const QString& select)
         const int c = Cierre(t, k, n);
         k = c < 0 ? -1 : Siguiente(t, c);
     }
-    static const QSet<QString> siguen = {"WHERE", "ORDER", "GROUP", "LIMIT", "HAVING", "OPTION", "FOR"};
-    if (k >= 0 && !EsSimbolo(t[k], ';') && !(t[k].tipo == Token::Palabra && siguen.contains(t[k].texto.toUpper())))
+    static const Vocabulario siguen = {"WHERE", "ORDER", "GROUP", "LIMIT", "HAVING", "OPTION", "FOR"};
+    if (k >= 0 && !EsSimbolo(t[k], ';') && !(t[k].tipo == Token::Palabra && siguen.contiene(t[k].texto)))
         return {};
     return tabla;
 }
@@ -63,7 +61,7 @@ QStringList PartesDeNombre(const QString& tabla)
             const QChar fin = k.texto.back();
             partes.last() = SinComillas(k).replace(QString(2, fin), QString(fin));
         } else if (Significativo(k)) {
-            partes.last() = k.texto;
+            partes.last() = k.texto.toString();
         }
     }
     while (partes.size() < 3)
@@ -82,6 +80,8 @@ QString AgregaColumnaInicial(const QString& select, const QString& columna)
         lista = Siguiente(t, lista);
     if (lista < 0)
         return select;
-    t.insert(lista, Token{Token::Palabra, columna + QStringLiteral(", ")});
+    t.insert(lista, Token{Token::Espacio, u" "});
+    t.insert(lista, Token{Token::Simbolo, u","});
+    t.insert(lista, Token{Token::Palabra, columna});
     return Une(t);
 }

@@ -1,32 +1,46 @@
 #include "platform/data/sql/Tokens.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
-bool esLetraDePalabra(QChar c)
+// The ASCII characters that go on a word, looked up rather than worked out:
+// the tokenizer asks for every character of every statement.
+constexpr std::array<bool, 128> dePalabra = [] {
+    std::array<bool, 128> a{};
+    for (char c = '0'; c <= '9'; ++c)
+        a[size_t(c)] = true;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        a[size_t(c)] = a[size_t(c - 'A' + 'a')] = true;
+    for (char c : {'_', '@', '#', '$'})
+        a[size_t(c)] = true;
+    return a;
+}();
+
+inline bool esLetraDePalabra(QChar c)
 {
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
+    return c.unicode() < 0x80 ? dePalabra[c.unicode()] : c.isLetterOrNumber();
 }
 
 // Index just past a quoted run that starts at `i`, where a doubled closing
 // character stands for itself.
-int finCitado(const QString& sql, int i, QChar cierre)
+int finCitado(const QChar* sql, int n, int i, QChar cierre)
 {
-    int j = i + 1;
-    for (;;) {
-        const int k = sql.indexOf(cierre, j);
-        if (k < 0)
-            return int(sql.size());
-        if (k + 1 < sql.size() && sql[k + 1] == cierre) {
-            j = k + 2;
+    for (int j = i + 1; j < n; ++j) {
+        if (sql[j] != cierre)
+            continue;
+        if (j + 1 < n && sql[j + 1] == cierre) {
+            ++j;
             continue;
         }
-        return k + 1;
+        return j + 1;
     }
+    return n;
 }
 
-int finNumero(const QString& sql, int i)
+int finNumero(const QChar* sql, int n, int i)
 {
-    const int n = int(sql.size());
     while (i < n && (sql[i].isDigit() || sql[i] == u'.'))
         ++i;
     if (i < n && (sql[i] == u'e' || sql[i] == u'E')) {
@@ -44,17 +58,28 @@ int finNumero(const QString& sql, int i)
 
 }  // namespace
 
-Tokens Tokeniza(const QString& sql)
+Tokens Tokeniza(const QString& texto)
 {
     Tokens t;
-    const int n = int(sql.size());
+    const QChar* const sql = texto.constData();
+    const int n = int(texto.size());
+    // About one token in six characters, blanks included: most statements
+    // then allocate once, under the size the allocator serves from its
+    // fast lists.
+    t.reserve(n / 6 + 8);
     int i = 0;
     while (i < n) {
         const QChar c = sql[i];
         const QChar d = i + 1 < n ? sql[i + 1] : QChar();
         const int inicio = i;
         Token::Tipo tipo;
-        if (c.isSpace()) {
+        const bool nacional = (c == u'N' || c == u'n') && d == u'\'';
+        // Most tokens are words: they are tried first.
+        if (esLetraDePalabra(c) && !c.isDigit() && !nacional) {
+            while (i < n && esLetraDePalabra(sql[i]))
+                ++i;
+            tipo = Token::Palabra;
+        } else if (c.isSpace()) {
             while (i < n && sql[i].isSpace())
                 ++i;
             tipo = Token::Espacio;
@@ -63,38 +88,48 @@ Tokens Tokeniza(const QString& sql)
                 ++i;
             tipo = Token::Comentario;
         } else if (c == u'/' && d == u'*') {
-            const int fin = int(sql.indexOf(QStringLiteral("*/"), i + 2));
+            const int fin = int(texto.indexOf(QStringLiteral("*/"), i + 2));
             i = fin < 0 ? n : fin + 2;
             tipo = Token::Comentario;
-        } else if (c == u'\'' || ((c == u'N' || c == u'n') && d == u'\'')) {
-            i = finCitado(sql, c == u'\'' ? i : i + 1, u'\'');
+        } else if (c == u'\'' || nacional) {
+            i = finCitado(sql, n, c == u'\'' ? i : i + 1, u'\'');
             tipo = Token::Cadena;
         } else if (c == u'[') {
-            i = finCitado(sql, i, u']');
+            i = finCitado(sql, n, i, u']');
             tipo = Token::Nombre;
         } else if (c == u'"') {
-            i = finCitado(sql, i, u'"');
+            i = finCitado(sql, n, i, u'"');
             tipo = Token::Nombre;
         } else if (c.isDigit() || (c == u'.' && d.isDigit())) {
-            i = finNumero(sql, i);
+            i = finNumero(sql, n, i);
             tipo = Token::Numero;
-        } else if (esLetraDePalabra(c)) {
-            while (i < n && esLetraDePalabra(sql[i]))
-                ++i;
-            tipo = Token::Palabra;
         } else {
             ++i;
             tipo = Token::Simbolo;
         }
-        t.push_back(Token{tipo, sql.mid(inicio, i - inicio)});
+        t.push_back(Token{tipo, QStringView(sql + inicio, i - inicio)});
     }
     return t;
 }
 
 QString Une(const Tokens& tokens)
 {
-    QString s;
+    qsizetype largo = 0;
     for (const Token& k : tokens)
-        s += k.texto;
+        largo += k.texto.size();
+    QString s(largo, Qt::Uninitialized);
+    QChar* destino = s.data();
+    // Tokens that lie together in their text are copied in one run: after
+    // the rules most of a statement still does.
+    const QChar* inicio = nullptr;
+    const QChar* fin = nullptr;
+    for (const Token& k : tokens) {
+        if (k.texto.data() != fin) {
+            destino = std::copy(inicio, fin, destino);
+            inicio = k.texto.data();
+        }
+        fin = k.texto.data() + k.texto.size();
+    }
+    std::copy(inicio, fin, destino);
     return s;
 }

@@ -4,9 +4,54 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
+
 namespace {
-// Enough for every statement a screen repeats; the cache starts over past it.
-constexpr int maximoPreparadas = 200;
+
+// Called while a statement compiles: notes the statements after which
+// what was compiled before may read a schema that is no longer there.
+int vigilaEsquema(void* cambiado, int accion, const char* detalle, const char*, const char*, const char*)
+{
+    switch (accion) {
+    case SQLITE_CREATE_INDEX:
+    case SQLITE_CREATE_TABLE:
+    case SQLITE_CREATE_TEMP_INDEX:
+    case SQLITE_CREATE_TEMP_TABLE:
+    case SQLITE_CREATE_TEMP_TRIGGER:
+    case SQLITE_CREATE_TEMP_VIEW:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_DROP_INDEX:
+    case SQLITE_DROP_TABLE:
+    case SQLITE_DROP_TEMP_INDEX:
+    case SQLITE_DROP_TEMP_TABLE:
+    case SQLITE_DROP_TEMP_TRIGGER:
+    case SQLITE_DROP_TEMP_VIEW:
+    case SQLITE_DROP_TRIGGER:
+    case SQLITE_DROP_VIEW:
+    case SQLITE_ALTER_TABLE:
+    case SQLITE_CREATE_VTABLE:
+    case SQLITE_DROP_VTABLE:
+    case SQLITE_ATTACH:
+    case SQLITE_DETACH:
+        *static_cast<bool*>(cambiado) = true;
+        break;
+    case SQLITE_TRANSACTION:
+        // A rollback takes back the schema changes of its transaction.
+        if (detalle && std::strcmp(detalle, "ROLLBACK") == 0)
+            *static_cast<bool*>(cambiado) = true;
+        break;
+    default:
+        break;
+    }
+    return SQLITE_OK;
+}
+
+}  // namespace
+
+void BaseSqlite::Finaliza::operator()(sqlite3_stmt* st) const
+{
+    sqlite3_finalize(st);
 }
 
 BaseSqlite::~BaseSqlite()
@@ -16,9 +61,8 @@ BaseSqlite::~BaseSqlite()
 
 void BaseSqlite::cierra()
 {
-    for (sqlite3_stmt* st : std::as_const(preparadas_))
-        sqlite3_finalize(st);
-    preparadas_.clear();
+    preparadas_.vacia();
+    adaptados_.vacia();
     if (db)
         sqlite3_close_v2(db);
     db = nullptr;
@@ -27,25 +71,41 @@ void BaseSqlite::cierra()
 
 sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
 {
-    if (sqlite3_stmt* st = preparadas_.value(sql)) {
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
-        return st;
+    // The statement that changed the schema has run by now: the ones kept
+    // from before may still read its old columns.
+    if (esquemaCambiado_) {
+        preparadas_.vacia();
+        esquemaCambiado_ = false;
     }
-    if (preparadas_.size() >= maximoPreparadas) {
-        for (sqlite3_stmt* st : std::as_const(preparadas_))
+    // Installed before the first statement is kept, since installing it
+    // makes every compiled statement compile again.
+    if (!vigilada_) {
+        sqlite3_set_authorizer(db, vigilaEsquema, &esquemaCambiado_);
+        vigilada_ = true;
+    }
+    const auto [compilada, nueva] = preparadas_.obtiene(sql, [&](bool guarda) {
+        const QByteArray texto = sql.toUtf8();
+        sqlite3_stmt* st = nullptr;
+        // Compiling to keep costs more than compiling for one run.
+        if (sqlite3_prepare_v3(db, texto.constData(), int(texto.size()), guarda ? SQLITE_PREPARE_PERSISTENT : 0,
+                               &st, nullptr)
+            != SQLITE_OK) {
             sqlite3_finalize(st);
-        preparadas_.clear();
+            LanzaErrorSqlite(db, errores);
+        }
+        if (!st)
+            LanzaErrorServidor(102, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), errores);
+        return Compilada{std::unique_ptr<sqlite3_stmt, Finaliza>(st), esquemaCambiado_};
+    });
+    if (!nueva) {
+        sqlite3_reset(compilada.st.get());
+        sqlite3_clear_bindings(compilada.st.get());
+        esquemaCambiado_ = compilada.cambiaEsquema;
     }
-    const QByteArray texto = sql.toUtf8();
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v3(db, texto.constData(), int(texto.size()), SQLITE_PREPARE_PERSISTENT, &st, nullptr)
-        != SQLITE_OK) {
-        sqlite3_finalize(st);
-        LanzaErrorSqlite(db, errores);
-    }
-    if (!st)
-        LanzaErrorServidor(102, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), errores);
-    preparadas_.insert(sql, st);
-    return st;
+    return compilada.st.get();
+}
+
+const std::vector<SentenciaAdaptada>& BaseSqlite::adaptado(const QString& sql)
+{
+    return adaptados_.obtiene(sql, [&](bool) { return AdaptaLote(sql); }).valor;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "platform/data/ErroresDatos.h"
+#include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sqlite/CachePorTexto.h"
 
-#include <QHash>
 #include <QString>
+
+#include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -17,8 +21,14 @@ struct BaseSqlite {
     BaseSqlite(const BaseSqlite&) = delete;
     BaseSqlite& operator=(const BaseSqlite&) = delete;
 
-    // The statement compiled once and kept; raises the mapped error.
+    // The statement, handed out reset and with no values bound, valid until
+    // the next call; raises the mapped error. A text used again is compiled
+    // once and kept. Once a statement that changes the schema has run, every
+    // kept statement is compiled again.
     sqlite3_stmt* prepara(const QString& sql, ErroresDatos* errores);
+    // The system's text adapted for the engine, valid until the next call;
+    // a text used again is adapted once and kept.
+    const std::vector<SentenciaAdaptada>& adaptado(const QString& sql);
     void cierra();
 
     sqlite3* db = nullptr;
@@ -30,5 +40,17 @@ struct BaseSqlite {
     int nivelTransaccion = 0;
 
 private:
-    QHash<QString, sqlite3_stmt*> preparadas_;
+    struct Finaliza {
+        void operator()(sqlite3_stmt* st) const;
+    };
+    struct Compilada {
+        std::unique_ptr<sqlite3_stmt, Finaliza> st;
+        bool cambiaEsquema = false;
+    };
+
+    // Enough for every statement a screen repeats.
+    CachePorTexto<Compilada> preparadas_{200};
+    CachePorTexto<std::vector<SentenciaAdaptada>> adaptados_{200};
+    bool vigilada_ = false;
+    bool esquemaCambiado_ = false;
 };

@@ -348,7 +348,7 @@ public:
     {
         base_->errores = &errores;
         Ejecutor e(*base_, errores, nullptr);
-        e.corre(AdaptaLote(sql));
+        e.corre(base_->adaptado(sql));
         if (afectados)
             *afectados = e.afectados;
     }
@@ -356,17 +356,23 @@ public:
     std::unique_ptr<Recordset> abre(const QString& sql, bool actualizable, ErroresDatos& errores) override
     {
         base_->errores = &errores;
-        std::vector<SentenciaAdaptada> lote = AdaptaLote(sql);
+        const std::vector<SentenciaAdaptada>& lote = base_->adaptado(sql);
         QString tabla;
-        SentenciaAdaptada* consulta = actualizable ? unicaConsulta(lote) : nullptr;
+        const SentenciaAdaptada* consulta = actualizable ? unicaConsulta(lote) : nullptr;
         if (consulta)
             tabla = PartesDeNombre(TablaDeConsulta(consulta->sql)).last();
+        // Whether the table has rowids is the schema's to say, so it is asked
+        // on every opening; the adapted text is kept as it is.
         const bool conFila = !tabla.isEmpty() && esTablaConRowid(tabla);
-        if (conFila)
-            consulta->sql = AgregaColumnaInicial(consulta->sql, columnaFila);
+        std::vector<SentenciaAdaptada> conRowid;
+        if (conFila) {
+            conRowid = lote;
+            SentenciaAdaptada& s = conRowid[size_t(consulta - lote.data())];
+            s.sql = AgregaColumnaInicial(s.sql, columnaFila);
+        }
         Filas filas;
         filas.ocultas = conFila ? 1 : 0;
-        Ejecutor(*base_, errores, &filas).corre(lote);
+        Ejecutor(*base_, errores, &filas).corre(conFila ? conRowid : lote);
         Recordset::Escritor escritor;
         if (!tabla.isEmpty())
             escritor = EscritorSqlite(base_, tabla,
@@ -394,10 +400,10 @@ public:
     void fijaBaseDefecto(const QString&) override {}
 
 private:
-    static SentenciaAdaptada* unicaConsulta(std::vector<SentenciaAdaptada>& lote)
+    static const SentenciaAdaptada* unicaConsulta(const std::vector<SentenciaAdaptada>& lote)
     {
-        SentenciaAdaptada* unica = nullptr;
-        for (SentenciaAdaptada& s : lote) {
+        const SentenciaAdaptada* unica = nullptr;
+        for (const SentenciaAdaptada& s : lote) {
             if (s.clase == SentenciaAdaptada::Nada)
                 continue;
             if (unica || s.clase != SentenciaAdaptada::Normal)
