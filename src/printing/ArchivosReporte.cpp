@@ -172,8 +172,8 @@ QString NombreReporte(QString& Nombre, const QString& Estacion, ArchivosReporte*
         const QString carpeta = carpetaFormulariosElectronicos(g, Comprobante);
         if (!carpeta.isEmpty())
             g.paso([&] {
-                resultado = lectura.resuelve(ObjUtilidades().AgregaBarra(carpeta) + u'e' + plano
-                                             + QStringLiteral(".RPT"));
+                resultado =
+                    lectura.resuelve(ObjUtilidades().AgregaBarra(carpeta) + u'e' + plano + QStringLiteral(".RPT"));
                 if (Archivos)
                     Archivos->fill(resultado);
             });
@@ -214,8 +214,8 @@ QString ObtieneArchivoReporte(QString& Archivo, const QString& Nombre, AvisosRep
             if (avisados)
                 avisados->insert(Archivo);
             dialogos().MsgBox(QStringLiteral("No se encuentra el Archivo ") + Archivo + QStringLiteral(" (") + Nombre
-                                  + u')' + QStringLiteral(" por favor verifique la configuración de Reportes")
-                                  + u'\n' + QStringLiteral(" Se tomara en su lugar el formulario ") + carpeta + Nombre
+                                  + u')' + QStringLiteral(" por favor verifique la configuración de Reportes") + u'\n'
+                                  + QStringLiteral(" Se tomara en su lugar el formulario ") + carpeta + Nombre
                                   + QStringLiteral(".rpt"),
                               Botones::IconoCritico, QStringLiteral("Aviso al Operador"));
         }

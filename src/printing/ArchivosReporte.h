@@ -19,8 +19,7 @@ using AvisosReporte = QSet<QString>;
 // folder; an electronic voucher of a point of sale with its own forms takes
 // "e<name>.RPT" from their folder. With `Archivos`, all four positions are
 // filled. A failure asks the operator; leaving returns what was found so far.
-QString NombreReporte(QString& Nombre, const QString& Estacion, ArchivosReporte* Archivos,
-                      const QString& Comprobante);
+QString NombreReporte(QString& Nombre, const QString& Estacion, ArchivosReporte* Archivos, const QString& Comprobante);
 
 // A stored file name turned into a path: an empty one falls back on the
 // name's file, the type's short name and the purchase form; a bare one is

@@ -69,9 +69,9 @@ void ImprimeAsiento(const QString& TC, const QString& Sucursal, const QString& N
     reporte.setDestino(EnPantalla ? reporte.DestinoPantalla() : reporte.DestinoImpresora());
     reporte.setOpcion(true);
     const QString empresa = Cfg(QStringLiteral("NOMBRE"));
-    reporte.Imprime(ConCentroCosto ? QStringLiteral("AsientoCCosto") : QStringLiteral("Asientos"), QStringList{QString()},
-                    seleccion, Modulo().CadenaConexionReporte, QStringLiteral("EMPRESA = '") + empresa + u'\'',
-                    QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
+    reporte.Imprime(ConCentroCosto ? QStringLiteral("AsientoCCosto") : QStringLiteral("Asientos"),
+                    QStringList{QString()}, seleccion, Modulo().CadenaConexionReporte,
+                    QStringLiteral("EMPRESA = '") + empresa + u'\'', QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
                     ConCentroCosto ? QStringLiteral("AsientoSueldosCC") : QString());
     reporte.setAjuste(10);
 }

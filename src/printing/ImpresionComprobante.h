@@ -12,15 +12,21 @@
 struct ImpresionComprobante {
     ImpresionComprobante(const QString& tc, const QString& idComprobante, const QString& idComplemento,
                          const QString& claveReporte, QStringList& camposOrden, QString& formulaSeleccion)
-        : TC(tc), Tipo(tc.trimmed()), Id(idComprobante.trimmed()), Letra(idComprobante.mid(12, 1)),
-          IdComplemento(idComplemento), ClaveReporte(claveReporte), CamposOrden(camposOrden),
-          FormulaSeleccion(formulaSeleccion), ArchivoReporte(claveReporte)
+        : TC(tc),
+          Tipo(tc.trimmed()),
+          Id(idComprobante.trimmed()),
+          Letra(idComprobante.mid(12, 1)),
+          IdComplemento(idComplemento),
+          ClaveReporte(claveReporte),
+          CamposOrden(camposOrden),
+          FormulaSeleccion(formulaSeleccion),
+          ArchivoReporte(claveReporte)
     {
     }
 
-    QString TC;             // as the caller passed it
-    QString Tipo;           // trimmed, for every type test
-    QString Id;             // trimmed
+    QString TC;    // as the caller passed it
+    QString Tipo;  // trimmed, for every type test
+    QString Id;    // trimmed
     QString Letra;
     QString IdComplemento;
     QString ClaveReporte;

@@ -14,8 +14,9 @@ void ObtieneImpresoraComprobante(const QString& TC, const QString& Letra, QStrin
     ConexionDatos& cn = ConexionPrincipal();
     const Utilidades& u = ObjUtilidades();
     // No routine here sets a busy pointer, so the handler has none to put back.
-    GuardaErrores g(politicas::dialogo(
-        [](const Err& e) { return int(MuestraError(e, std::nullopt, QStringLiteral("ObtieneImpresoraComprobante"))); }));
+    GuardaErrores g(politicas::dialogo([](const Err& e) {
+        return int(MuestraError(e, std::nullopt, QStringLiteral("ObtieneImpresoraComprobante")));
+    }));
 
     if (Usuario.trimmed().isEmpty())
         Usuario = ClaveEstacion();

@@ -50,15 +50,15 @@ QStringList formulasDireccion()
 std::array<QVariant, 5> encabezadoElectronico(int copia)
 {
     const char* etiqueta = copia == 1 ? "ORIGINAL" : copia == 2 ? "DUPLICADO" : "TRIPLICADO";
-    return {QStringLiteral("NombreEmpresa='") + cfgRecortado("NOMBRE") + u'\'',
-            QStringLiteral("Localidad='") + QStringLiteral("Ingresos Brutos: ") + cfgRecortado("NROINGRESOSBRUTOS")
-                + u'\'',
-            QStringLiteral("Direccion='") + QStringLiteral("Inicio de Actividades: ")
-                + cfgRecortado("INICIOACTIVIDADES") + u'\'',
-            QStringLiteral("Encabezado='") + cfgRecortado("CALLE") + u' ' + cfgRecortado("NUMERO") + QStringLiteral(" (")
-                + cfgRecortado("CPOSTAL") + QStringLiteral(") ") + cfgRecortado("Localidad") + QStringLiteral(" - ")
-                + cfgRecortado("PROVINCIA") + QStringLiteral(" Tel:") + cfgRecortado("TELEFONO") + u'\'',
-            QStringLiteral("CodigoPostal='") + QLatin1String(etiqueta) + u'\''};
+    return {
+        QStringLiteral("NombreEmpresa='") + cfgRecortado("NOMBRE") + u'\'',
+        QStringLiteral("Localidad='") + QStringLiteral("Ingresos Brutos: ") + cfgRecortado("NROINGRESOSBRUTOS") + u'\'',
+        QStringLiteral("Direccion='") + QStringLiteral("Inicio de Actividades: ") + cfgRecortado("INICIOACTIVIDADES")
+            + u'\'',
+        QStringLiteral("Encabezado='") + cfgRecortado("CALLE") + u' ' + cfgRecortado("NUMERO") + QStringLiteral(" (")
+            + cfgRecortado("CPOSTAL") + QStringLiteral(") ") + cfgRecortado("Localidad") + QStringLiteral(" - ")
+            + cfgRecortado("PROVINCIA") + QStringLiteral(" Tel:") + cfgRecortado("TELEFONO") + u'\'',
+        QStringLiteral("CodigoPostal='") + QLatin1String(etiqueta) + u'\''};
 }
 
 // What one print hands the report object besides the file and the query.
@@ -246,9 +246,9 @@ void ImprimirComprobante(const QString& TC, const QString& IdComprobante, const 
     imp.SinClaves = SinClaves;
 
     const auto deSistema = [&](const char* sistema) {
-        return cn.Existe(QStringLiteral("V_TA_CPTE"), TC, QStringLiteral("CODIGO"),
-                         QStringLiteral("CODIGO=") + L(TC) + QStringLiteral(" AND SISTEMA='") + QLatin1String(sistema)
-                             + u'\'');
+        return cn.Existe(
+            QStringLiteral("V_TA_CPTE"), TC, QStringLiteral("CODIGO"),
+            QStringLiteral("CODIGO=") + L(TC) + QStringLiteral(" AND SISTEMA='") + QLatin1String(sistema) + u'\'');
     };
     g.paso([&] {
         if (deSistema("CONTABLE") || imp.esTipo({"NCPE", "RN"}))
@@ -263,13 +263,10 @@ void ImprimirComprobante(const QString& TC, const QString& IdComprobante, const 
         return;
     }
 
-    if (!imp.esTipo({"IR"}) && !imp.Stock)
-        g.paso([&] {
-            imp.Formulas << QStringLiteral("NombreEmpresa = '") + cfg("NOMBRE") + u'\'';
-            imp.Formulas << formulasDireccion();
-        });
     if (!imp.Stock)
         g.paso([&] { imp.Direcciones = formulasDireccion(); });
+    if (!imp.esTipo({"IR"}) && !imp.Stock)
+        g.paso([&] { imp.Formulas << QStringLiteral("NombreEmpresa = '") + cfg("NOMBRE") + u'\'' << imp.Direcciones; });
     if (!imp.esClave({"STK5", "STK7", "RMC", "STK5CLIENTE"}) && !imp.esTipo({"T3", "IR"}) && !imp.Stock)
         g.paso([&] {
             const QString condicion = ObjUtilidades().ValorCampo(cn.BuscaValor(
@@ -288,9 +285,9 @@ void ImprimirComprobante(const QString& TC, const QString& IdComprobante, const 
                                     CantLineas, DestinoDefault, Usuario);
     });
     g.paso([&] {
-        imp.Electronico = cn.Existe(QStringLiteral("V_MV_CPTE_ELECTRONICOS"), TC, QStringLiteral("TC"),
-                                    QStringLiteral(" TC=") + L(TC) + QStringLiteral(" AND IDCOMPROBANTE=")
-                                        + L(IdComprobante));
+        imp.Electronico =
+            cn.Existe(QStringLiteral("V_MV_CPTE_ELECTRONICOS"), TC, QStringLiteral("TC"),
+                      QStringLiteral(" TC=") + L(TC) + QStringLiteral(" AND IDCOMPROBANTE=") + L(IdComprobante));
         if (imp.Electronico) {
             CantCopias = CInt(ObjUtilidades().TextoAMoneda(cfg("copias_efactura")).aDouble());
             if (CantCopias <= 0)

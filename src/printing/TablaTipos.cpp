@@ -78,7 +78,9 @@ void AplicaTablaTipos(ImpresionComprobante& imp)
             imp.agrega(clausulaComprobante);
         imp.busca(imp.nombreTipo(), QString(), true, Id);
         if (imp.esClave({"OT2"})) {
-            const auto segunda = [](QString& archivo) { archivo = archivo.left(archivo.size() - 4) + QStringLiteral("2.rpt"); };
+            const auto segunda = [](QString& archivo) {
+                archivo = archivo.left(archivo.size() - 4) + QStringLiteral("2.rpt");
+            };
             segunda(imp.ArchivoReporte);
             for (QString& archivo : imp.Archivos)
                 segunda(archivo);
@@ -99,16 +101,18 @@ void AplicaTablaTipos(ImpresionComprobante& imp)
         imp.ordena(QString());
         imp.busca(QStringLiteral("IR-OC"), QString(), true, QString());
     } else if (imp.esTipo({"PEC", "PECO", "PEBA"})) {
-        imp.agrega(QStringLiteral("{V_MV_CPTE.IDCOMPROBANTE} = ") + L(Id) + QStringLiteral(" AND {V_MV_CPTE.TC} = 'PE'"));
+        imp.agrega(QStringLiteral("{V_MV_CPTE.IDCOMPROBANTE} = ") + L(Id)
+                   + QStringLiteral(" AND {V_MV_CPTE.TC} = 'PE'"));
         const char* nombre = imp.esTipo({"PEC"}) ? "COMANDA" : imp.esTipo({"PECO"}) ? "COMANDA_COCINA" : "COMANDA_BAR";
         imp.busca(QLatin1String(nombre), QString(), true, QString());
     } else if (imp.esTipo({"T3"})) {
         if (!imp.SinClaves)
-            imp.reemplaza(QStringLiteral("({v_mv_cpte.tc} = 'OT') and (") + QStringLiteral("{V_MV_CPTE.IDCOMPROBANTE} = ")
-                          + L(Id) + u' ' + u')');
+            imp.reemplaza(QStringLiteral("({v_mv_cpte.tc} = 'OT') and (")
+                          + QStringLiteral("{V_MV_CPTE.IDCOMPROBANTE} = ") + L(Id) + u' ' + u')');
         imp.busca(QStringLiteral("RP_MV_3ros"), sesion(), true, QString());
     } else if (imp.esTipo({"LQ"})) {
-        imp.reemplaza(QStringLiteral("{V_MV_CPTE.IDCOMPROBANTE} = ") + L(Id) + QStringLiteral(" AND {V_MV_CPTE.TC} = 'OT'"));
+        imp.reemplaza(QStringLiteral("{V_MV_CPTE.IDCOMPROBANTE} = ") + L(Id)
+                      + QStringLiteral(" AND {V_MV_CPTE.TC} = 'OT'"));
         imp.busca(QStringLiteral("RP_Liq_Com"), sesion(), true, QString());
     } else if (imp.esTipo({"STK5", "STK7"})) {
         if (!imp.esClave({"STK5CLIENTE"}))

@@ -7,9 +7,10 @@ namespace {
 
 QString seleccion(int mes, int asiento)
 {
-    return QStringLiteral("{MV_ASIENTOS.PERIODO} = '2025' AND {MV_ASIENTOS.TC} = 'AS' AND {MV_ASIENTOS.SUCURSAL} = "
-                          "'0001' AND {MV_ASIENTOS.NUMERO} = '00000301' AND {MV_ASIENTOS.LETRA} = 'X' AND "
-                          "{MV_ASIENTOS.MES_OPERATIVO} = %1 AND {MV_ASIENTOS.NUMERO ASIENTO} = %2")
+    return QStringLiteral(
+               "{MV_ASIENTOS.PERIODO} = '2025' AND {MV_ASIENTOS.TC} = 'AS' AND {MV_ASIENTOS.SUCURSAL} = "
+               "'0001' AND {MV_ASIENTOS.NUMERO} = '00000301' AND {MV_ASIENTOS.LETRA} = 'X' AND "
+               "{MV_ASIENTOS.MES_OPERATIVO} = %1 AND {MV_ASIENTOS.NUMERO ASIENTO} = %2")
         .arg(mes)
         .arg(asiento);
 }
@@ -67,20 +68,21 @@ TEST_F(Asientos, KeysAreTrimmedTheMonthGoesAsItIsAndTextsAreLiterals)
     ImprimeAsiento(QStringLiteral(" AS "), QStringLiteral(" 0001"), QStringLiteral("00000301 "), QStringLiteral(" X"),
                    QStringLiteral(" 7"), QStringLiteral(" 3 "), QStringLiteral("O'Higgins"), false, false);
     ASSERT_EQ(trabajos.size(), 1u);
-    EXPECT_EQ(trabajos[0].seleccion,
-              u"{MV_ASIENTOS.PERIODO} = 'O''Higgins' AND {MV_ASIENTOS.TC} = 'AS' AND {MV_ASIENTOS.SUCURSAL} = '0001' "
-              "AND {MV_ASIENTOS.NUMERO} = '00000301' AND {MV_ASIENTOS.LETRA} = 'X' AND {MV_ASIENTOS.MES_OPERATIVO} =  7 "
-              "AND {MV_ASIENTOS.NUMERO ASIENTO} = 3");
+    EXPECT_EQ(
+        trabajos[0].seleccion,
+        u"{MV_ASIENTOS.PERIODO} = 'O''Higgins' AND {MV_ASIENTOS.TC} = 'AS' AND {MV_ASIENTOS.SUCURSAL} = '0001' "
+        "AND {MV_ASIENTOS.NUMERO} = '00000301' AND {MV_ASIENTOS.LETRA} = 'X' AND {MV_ASIENTOS.MES_OPERATIVO} =  7 "
+        "AND {MV_ASIENTOS.NUMERO ASIENTO} = 3");
     EXPECT_EQ(trabajos[0].destino, ObjReporte().DestinoImpresora());
 }
 
 TEST_F(Asientos, AReportObjectThatFailsReachesTheCaller)
 {
     ObjReporte().InstalaMotor(nullptr);
-    EXPECT_THROW(ImprimeAsiento(QStringLiteral("AS"), QStringLiteral("0001"), QStringLiteral("00000301"),
-                                QStringLiteral("X"), QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2025"),
-                                false, true),
-                 Err);
+    EXPECT_THROW(
+        ImprimeAsiento(QStringLiteral("AS"), QStringLiteral("0001"), QStringLiteral("00000301"), QStringLiteral("X"),
+                       QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("2025"), false, true),
+        Err);
 }
 
 }  // namespace

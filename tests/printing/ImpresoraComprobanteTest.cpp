@@ -67,8 +67,9 @@ TEST_F(ImpresoraComprobante, CopiesAreTheNumberTheTextStartsWithRoundedToEven)
 
 TEST_F(ImpresoraComprobante, AnApostropheInTheUserKeyReachesTheQueryAsALiteral)
 {
-    ejecuta(QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE VALUES ('FC  ', 'A', 'PC|O''Brien', 'Suya', '1', '1', "
-                           "'Impresora')"));
+    ejecuta(
+        QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE VALUES ('FC  ', 'A', 'PC|O''Brien', 'Suya', '1', '1', "
+                       "'Impresora')"));
     EXPECT_EQ(lee(QStringLiteral("FC"), QStringLiteral("A"), QStringLiteral("PC|O'Brien")).impresora, u"Suya");
 }
 

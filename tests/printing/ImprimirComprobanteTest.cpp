@@ -19,14 +19,15 @@ struct CasoTipo {
     const char* clave;
     bool sinClaves;
     QString seleccion;
-    QStringList orden;   // the sort fields after the print
-    QString archivo;     // the file printed
+    QStringList orden;  // the sort fields after the print
+    QString archivo;    // the file printed
     std::array<QString, 3> subreportes;
 };
 
 const QStringList OrdenDado{QStringLiteral("+{V_MV_CPTE.ID}"), QStringLiteral("+{V_MV_CPTE.TC}")};
-const QString ClausulaFCB = QStringLiteral(" {V_MV_CPTE.TC} = 'FC  ' AND {V_MV_CPTE.IDCOMPROBANTE} = '000200000007B' "
-                                           "AND {V_MV_CPTE.IDCOMPLEMENTO} = 0 AND {Aux_MV_CPte.USUARIO} = '%E'");
+const QString ClausulaFCB = QStringLiteral(
+    " {V_MV_CPTE.TC} = 'FC  ' AND {V_MV_CPTE.IDCOMPROBANTE} = '000200000007B' "
+    "AND {V_MV_CPTE.IDCOMPLEMENTO} = 0 AND {Aux_MV_CPte.USUARIO} = '%E'");
 const std::array<QString, 3> SinSub{};
 const std::array<QString, 3> SubCompras{QStringLiteral("RP_CPTESER"), QString(), QStringLiteral("RP_CpteObs")};
 const std::array<QString, 3> SubPagos{QStringLiteral("OPGSR"), QString(), QString()};
@@ -39,12 +40,23 @@ const CasoTipo Casos[] = {
      " {V_MV_CPTE.TC} = 'OT  ' AND {V_MV_CPTE.IDCOMPROBANTE} = '000100000050X' AND {V_MV_CPTE.IDCOMPLEMENTO} = 0 AND "
      "{Aux_MV_CPte.USUARIO} = '%E'",
      OrdenDado, "%COT-X2.rpt", SinSub},
-    {"OP", "000100000070X", "OP", false,
+    {"OP",
+     "000100000070X",
+     "OP",
+     false,
      " {V_MV_CPTE.TC} = 'OP  ' AND {V_MV_CPTE.IDCOMPROBANTE} = '000100000070X' ",
-     {"+{V_Mv_CpteInsumos.Id}", "+{V_MV_CPTE.TC}"}, "%COP-X.rpt", {"opSub", "", ""}},
+     {"+{V_Mv_CpteInsumos.Id}", "+{V_MV_CPTE.TC}"},
+     "%COP-X.rpt",
+     {"opSub", "", ""}},
     {"PE", "000100000101P", "PE", false, "", {"", "+{V_MV_CPTE.TC}"}, "%CParteConsumoPE.rpt", SinSub},
-    {"IR", "000100000080X", "IR", false, " {V_MV_STOCK.TC} = 'IR' AND {V_MV_STOCK.IDCOMPROBANTE} = '000100000080X' ",
-     {"", "+{V_MV_CPTE.TC}"}, "%CIR-OC.rpt", SinSub},
+    {"IR",
+     "000100000080X",
+     "IR",
+     false,
+     " {V_MV_STOCK.TC} = 'IR' AND {V_MV_STOCK.IDCOMPROBANTE} = '000100000080X' ",
+     {"", "+{V_MV_CPTE.TC}"},
+     "%CIR-OC.rpt",
+     SinSub},
     {"PEC", "000100000101P", "PEC", false, "{V_MV_CPTE.IDCOMPROBANTE} = '000100000101P' AND {V_MV_CPTE.TC} = 'PE'",
      OrdenDado, "%CCOMANDA.rpt", SinSub},
     {"PECO", "000100000102Z", "PECO", false, "{V_MV_CPTE.IDCOMPROBANTE} = '000100000102Z' AND {V_MV_CPTE.TC} = 'PE'",
@@ -68,27 +80,62 @@ const CasoTipo Casos[] = {
      "{AUX_MV_CPTE.TC} = 'PG  ' AND {AUX_MV_CPTE.USUARIO} = '%S' AND  {AUX_MV_CPTE.IDCOMPROBANTE} = '000100000201X' "
      "AND {AUX_MV_CPTE.IDCOMPLEMENTO} = 0",
      OrdenDado, "%CLiqOPG.rpt", SubPagos},
-    {"CB", "000100000101A", "CB", false,
+    {"CB",
+     "000100000101A",
+     "CB",
+     false,
      " {AUX_MV_CPTE.TC} = 'CB  ' AND  {AUX_MV_CPTE.IDCOMPROBANTE} = '000100000101A' AND {AUX_MV_CPTE.IDCOMPLEMENTO} = "
      "0 AND  {AUX_MV_CPTE.USUARIO} = '%S'",
-     {""}, "%CCB-A.rpt", SinSub},
-    {"AutOt", "000100000050X", "AutOt", false,
+     {""},
+     "%CCB-A.rpt",
+     SinSub},
+    {"AutOt",
+     "000100000050X",
+     "AutOt",
+     false,
      " {V_MV_CPTE.TC} = 'OT  ' AND {V_MV_CPTE.IDCOMPROBANTE} = '000100000050X' AND {V_MV_CPTE.IDCOMPLEMENTO} = 0 AND "
      "{Aux_MV_CPte.USUARIO} = '%E'",
-     {"+{Aux_Mv_Cpte.ID}", "+{V_MV_CPTE.TC}"}, "%CAutOT.rpt", SinSub},
+     {"+{Aux_Mv_Cpte.ID}", "+{V_MV_CPTE.TC}"},
+     "%CAutOT.rpt",
+     SinSub},
     {"FCC ", "000400001520A", "FCC", false, "{C_MV_CPTE.IDCOMPROBANTE} = '000400001520A' AND {C_MV_CPTE.TC} = 'FCC'",
      OrdenDado, "%CCpteCompras.RPT", SubCompras},
     {"NCCP", "000400001521A", "NCCP", false, "{C_MV_CPTE.IDCOMPROBANTE} = '000400001521A' AND {C_MV_CPTE.TC} = 'NCCP'",
      OrdenDado, "%CNCCP-A.rpt", SinSub},
-    {"AJ", "000100000095X", "AJ", false, " {V_MV_STOCK.TC} = 'AJ' AND {V_MV_STOCK.IDCOMPROBANTE} = '000100000095X' ",
-     {"", "+{V_MV_CPTE.TC}"}, "%CSTK5.rpt", SinSub},
+    {"AJ",
+     "000100000095X",
+     "AJ",
+     false,
+     " {V_MV_STOCK.TC} = 'AJ' AND {V_MV_STOCK.IDCOMPROBANTE} = '000100000095X' ",
+     {"", "+{V_MV_CPTE.TC}"},
+     "%CSTK5.rpt",
+     SinSub},
 };
 
-const char* const Formularios[] = {"FC-B.rpt", "FC-B-Duplicado.rpt", "FC-B-Cuadruplicado.rpt", "OT-X.rpt",
-                                   "OT-X2.rpt", "OP-X.rpt", "ParteConsumoPE.rpt", "IR-OC.rpt", "COMANDA.rpt",
-                                   "COMANDA_COCINA.rpt", "COMANDA_BAR.rpt", "RP_MV_3ros.rpt", "RP_Liq_Com.rpt",
-                                   "STK5-A.rpt", "STK5CLIENTE.rpt", "RETIGAN.rpt", "OPG-X.rpt", "RETSUSS.rpt",
-                                   "LiqOPG.rpt", "CB-A.rpt", "AutOT.rpt", "CpteCompras.RPT", "NCCP-A.rpt", "STK5.rpt",
+const char* const Formularios[] = {"FC-B.rpt",
+                                   "FC-B-Duplicado.rpt",
+                                   "FC-B-Cuadruplicado.rpt",
+                                   "OT-X.rpt",
+                                   "OT-X2.rpt",
+                                   "OP-X.rpt",
+                                   "ParteConsumoPE.rpt",
+                                   "IR-OC.rpt",
+                                   "COMANDA.rpt",
+                                   "COMANDA_COCINA.rpt",
+                                   "COMANDA_BAR.rpt",
+                                   "RP_MV_3ros.rpt",
+                                   "RP_Liq_Com.rpt",
+                                   "STK5-A.rpt",
+                                   "STK5CLIENTE.rpt",
+                                   "RETIGAN.rpt",
+                                   "OPG-X.rpt",
+                                   "RETSUSS.rpt",
+                                   "LiqOPG.rpt",
+                                   "CB-A.rpt",
+                                   "AutOT.rpt",
+                                   "CpteCompras.RPT",
+                                   "NCCP-A.rpt",
+                                   "STK5.rpt",
                                    "FC-A.rpt"};
 
 class Imprimir : public BaseReportes {
@@ -113,8 +160,7 @@ protected:
         orden = OrdenDado;
         seleccion.clear();
         ImprimirComprobante(tc, id, QStringLiteral("0"), clave.isNull() ? tc : clave, orden, seleccion,
-                            {QStringLiteral("Extra = 'x'")}, destino, false, QString(), opcion, esContable,
-                            copiaUnica);
+                            {QStringLiteral("Extra = 'x'")}, destino, false, QString(), opcion, esContable, copiaUnica);
     }
 
     QStringList orden;
@@ -154,11 +200,11 @@ TEST_F(Imprimir, TheFormulasCarryTheCompanyAsStoredApostrophesIncluded)
     int destino = 0;
     imprime(QStringLiteral("FC"), QStringLiteral("000200000007B"), destino);
     ASSERT_EQ(trabajos.size(), 1u);
-    EXPECT_EQ(trabajos[0].formulas,
-              (QStringList{"NombreEmpresa = 'D'Angelo SA'", "Direccion = 'Calle Mayor 123  2 B'",
-                           "Localidad= 'Villa Ejemplo'", "CodigoPostal= '5500'", "Telefono= 'Telefono:261-4200000'",
-                           "Condicion IVA= 'IVA:Responsable Inscripto'", "CUIT= 'CUIT:30-12345678-9'", "Extra = 'x'",
-                           ""}));
+    EXPECT_EQ(
+        trabajos[0].formulas,
+        (QStringList{"NombreEmpresa = 'D'Angelo SA'", "Direccion = 'Calle Mayor 123  2 B'",
+                     "Localidad= 'Villa Ejemplo'", "CodigoPostal= '5500'", "Telefono= 'Telefono:261-4200000'",
+                     "Condicion IVA= 'IVA:Responsable Inscripto'", "CUIT= 'CUIT:30-12345678-9'", "Extra = 'x'", ""}));
     EXPECT_EQ(ObjReporte().Formulas(), trabajos[0].formulas);
 }
 
@@ -182,8 +228,7 @@ TEST_F(Imprimir, FormulasLeaveOutWhatTheTypeDoesNotPrint)
     int destino = 0;
     imprime(QStringLiteral("AJ"), QStringLiteral("000100000095X"), destino);
     imprime(QStringLiteral("IR"), QStringLiteral("000100000080X"), destino);
-    imprime(QStringLiteral("STK5"), QStringLiteral("000100000090A"), destino, QString(), false,
-            QStringLiteral("STK5"));
+    imprime(QStringLiteral("STK5"), QStringLiteral("000100000090A"), destino, QString(), false, QStringLiteral("STK5"));
     ASSERT_EQ(trabajos.size(), 3u);
     EXPECT_EQ(trabajos[0].formulas, QStringList{QString()}) << "a stock voucher hands one empty formula";
     EXPECT_EQ(trabajos[1].formulas, (QStringList{"Extra = 'x'", ""}));
@@ -207,7 +252,7 @@ struct CasoDestino {
     const char* id;
     int destino;  // passed
     bool copiaUnica;
-    int usado;    // comes back
+    int usado;  // comes back
     int copias;
     const char* impresora;
     const char* puerto;
@@ -215,8 +260,8 @@ struct CasoDestino {
 
 const CasoDestino Destinos[] = {
     {"the type's screen", "FC", "000200000007B", -1, false, 0, 1, "", ""},
-    {"a negative number of copies prints one, an empty printer keeps the default", "NC", "000100000040A", -1, false,
-     1, 1, "", ""},
+    {"a negative number of copies prints one, an empty printer keeps the default", "NC", "000100000040A", -1, false, 1,
+     1, "", ""},
     {"e-mail, two and a half copies are two", "ND", "000100000041A", -1, false, 3, 2, "", ""},
     {"a printer text without a bar is the printer's name", "OT", "000100000050X", -1, false, 1, 3, "Epson FX", ""},
     {"one copy asked for", "OT", "000100000050X", -1, true, 1, 1, "Epson FX", ""},
@@ -253,8 +298,9 @@ INSTANTIATE_TEST_SUITE_P(Destinos, DestinosImpresion, ::testing::ValuesIn(Destin
 TEST_F(Imprimir, AnElectronicVoucherPrintsEachCopyOfItsPositionWithItsLabel)
 {
     ejecuta(QStringLiteral("UPDATE V_TA_UNIDADNEGOCIO SET RUTA_REPORTE = NULL"));
-    ejecuta(QStringLiteral("UPDATE TA_REPORTES SET ARCHIVO2 = 'FC-A-2', ARCHIVO3 = 'FC-A-3', ARCHIVO4 = 'FC-A-4' "
-                           "WHERE NOMBRE = 'FC-A'"));
+    ejecuta(
+        QStringLiteral("UPDATE TA_REPORTES SET ARCHIVO2 = 'FC-A-2', ARCHIVO3 = 'FC-A-3', ARCHIVO4 = 'FC-A-4' "
+                       "WHERE NOMBRE = 'FC-A'"));
     ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor = '5' WHERE Clave = 'COPIAS_EFACTURA'"));
     for (const char* f : {"FC-A-2.rpt", "FC-A-3.rpt", "FC-A-4.rpt"})
         archivo(QLatin1String(f));
@@ -324,7 +370,8 @@ TEST_F(Imprimir, AGivenFileIsPrintedOnceAndAMissingOneIsReported)
     imprime(QStringLiteral("OT"), QStringLiteral("000100000050X"), destino, carpetaReportes + "falta.rpt");
     EXPECT_TRUE(trabajos.empty());
     ASSERT_EQ(dialogos->avisos.size(), 1u);
-    EXPECT_EQ(dialogos->avisos[0].mensaje, QStringLiteral("No se encuentra el Formulario ") + carpetaReportes + "falta.rpt");
+    EXPECT_EQ(dialogos->avisos[0].mensaje,
+              QStringLiteral("No se encuentra el Formulario ") + carpetaReportes + "falta.rpt");
     EXPECT_EQ(dialogos->avisos[0].titulo, u"Atención");
     EXPECT_EQ(dialogos->avisos[0].botones, 64);
 }
