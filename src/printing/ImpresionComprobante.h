@@ -41,6 +41,8 @@ struct ImpresionComprobante {
     QStringList Formulas;
     QStringList Direcciones;  // the address formulas of the third-party and settlement prints
 
+    // Compared without regard to case.
+    static bool enLista(const QString& valor, std::initializer_list<const char*> lista);
     bool esTipo(std::initializer_list<const char*> tipos) const;
     bool esClave(std::initializer_list<const char*> claves) const;
     // Appends a clause to the selection formula, joined by " AND ".

@@ -137,13 +137,8 @@ public:
                 imprime(formulario, {{}, subreportesCompra()});
             return;
         }
-        const bool porClave = [&] {
-            const QString clave = imp_.ArchivoReporte.trimmed();
-            for (const char* c : {"RETIGAN", "RETIBR", "RETIVA", "STK5CLIENTE"})
-                if (igual(clave, c))
-                    return true;
-            return false;
-        }();
+        const bool porClave =
+            ImpresionComprobante::enLista(imp_.ArchivoReporte.trimmed(), {"RETIGAN", "RETIBR", "RETIVA", "STK5CLIENTE"});
         if (const QString formulario = formularioExistente(porClave ? imp_.ArchivoReporte : archivo);
             !formulario.isEmpty())
             imprime(formulario, {});

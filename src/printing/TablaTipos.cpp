@@ -5,20 +5,20 @@
 
 namespace {
 
-bool enLista(const QString& valor, std::initializer_list<const char*> lista)
-{
-    for (const char* elemento : lista)
-        if (valor.compare(QLatin1String(elemento), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 const QString& sesion()
 {
     return Modulo().ClaveEstacionSesion;
 }
 
 }  // namespace
+
+bool ImpresionComprobante::enLista(const QString& valor, std::initializer_list<const char*> lista)
+{
+    for (const char* elemento : lista)
+        if (valor.compare(QLatin1String(elemento), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
 
 bool ImpresionComprobante::esTipo(std::initializer_list<const char*> tipos) const
 {

@@ -366,6 +366,13 @@ TEST_F(Imprimir, AGivenFileIsPrintedOnceAndAMissingOneIsReported)
     EXPECT_EQ(trabajos[0].archivo, dado);
     EXPECT_EQ(trabajos[0].subreportes, SinSub);
 
+    imprime(QStringLiteral("OPG"), QStringLiteral("000100000202X"), destino, dado, false, QStringLiteral("RETIGAN"));
+    imprime(QStringLiteral("FCC"), QStringLiteral("000400001520A"), destino, dado);
+    ASSERT_EQ(trabajos.size(), 3u);
+    EXPECT_EQ(trabajos[1].archivo, rutaReporte(QStringLiteral("RETIGAN.rpt"))) << "a key that names its own report";
+    EXPECT_EQ(trabajos[2].archivo, dado);
+    EXPECT_EQ(trabajos[2].subreportes, SubCompras);
+
     trabajos.clear();
     imprime(QStringLiteral("OT"), QStringLiteral("000100000050X"), destino, carpetaReportes + "falta.rpt");
     EXPECT_TRUE(trabajos.empty());
