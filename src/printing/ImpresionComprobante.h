@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
 
 // One call of the voucher print: what the type table, the formulas and the
 // copy loop share.
@@ -42,9 +41,8 @@ struct ImpresionComprobante {
     QStringList Direcciones;  // the address formulas of the third-party and settlement prints
 
     // Compared without regard to case.
-    static bool enLista(const QString& valor, std::initializer_list<const char*> lista);
-    bool esTipo(std::initializer_list<const char*> tipos) const;
-    bool esClave(std::initializer_list<const char*> claves) const;
+    bool esTipo(const QStringList& tipos) const;
+    bool esClave(const QStringList& claves) const;
     // Appends a clause to the selection formula, joined by " AND ".
     void agrega(const QString& clausula);
     void reemplaza(const QString& formula) { FormulaSeleccion = formula; }

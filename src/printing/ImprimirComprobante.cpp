@@ -138,7 +138,7 @@ public:
             return;
         }
         const bool porClave =
-            ImpresionComprobante::enLista(imp_.ArchivoReporte.trimmed(), {"RETIGAN", "RETIBR", "RETIVA", "STK5CLIENTE"});
+            ObjUtilidades().EstaEnLista(imp_.ArchivoReporte.trimmed(), {"RETIGAN", "RETIBR", "RETIVA", "STK5CLIENTE"});
         if (const QString formulario = formularioExistente(porClave ? imp_.ArchivoReporte : archivo);
             !formulario.isEmpty())
             imprime(formulario, {});

@@ -12,22 +12,14 @@ const QString& sesion()
 
 }  // namespace
 
-bool ImpresionComprobante::enLista(const QString& valor, std::initializer_list<const char*> lista)
+bool ImpresionComprobante::esTipo(const QStringList& tipos) const
 {
-    for (const char* elemento : lista)
-        if (valor.compare(QLatin1String(elemento), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    return ObjUtilidades().EstaEnLista(Tipo, tipos);
 }
 
-bool ImpresionComprobante::esTipo(std::initializer_list<const char*> tipos) const
+bool ImpresionComprobante::esClave(const QStringList& claves) const
 {
-    return enLista(Tipo, tipos);
-}
-
-bool ImpresionComprobante::esClave(std::initializer_list<const char*> claves) const
-{
-    return enLista(ClaveReporte.trimmed(), claves);
+    return ObjUtilidades().EstaEnLista(ClaveReporte.trimmed(), claves);
 }
 
 void ImpresionComprobante::agrega(const QString& clausula)
