@@ -2,30 +2,22 @@
 
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Cp1252.h"
-#include "services/Modulo.h"
-#include "services/Objetos.h"
 #include "voucherweb/GeneraPagina.h"
 
 #include <QDir>
 
 void PaginaDemo::SetUp()
 {
-    ReiniciaModulo();
+    BaseDePrueba::SetUp();
     carpetaAnterior_ = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    ConexionDatos& cn = ConexionPrincipal();
-    cn.setServidor(QStringLiteral("sqlite"));
-    cn.setBaseDatos(archivoBase);
-    cn.setUsuario(QStringLiteral("demo"));
-    cn.Conecta(false, 3, QString(), true, true);
-    ASSERT_TRUE(cn.EstaConectado()) << cn.ErrorConexion().toStdString();
+    conectaPrincipal();
     ruta = carpetaTemporal + QStringLiteral("pagina.htm");
 }
 
 void PaginaDemo::TearDown()
 {
-    EXPECT_TRUE(dialogos->respuestas.empty()) << "answers left unused";
-    ReiniciaModulo();
+    BaseDePrueba::TearDown();
     QDir::setCurrent(carpetaAnterior_);
 }
 

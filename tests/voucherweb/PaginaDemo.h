@@ -1,18 +1,15 @@
 #pragma once
 
-#include "support/BaseDemo.h"
-#include "support/DialogosGuionados.h"
-
-#include <gtest/gtest.h>
+#include "support/modulo/BaseDePrueba.h"
 
 #include <QString>
 #include <QStringList>
 
-// A fresh module whose main connection is the demo database; prompts are
-// scripted. The temporary folder is the current one, so the demo's relative
-// scan folder lies there. Pages are written into TEMP and read back as
-// their lines.
-class PaginaDemo : public ::testing::Test, public BaseDemo {
+// The module fixture with the main connection open on the demo database.
+// The temporary folder is the current one, so the demo's relative scan
+// folder lies there. Pages are written into TEMP and read back as their
+// lines.
+class PaginaDemo : public BaseDePrueba {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -27,7 +24,6 @@ protected:
     static QString linea(const QStringList& pagina, const QString& inicio);
 
     QString ruta;  // the page file the helpers write
-    ConDialogosGuionados dialogos;
 
 private:
     QString carpetaAnterior_;
