@@ -3,6 +3,8 @@
 #include "services/Objetos.h"
 #include "voucherweb/TextoPagina.h"
 
+#include <QStringBuilder>
+
 QString Comprobante::TC4() const
 {
     return ObjUtilidades().RellenaCodigo(TC, 4);
@@ -44,20 +46,36 @@ std::unique_ptr<Recordset> ContextoPagina::Abre(const QString& sql) const
 }
 
 void ContextoPagina::Tabla(const QString& sql, const QString& encabezado,
-                           const std::function<QString(const Recordset&)>& celdas)
+                           const std::function<QString(const FilaPagina&)>& celdas)
 {
     const std::unique_ptr<Recordset> rs = Abre(sql);
     if (rs->EOF())
         return;
     pagina.Linea(encabezado);
+    const FilaPagina fila(*rs);
     while (!rs->EOF()) {
-        pagina.Linea(QStringLiteral("<TR VALIGN=TOP>") + celdas(*rs) + QStringLiteral("</TR>"));
+        pagina.Linea(QLatin1String("<TR VALIGN=TOP>") % celdas(fila) % QLatin1String("</TR>"));
         rs->MoveNext();
     }
     pagina.Linea(QStringLiteral("</TABLE>"));
 }
 
-QString ValorFila(const Recordset& rs, const char* columna)
+QVariant FilaPagina::operator()(const char* columna) const
 {
-    return HtmlValor(rs.Campo(QLatin1String(columna)));
+    for (const auto& [nombre, indice] : indices_) {
+        if (nombre == columna)
+            return rs_.Campo(indice);
+    }
+    for (int i = 0; i < rs_.ContarCampos(); ++i) {
+        if (rs_.NombreCampo(i).compare(QLatin1String(columna), Qt::CaseInsensitive) == 0) {
+            indices_.emplace_back(columna, i);
+            return rs_.Campo(i);
+        }
+    }
+    return rs_.Campo(QLatin1String(columna));
+}
+
+QString ValorFila(const FilaPagina& fila, const char* columna)
+{
+    return HtmlValor(fila(columna));
 }

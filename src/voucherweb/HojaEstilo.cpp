@@ -49,5 +49,5 @@ void writeStyleCSS(const QString& strDirectorio)
     QByteArray contenido;
     for (const char* linea : LineasHoja)
         contenido += ACp1252(QString::fromUtf8(linea)) + "\r\n";
-    EscribeArchivoCompleto(ObjUtilidades().AgregaBarra(strDirectorio) + NombreHojaEstilo, contenido);
+    EscribeArchivoPasajero(ObjUtilidades().AgregaBarra(strDirectorio) + NombreHojaEstilo, contenido);
 }

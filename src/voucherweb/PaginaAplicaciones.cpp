@@ -34,25 +34,25 @@ QString Encabezado(const ContextoPagina& c, const char* titulo)
 // The cells of one row. The sales writer's voucher cells open a link to the
 // voucher that nothing follows; the anchor is left open as the suite's
 // pages always had it.
-QString Celdas(const ContextoPagina& c, const Recordset& rs, const Columnas& col, bool reglaRemito)
+QString Celdas(const ContextoPagina& c, const FilaPagina& fila, const Columnas& col, bool reglaRemito)
 {
-    QString importe = ValorFila(rs, "IMPORTE");
+    QString importe = ValorFila(fila, "IMPORTE");
     if (!c.cpte.EsVenta)
-        return CeldaVoucher + ValorFila(rs, col.tc) + QStringLiteral("</TD>") + CeldaVoucher + ValorFila(rs, col.idComprobante)
+        return CeldaVoucher + ValorFila(fila, col.tc) + QStringLiteral("</TD>") + CeldaVoucher + ValorFila(fila, col.idComprobante)
                + QStringLiteral("</TD>") + CeldaImporte + importe + QStringLiteral("</TD>");
     // A delivery note carries no amount of its own.
     if (reglaRemito
-        && TextoPlano(rs.Campo(QLatin1String(col.tc))).trimmed().compare(QStringLiteral("RM"), Qt::CaseInsensitive) == 0)
+        && TextoPlano(fila(col.tc)).trimmed().compare(QStringLiteral("RM"), Qt::CaseInsensitive) == 0)
         importe = QStringLiteral(" -- ");
-    const QString enlace = CeldaVoucher + QStringLiteral("<A HREF=_TC_") + ParteEnlace(rs.Campo(QLatin1String(col.tc)))
-                           + QStringLiteral("_SUCURSAL_") + ParteEnlace(rs.Campo(QLatin1String(col.sucursal)))
-                           + QStringLiteral("_NUMERO_") + ParteEnlace(rs.Campo(QLatin1String(col.numero)))
-                           + QStringLiteral("_LETRA_") + ParteEnlace(rs.Campo(QLatin1String(col.letra))) + u'>';
+    const QString enlace = CeldaVoucher + QStringLiteral("<A HREF=_TC_") + ParteEnlace(fila(col.tc))
+                           + QStringLiteral("_SUCURSAL_") + ParteEnlace(fila(col.sucursal))
+                           + QStringLiteral("_NUMERO_") + ParteEnlace(fila(col.numero))
+                           + QStringLiteral("_LETRA_") + ParteEnlace(fila(col.letra)) + u'>';
     const Utilidades& u = ObjUtilidades();
-    return enlace + ValorFila(rs, col.tc) + QStringLiteral("</TD>") + enlace + ValorFila(rs, col.idComprobante)
+    return enlace + ValorFila(fila, col.tc) + QStringLiteral("</TD>") + enlace + ValorFila(fila, col.idComprobante)
            + QStringLiteral("</TD>") + enlace
-           + Html(u.ValorCampo(rs.Campo(QStringLiteral("TC_PRINT"))) + u' '
-                  + u.ValorCampo(rs.Campo(QStringLiteral("IDCOMPROBANTE_PRINT"))))
+           + Html(u.ValorCampo(fila("TC_PRINT")) + u' '
+                  + u.ValorCampo(fila("IDCOMPROBANTE_PRINT")))
            + QStringLiteral("</TD>") + CeldaImporte + importe + QStringLiteral("</TD>");
 }
 
@@ -85,7 +85,7 @@ void EscribeAplicadosPor(ContextoPagina& c)
                         + c.Literal(u.RellenaCodigo(v.Numero, 8)) + QStringLiteral(" and LETRA=")
                         + c.Literal(u.RellenaCodigo(v.Letra, 4));
     c.Tabla(sql, Encabezado(c, "COMPROBANTES APLICADOS POR "),
-            [&](const Recordset& rs) { return Celdas(c, rs, Origen, true); });
+            [&](const FilaPagina& fila) { return Celdas(c, fila, Origen, true); });
 }
 
 void EscribeQueAplican(ContextoPagina& c)
@@ -96,5 +96,5 @@ void EscribeQueAplican(ContextoPagina& c)
                         + QStringLiteral("TCo_origen=") + c.Literal(v.TC4()) + QStringLiteral(" and idcomprobante_origen=")
                         + c.Literal(v.IdComprobante());
     c.Tabla(sql, Encabezado(c, "COMPROBANTES QUE APLICAN A "),
-            [&](const Recordset& rs) { return Celdas(c, rs, Aplicante, false); });
+            [&](const FilaPagina& fila) { return Celdas(c, fila, Aplicante, false); });
 }

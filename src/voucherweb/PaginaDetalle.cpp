@@ -1,6 +1,8 @@
 #include "voucherweb/SeccionesPagina.h"
 #include "voucherweb/TextoPagina.h"
 
+#include <QStringBuilder>
+
 #include <optional>
 
 // The detail tables: supplies, tasks and observations of the voucher, on
@@ -18,9 +20,9 @@ QString Encabezado(const char* titulo, const QString& celdas)
            + TablaSeccion + AbreEncabezado + celdas;
 }
 
-QString Recortado(const Recordset& rs, const char* columna)
+QString Recortado(const FilaPagina& fila, const char* columna)
 {
-    return HtmlValorRecortado(rs.Campo(QLatin1String(columna)));
+    return HtmlValorRecortado(fila(columna));
 }
 
 // The statement of one detail table, or nothing when the voucher's detail
@@ -43,7 +45,7 @@ std::optional<QString> Sentencia(const ContextoPagina& c, const QString& columna
 }
 
 void Detalle(ContextoPagina& c, const QString& columnas, const char* vistaV, const char* vistaC,
-             const QString& encabezado, const std::function<QString(const Recordset&)>& celdas)
+             const QString& encabezado, const std::function<QString(const FilaPagina&)>& celdas)
 {
     const std::optional<QString> sql = Sentencia(c, columnas, vistaV, vistaC);
     if (sql)
@@ -80,21 +82,21 @@ void EscribeInsumos(ContextoPagina& c)
     const QString celdaCodigo = conDescuento ? QStringLiteral("<TD CLASS=TableROWDetalle>   <font color=BLACK>")
                                              : QStringLiteral("<TD CLASS=TableROWDetalle>  <font color=BLACK>");
     const QString finCodigo = conDescuento ? QStringLiteral("</TD>") : QStringLiteral(" </TD>");
-    Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const Recordset& rs) {
-        QString celdas = celdaCodigo + Recortado(rs, "IDARTICULO") + finCodigo
-                         + QStringLiteral("<TD CLASS=TableROWDetalle> <font color=BLACK>") + Recortado(rs, "DESCRIPCION")
-                         + QStringLiteral(" </TD>");
+    Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila) {
+        QString celdas = celdaCodigo % Recortado(fila, "IDARTICULO") % finCodigo
+                         % QLatin1String("<TD CLASS=TableROWDetalle> <font color=BLACK>") % Recortado(fila, "DESCRIPCION")
+                         % QLatin1String(" </TD>");
         if (conIva) {
-            const Moneda neto = Moneda::desdeDouble(MonedaDe(rs.Campo(QStringLiteral("IMPORTE_S_IVA"))).aDouble()
-                                                    * MonedaDe(rs.Campo(QStringLiteral("CANTIDAD"))).aDouble());
-            celdas += CeldaDetalle + ValorFila(rs, "ALICIVA") + QStringLiteral("</TD>") + CeldaDetalle + neto.texto()
-                      + QStringLiteral("</TD>");
+            const Moneda neto = Moneda::desdeDouble(MonedaDe(fila("IMPORTE_S_IVA")).aDouble()
+                                                    * MonedaDe(fila("CANTIDAD")).aDouble());
+            celdas += CeldaDetalle % ValorFila(fila, "ALICIVA") % FinCelda % CeldaDetalle % neto.texto() % FinCelda;
         }
-        celdas += CeldaDetalle + ValorFila(rs, "IDUNIDAD") + QStringLiteral("</TD>") + CeldaImporte + ValorFila(rs, "CANTIDAD")
-                  + QStringLiteral("</TD>") + CeldaImporte + ValorFila(rs, "IMPORTE") + QStringLiteral("</TD>");
+        celdas += CeldaDetalle % ValorFila(fila, "IDUNIDAD") % FinCelda % CeldaImporte % ValorFila(fila, "CANTIDAD") % FinCelda
+                  % CeldaImporte % ValorFila(fila, "IMPORTE") % FinCelda;
         if (conDescuento)
-            celdas += CeldaImporte + ValorFila(rs, "IMPORTEDTO") + QStringLiteral("</TD>");
-        return celdas + CeldaImporte + ValorFila(rs, "TOTAL") + QStringLiteral("</TD>");
+            celdas += CeldaImporte % ValorFila(fila, "IMPORTEDTO") % FinCelda;
+        celdas += CeldaImporte % ValorFila(fila, "TOTAL") % FinCelda;
+        return celdas;
     });
 }
 
@@ -106,12 +108,12 @@ void EscribeTareas(ContextoPagina& c)
                              + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN=RIGHT >VALOR</TD>")
                              + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN=RIGHT >TOTAL</TD></TR>");
     Detalle(c, QStringLiteral("IDTAREA,DESCRIPCION,HORAS,VALORHORA,TOTAL"), "V_MV_CPTETareas", "C_mv_CPTETareas",
-            Encabezado("TAREAS", cabecera), [](const Recordset& rs) {
-                return QStringLiteral("<TD CLASS=TableROWDetalle>   ") + Recortado(rs, "IDTAREA") + QStringLiteral(" </TD>")
-                       + QStringLiteral("<TD CLASS=TableROWDetalle> ") + Recortado(rs, "DESCRIPCION") + QStringLiteral(" </TD>")
-                       + CeldaImporte + TextoHoras(rs.Campo(QStringLiteral("HORAS"))) + QStringLiteral("</TD>")
-                       + CeldaImporte + ValorFila(rs, "VALORHORA") + QStringLiteral("</TD>")
-                       + CeldaImporte + ValorFila(rs, "TOTAL") + QStringLiteral("</TD>");
+            Encabezado("TAREAS", cabecera), [](const FilaPagina& fila) {
+                return QString(QLatin1String("<TD CLASS=TableROWDetalle>   ") % Recortado(fila, "IDTAREA")
+                               % QLatin1String(" </TD><TD CLASS=TableROWDetalle> ") % Recortado(fila, "DESCRIPCION")
+                               % QLatin1String(" </TD>") % CeldaImporte % TextoHoras(fila("HORAS"))
+                               % FinCelda % CeldaImporte % ValorFila(fila, "VALORHORA") % FinCelda % CeldaImporte
+                               % ValorFila(fila, "TOTAL") % FinCelda);
             });
 }
 
@@ -121,9 +123,9 @@ void EscribeObservaciones(ContextoPagina& c)
                              + QStringLiteral("<TD CLASS=TableCABDetalle>OBSERVACIONES</TD>")
                              + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN =RIGHT >IMPORTE</TD></TR>");
     Detalle(c, QStringLiteral("TIPO_OBS,OBSERVACION,IMPORTE"), "V_MV_CPTE_Observ", "C_mv_CPTE_Observ",
-            Encabezado("OBSERVACIONES", cabecera), [](const Recordset& rs) {
-                return QStringLiteral("<TD CLASS=TableROWDetalle>  ") + Recortado(rs, "TIPO_OBS") + QStringLiteral(" </TD>")
-                       + CeldaDetalle + ValorFila(rs, "OBSERVACION") + QStringLiteral("</TD>")
-                       + CeldaImporte + ValorFila(rs, "IMPORTE") + QStringLiteral("</TD>");
+            Encabezado("OBSERVACIONES", cabecera), [](const FilaPagina& fila) {
+                return QString(QLatin1String("<TD CLASS=TableROWDetalle>  ") % Recortado(fila, "TIPO_OBS")
+                               % QLatin1String(" </TD>") % CeldaDetalle % ValorFila(fila, "OBSERVACION") % FinCelda
+                               % CeldaImporte % ValorFila(fila, "IMPORTE") % FinCelda);
             });
 }

@@ -2,6 +2,8 @@
 #include "voucherweb/SeccionesPagina.h"
 #include "voucherweb/TextoPagina.h"
 
+#include <QStringBuilder>
+
 // The reception reports of a purchase order and the history of actions
 // taken on the voucher.
 
@@ -43,9 +45,9 @@ void EscribeRecepciones(ContextoPagina& c)
                                + QStringLiteral("<TR VALIGN=TOP BGCOLOR=E0EFE0><TD CLASS=TableCABDetalle>FECHA</TD>")
                                + QStringLiteral("<TD CLASS=TableCABDetalle>COMPROBANTE</TD>")
                                + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN =RIGHT>IMPORTE</TD>");
-    c.Tabla(sql, encabezado, [](const Recordset& rs) {
-        return CeldaRecepcion + ValorFila(rs, "Fecha") + QStringLiteral("</TD>") + CeldaRecepcion + ValorFila(rs, "TC") + u' '
-               + ValorFila(rs, "IdComprobante") + QStringLiteral("</TD>");
+    c.Tabla(sql, encabezado, [](const FilaPagina& fila) {
+        return CeldaRecepcion + ValorFila(fila, "Fecha") + QStringLiteral("</TD>") + CeldaRecepcion + ValorFila(fila, "TC") + u' '
+               + ValorFila(fila, "IdComprobante") + QStringLiteral("</TD>");
     });
 }
 
@@ -68,10 +70,9 @@ void EscribeHistorial(ContextoPagina& c)
         + QStringLiteral("<TD CLASS=TableCABDetalle>TIPO ACCION</TD>") + QStringLiteral("<TD CLASS=TableCABDetalle>COMENTARIO</TD>")
         + QStringLiteral("<TD CLASS=TableCABDetalle>FECHA HORA</TD>") + QStringLiteral("<TD CLASS=TableCABDetalle>USUARIO</TD>")
         + QStringLiteral("<TD CLASS=TableCABDetalle>PC</TD></TR>");
-    c.Tabla(sql, encabezado, [](const Recordset& rs) {
-        return CeldaAccion + Accion(rs.Campo(QStringLiteral("TIPO_ACCION"))) + QStringLiteral("</TD>") + CeldaAccion
-               + ValorFila(rs, "SYSTEMUSER") + QStringLiteral("</TD>") + CeldaAccion + ValorFila(rs, "FechaHora")
-               + QStringLiteral("</TD>") + CeldaAccion + ValorFila(rs, "Usuario") + QStringLiteral("</TD>") + CeldaAccion
-               + ValorFila(rs, "PC") + QStringLiteral("</TD>");
+    c.Tabla(sql, encabezado, [](const FilaPagina& fila) {
+        return QString(CeldaAccion % Accion(fila("TIPO_ACCION")) % FinCelda % CeldaAccion
+                       % ValorFila(fila, "SYSTEMUSER") % FinCelda % CeldaAccion % ValorFila(fila, "FechaHora") % FinCelda
+                       % CeldaAccion % ValorFila(fila, "Usuario") % FinCelda % CeldaAccion % ValorFila(fila, "PC") % FinCelda);
     });
 }

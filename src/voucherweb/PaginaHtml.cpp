@@ -4,9 +4,17 @@
 #include "platform/base/Cp1252.h"
 #include "services/Objetos.h"
 
+#include <algorithm>
+
 void PaginaHtml::Linea(const QString& texto)
 {
-    bytes_ += ACp1252Html(texto);
+    const QByteArray linea = ACp1252Html(texto);
+    // Appending alone can copy the whole page on every line; doubling the
+    // room keeps a page of thousands of lines linear.
+    const qsizetype necesario = bytes_.size() + linea.size() + 2;
+    if (bytes_.capacity() < necesario)
+        bytes_.reserve(std::max(2 * bytes_.capacity(), necesario));
+    bytes_ += linea;
     bytes_ += "\r\n";
 }
 
@@ -34,7 +42,7 @@ bool PaginaHtml::Guarda(const QString& ruta)
     GuardaErrores guarda(PoliticaGenerar());
     bool escrito = false;
     guarda.paso([&] {
-        EscribeArchivoCompleto(ruta, bytes_);
+        EscribeArchivoPasajero(ruta, bytes_);
         escrito = true;
     });
     return escrito;

@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 // What the page writers share: the voucher they write, the header row the
 // sections read, and the sections themselves, in page order.
@@ -27,6 +29,19 @@ struct Comprobante {
     QString IdComprobante() const;
     // Type and number as the titles show them: "FC 000100001234 A".
     QString Identidad() const;
+};
+
+// The current row of a section's table. Each column is found by its name
+// once per table, not once per row.
+class FilaPagina {
+public:
+    explicit FilaPagina(const Recordset& rs) : rs_(rs) {}
+    // The column's value; raises as the recordset does for an unknown name.
+    QVariant operator()(const char* columna) const;
+
+private:
+    const Recordset& rs_;
+    mutable std::vector<std::pair<const char*, int>> indices_;
 };
 
 class ContextoPagina {
@@ -49,11 +64,11 @@ public:
     // returns no row; else the heading line, one "<TR VALIGN=TOP>" line per
     // row with the cells `celdas` gives, and "</TABLE>".
     void Tabla(const QString& sql, const QString& encabezado,
-               const std::function<QString(const Recordset&)>& celdas);
+               const std::function<QString(const FilaPagina&)>& celdas);
 };
 
 // A column of the current row, as a cell shows it.
-QString ValorFila(const Recordset& rs, const char* columna);
+QString ValorFila(const FilaPagina& fila, const char* columna);
 
 // The pieces the section tables share.
 inline const QString AbreSeccion = QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>");
@@ -61,6 +76,7 @@ inline const QString FuenteSeccion = QStringLiteral("<FONT SIZE=1 FACE=' Times N
 inline const QString TablaSeccion =
     QStringLiteral("<TABLE ALIGN=BLEEDLEFT WIDTH=100% CELLSPACING=0 CELLPADDING=0 BORDER=0>");
 inline const QString CeldaImporte = QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIGHT  NOWRAP>");
+inline const QString FinCelda = QStringLiteral("</TD>");
 
 // Top of the page.
 void EscribeEmpresa(ContextoPagina& c);

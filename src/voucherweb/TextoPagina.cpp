@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+
 namespace {
 
 bool EsNumeroReal(const QVariant& valor)
@@ -19,11 +23,20 @@ QString TextoDouble(double v)
     // Fifteen significant digits hide the binary noise of stored amounts
     // (0.30000000000000004 reads 0.3); very large or small numbers keep the
     // exponent form, as the classic runtime wrote them.
-    return QString::number(v, 'g', 15).toUpper();
+    char cifras[32];
+    const std::to_chars_result r = std::to_chars(std::begin(cifras), std::end(cifras), v, std::chars_format::general, 15);
+    std::replace(std::begin(cifras), r.ptr, 'e', 'E');
+    return QString::fromLatin1(cifras, r.ptr - cifras);
 }
 
 QString Escapa(const QString& texto, bool atributo)
 {
+    const auto especial = [atributo](QChar c) {
+        return c == u'&' || c == u'<' || c == u'>' || (atributo && (c == u'"' || c == u'\''));
+    };
+    // Most values hold no markup: they are shared, not copied.
+    if (std::none_of(texto.begin(), texto.end(), especial))
+        return texto;
     QString r;
     r.reserve(texto.size());
     for (QChar c : texto) {

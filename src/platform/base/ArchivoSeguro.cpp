@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 void FallaAccesoArchivo(const QString& ruta, const QString& motivo)
 {
@@ -27,6 +31,27 @@ void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido)
     }
     if (!archivo.commit())
         FallaAccesoArchivo(ruta, archivo.errorString());
+}
+
+void EscribeArchivoPasajero(const QString& ruta, const QByteArray& contenido)
+{
+    const QFileInfo destino(ruta);
+    QTemporaryFile archivo(destino.dir().filePath(QLatin1Char('.') + destino.fileName() + QStringLiteral(".XXXXXX")));
+    if (!archivo.open())
+        FallaAccesoArchivo(ruta, archivo.errorString());
+    if (archivo.write(contenido) != contenido.size() || !archivo.flush())
+        FallaAccesoArchivo(ruta, archivo.errorString());
+    // The permissions a file created in place would get, not the private
+    // ones of a temporary file.
+    archivo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                           | QFileDevice::ReadOther);
+    // rename() replaces an existing target in one step.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(archivo.fileName()).toStdString(), QFile::encodeName(ruta).toStdString(),
+                            error);
+    if (error)
+        FallaAccesoArchivo(ruta, QString::fromStdString(error.message()));
+    archivo.setAutoRemove(false);
 }
 
 void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido)

@@ -11,6 +11,10 @@ constexpr long RutaNoEncontrada = 76;
 // Writes the whole file to a temporary name in the same folder and renames it
 // into place, so a crash never leaves half a file. Raises Err on failure.
 void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido);
+// The same replacement in one piece, without waiting for the disk: for files
+// made again whenever they are needed (the pages on view), which readers
+// must never see half written but which need not outlive a crash.
+void EscribeArchivoPasajero(const QString& ruta, const QByteArray& contenido);
 // Appends to a log; creates it when missing. Raises Err on failure.
 void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido);
 // Reads a whole file; raises Err 53 when it does not exist, 75 when it
