@@ -137,8 +137,8 @@ INSERT INTO V_TA_UNIDADNEGOCIO (CODIGO, DESCRIPCION) VALUES
     (2, 'Sucursal Norte');
 
 INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE) VALUES
-    (3, 'Carlos Gómez'),
-    (4, 'Ana Torres');
+    ('3', 'Carlos Gómez'),
+    ('4', 'Ana Torres');
 
 INSERT INTO V_TA_CPRA_VTA (IDCOND_CPRA_VTA, DESCRIPCION) VALUES
     (1, 'Contado'),
@@ -190,12 +190,13 @@ INSERT INTO C_MV_CPTE (CUENTA, TC, IDCOMPROBANTE, FECHA, ANULADA, NOMBRE, DOMICI
     ('2002', 'OC  ', '000100000045A', '2025-03-04 00:00:00', 0, 'Maderas Patagónicas SRL', 'Av. Roca 77',
      'Neuquén', '8300', '299-4470000', 2, 6050, 5000, 21, 1050);
 
-INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDARTICULO, DESCRIPCION, ALICIVA, IMPORTE_S_IVA,
-                              IDUNIDAD, CANTIDAD, IMPORTE, TOTAL, IMPORTEDTO) VALUES
-    ('FC  ', '000100000012A', 0, 'TORN-001', 'Tornillo hexagonal 1/2" x 2', 21, 12.5, 'UN', 40, 15.125, 605, 0),
-    ('FC  ', '000100000012A', 0, ' CLAV-10 ', '  Clavos 2" (caja x 500)  ', 21, 80, 'CJ', 10, 96.8, 968, 48.4),
-    ('FC  ', '000100000012A', 0, 'PINT-20', 'Pintura látex blanca 20 L', 10.5, 300, 'LT', 3, 331.5, 994.5, 0),
-    ('NC  ', '000100000004A', 0, 'TORN-001', 'Devolución tornillos', 21, 12.5, 'UN', 9.95, 15.125, 150.5, 0);
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDARTICULO, DESCRIPCION, ALICIVA,
+                              IMPORTE_S_IVA, IDUNIDAD, CANTIDAD, IMPORTE, TOTAL, IMPORTEDTO) VALUES
+    (101, 'FC  ', '000100000012A', 0, 'TORN-001', 'Tornillo hexagonal 1/2" x 2', 21, 12.5, 'UN', 40, 15.125, 605, 0),
+    (102, 'FC  ', '000100000012A', 0, ' CLAV-10 ', '  Clavos 2" (caja x 500)  ', 21, 80, 'CJ', 10, 96.8, 968,
+     48.4),
+    (103, 'FC  ', '000100000012A', 0, 'PINT-20', 'Pintura látex blanca 20 L', 10.5, 300, 'LT', 3, 331.5, 994.5, 0),
+    (104, 'NC  ', '000100000004A', 0, 'TORN-001', 'Devolución tornillos', 21, 12.5, 'UN', 9.95, 15.125, 150.5, 0);
 
 INSERT INTO V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, HORAS, VALORHORA, TOTAL) VALUES
     ('FC  ', '000100000012A', 0, 'T01', 'Armado de estantería', 90, 1500, 2250),
@@ -251,6 +252,44 @@ INSERT INTO V_MV_CPTEACCIONES (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_ACCION, FE
     ('FC  ', '000100000012A', 1, 'B', '2025-03-06 09:00:00', 'demo', 'PUESTO1', 'sa'),
     ('FCC ', '000400001520A', 0, 'A', '2025-02-27 11:30:00', 'MARIA', 'COMPRAS1', 'sa');
 
--- The company name the pages carry.
-INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
-    ('GENERAL', 'NOMBRE', 'Comercial Andina & Cía. S.A.', '', 'Falso');
+-- Order tickets: a table's order ("PE"), and the kitchen ("PECO") and bar
+-- ("PEBA") orders of the same kind, with items for the kitchen, the bar,
+-- both, a long description, one more prepared than ordered, a weighed
+-- article and prices on the half cent.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES
+    ('EMPRESA', 'NOMBRE', 'La Fonda de Prueba'),
+    ('EMPRESA', 'CALLE', 'Calle Mayor'),
+    ('EMPRESA', 'NUMERO', '123'),
+    ('EMPRESA', 'LOCALIDAD', 'Villa Ejemplo');
+
+INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE) VALUES
+    ('07', 'Roberto Carlos Gimenez Fernandez'),
+    ('08', 'Ana');
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, PESABLE, TALLEDEFAULT) VALUES
+    ('MIL01', 'Milanesa napolitana', 0, 'C'),
+    ('CER01', 'Cerveza tirada', 0, 'B'),
+    ('LIM01', 'Limonada con menta', 0, 'cb'),
+    ('PAR01', 'Parrillada completa', 0, 'C'),
+    ('QUE01', 'Queso por kilo', 1, 'C'),
+    ('CAF01', 'Cafe', 0, 'B');
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, TRANSPORTE, IDVENDEDOR, NOMBRE,
+                       IMPORTE) VALUES
+    ('PE  ', '000100000101P', 0, '1001', '2025-03-20 00:00:00', 0, ' 12 ', '07 ', ' Cliente de Mostrador ', 8391.25),
+    ('PECO', '000100000102P', 0, '1002', '2025-03-20 00:00:00', 0, '4', '08', 'Mesa del fondo', 0),
+    ('PEBA', '000100000103P', 0, '1003', '2025-03-20 00:00:00', 0, '5', '08', 'Barra', 0);
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, CANTIDAD, CANTIDADPREPARADA,
+                              CANTIDADAFACTURAR, IMPORTE_S_IVA, IMPORTE) VALUES
+    (1, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 2, 1, 0, 1240.08, 1500.5),
+    (2, 'PE  ', '000100000101P', 'CER01', 'Cerveza tirada', 3, 0, 1, 289.26, 350),
+    (3, 'PE  ', '000100000101P', 'LIM01', 'Limonada con menta', 1, 1, 0, 330.58, 400),
+    (4, 'PE  ', '000100000101P', 'PAR01',
+     'Parrillada completa para cuatro personas con achuras, chorizos, morcillas y vacio a punto', 1, 0, 0,
+     3305.79, 4000),
+    (5, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 1, 2, 0, 1240.08, 1500.5),
+    (6, 'PE  ', '000100000101P', 'QUE01', 'Queso por kilo', 0.35, 0, 0, 0.1, 0.125),
+    (7, 'PE  ', '000100000101P', 'CAF01', 'Cafe', 1, 0, 0, 0.11, 0.135),
+    (8, 'PECO', '000100000102P', 'MIL01', 'Milanesa napolitana', 2, 2, 0, 1240.08, 1500.5),
+    (9, 'PEBA', '000100000103P', 'CER01', 'Cerveza tirada', 2, 0, 2, 289.26, 350);

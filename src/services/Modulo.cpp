@@ -15,3 +15,9 @@ void ReiniciaModulo()
     ListaCampos().reset();
     DescartaObjetos();
 }
+
+QString CarpetaDelPrograma()
+{
+    return Modulo().CarpetaPrograma.isEmpty() ? ObjUtilidades().AgregaBarra(ObjSistema().CarpetaPrograma())
+                                              : Modulo().CarpetaPrograma;
+}

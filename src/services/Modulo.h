@@ -75,3 +75,6 @@ struct EstadoModulo {
 EstadoModulo& Modulo();
 // Back to a fresh start (tests run several start-ups in one process).
 void ReiniciaModulo();
+// The program folder as the start-up recorded it; the program's own before
+// that. Ends in "/".
+QString CarpetaDelPrograma();

@@ -16,6 +16,7 @@ const QString R = QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIGHT  NOWRAP>
 
 TEST_F(PaginaDemo, SalesPageTopHeadCompanyAndTitle)
 {
+    ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor = 'Comercial Andina & Cía. S.A.' WHERE Clave = 'NOMBRE'"));
     const QStringList p = venta("FC", "0001", "00000012", "A");
     ASSERT_GT(p.size(), 3);
     EXPECT_EQ(p[0], getCabeceraHTML(QStringLiteral("BSC001CBTEdetalle"), false));
