@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -57,6 +58,18 @@ public:
     void CmdGuardar_Click();
     void Command1_Click();
     void CmdEliminar_Click();
+
+    // The voucher pane: a blank page under a new name, and the page of one
+    // voucher written and shown. `UsaVMvCpte`, when known, is the view the
+    // voucher came from.
+    void CrearTempNew();
+    void Mostrar(const QString& iTc, const QString& iSucursal, const QString& iNumero, const QString& iLetra,
+                 bool EsVenta, const QString& Cuenta, std::optional<bool> UsaVMvCpte = std::nullopt);
+    // Selects the grid's current row and shows its voucher.
+    void MSFlexGrid1_Click();
+    // Picks the image file to assign, and assigns it to the selected voucher.
+    void CmdImagen_Click();
+    void cmdGuardaCambio_Click();
 
     void TxtFields_GotFocus(int indice);
     void TxtFields_LostFocus(int indice);
@@ -114,6 +127,7 @@ public:
     double Resolucion = 290;
     int TipoPixel = 0;
     int16_t Copias = 1;
+    QString RutaTemporal;
     QString ArchivoHtmlActual;
 
 protected:
@@ -128,6 +142,7 @@ private:
     bool PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase);
     bool TeclaEnCampo(int indice, const QKeyEvent& tecla);
     long Manejador() const;
+    void NavegaArchivo(const QString& ruta);
 
     QString lineaComando_;
     QWidget* fueraDePestanas_;

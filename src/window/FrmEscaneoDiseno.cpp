@@ -1,5 +1,6 @@
 #include "window/FrmEscaneo.h"
 
+#include "window/PaginaComprobante.h"
 #include "window/SubeBaja.h"
 #include "window/Twips.h"
 
@@ -75,6 +76,9 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdGuardar, &QPushButton::clicked, this, &FrmEscaneo::CmdGuardar_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmEscaneo::Command1_Click);
     connect(CmdEliminar, &QPushButton::clicked, this, &FrmEscaneo::CmdEliminar_Click);
+    connect(CmdImagen, &QPushButton::clicked, this, &FrmEscaneo::CmdImagen_Click);
+    connect(cmdGuardaCambio, &QPushButton::clicked, this, &FrmEscaneo::cmdGuardaCambio_Click);
+    connect(MSFlexGrid1, &QTableWidget::cellClicked, this, &FrmEscaneo::MSFlexGrid1_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &FrmEscaneo::Text2_Change);
@@ -162,6 +166,7 @@ void FrmEscaneo::CreaPestanaBusqueda(QWidget* pagina)
     Ubica(MSFlexGrid1, 120, 2580, 6300, 3300);
 
     wbExplorer = new QWebEngineView(pagina);
+    wbExplorer->setPage(new PaginaComprobante(wbExplorer));
     wbExplorer->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     wbExplorer->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
     Ubica(wbExplorer, 6540, 60, 10200, 7800);
