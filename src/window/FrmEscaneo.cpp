@@ -16,6 +16,7 @@
 #include "services/ServiciosArchivo.h"
 #include "window/Twips.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -309,4 +310,12 @@ bool FrmEscaneo::ExisteEscaneo(const QString& Cuenta, const QString& TC, const Q
 void FrmEscaneo::CodificaRutaArch(const QString& Ruta, QString& Nombre, QString& Carpeta)
 {
     ::CodificaRutaArch(Ruta, Nombre, Carpeta);
+}
+
+void FrmEscaneo::CmdUpload_Click()
+{
+    subida_.Ejecuta(ChkEliminar->isChecked(), [this](const QString& texto) {
+        lblState->setText(texto);
+        lblState->repaint();
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scanning/LoteSubida.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -58,6 +60,8 @@ public:
     void CmdGuardar_Click();
     void Command1_Click();
     void CmdEliminar_Click();
+    // The BMP-to-JPEG upload batch, with the file it compresses in lblState.
+    void CmdUpload_Click();
 
     // The voucher pane: a blank page under a new name, and the page of one
     // voucher written and shown. `UsaVMvCpte`, when known, is the view the
@@ -145,5 +149,6 @@ private:
     void NavegaArchivo(const QString& ruta);
 
     QString lineaComando_;
+    LoteSubida subida_;
     QWidget* fueraDePestanas_;
 };

@@ -79,6 +79,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdImagen, &QPushButton::clicked, this, &FrmEscaneo::CmdImagen_Click);
     connect(cmdGuardaCambio, &QPushButton::clicked, this, &FrmEscaneo::cmdGuardaCambio_Click);
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, &FrmEscaneo::MSFlexGrid1_Click);
+    connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &FrmEscaneo::Text2_Change);
