@@ -83,9 +83,12 @@ void EscribeInsumos(ContextoPagina& c)
                                              : QStringLiteral("<TD CLASS=TableROWDetalle>  <font color=BLACK>");
     const QString finCodigo = conDescuento ? QStringLiteral("</TD>") : QStringLiteral(" </TD>");
     Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila) {
-        QString celdas = celdaCodigo % Recortado(fila, "IDARTICULO") % finCodigo
-                         % QLatin1String("<TD CLASS=TableROWDetalle> <font color=BLACK>") % Recortado(fila, "DESCRIPCION")
-                         % QLatin1String(" </TD>");
+        // Room for the whole row at once: growing it piece by piece would copy it each time.
+        QString celdas;
+        celdas.reserve(800);
+        celdas += celdaCodigo % Recortado(fila, "IDARTICULO") % finCodigo
+                  % QLatin1String("<TD CLASS=TableROWDetalle> <font color=BLACK>") % Recortado(fila, "DESCRIPCION")
+                  % QLatin1String(" </TD>");
         if (conIva) {
             const Moneda neto = Moneda::desdeDouble(MonedaDe(fila("IMPORTE_S_IVA")).aDouble()
                                                     * MonedaDe(fila("CANTIDAD")).aDouble());
