@@ -10,6 +10,7 @@
 #include "services/Objetos.h"
 #include "services/ServiciosArchivo.h"
 #include "voucherweb/PaginaActual.h"
+#include "window/EsperaRegistro.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -119,36 +120,25 @@ void FrmEscaneo::cmdGuardaCambio_Click()
         != Resultado::Si)
         return;
 
-    VentanaEspera& espera = ObjVentanaEspera();
-    GuardaErrores guarda(politicas::dialogo([&espera](const Err& e) {
-        espera.Cierra();
-        return ObjUtilidades().MuestraErrorObjeto(e);
-    }));
-    guarda.paso([&] { espera.Muestra(QStringLiteral("Actualizando..."), 0); });
-    guarda.paso([&] { espera.Actualiza(0, QStringLiteral("Actualizando")); });
+    EsperaRegistro trabajo(QStringLiteral("Actualizando..."), QStringLiteral("Actualizando"));
     ArchivoAsignado asignado;
-    guarda.paso([&] {
+    trabajo.guarda().paso([&] {
         QString aux;
         asignado = TraeAlEscaneo(archivo, Cfg(QStringLiteral("Ruta_Escaneo"), aux), QDateTime::currentDateTime(),
                                  FechaServidor().date().day());
     });
-    if (guarda.salio() || !asignado.rechazo.isEmpty()) {
-        espera.Cierra();
-        if (!asignado.rechazo.isEmpty())
-            dialogos().MsgBox(asignado.rechazo, Botones::IconoCritico, TituloAviso);
+    if (trabajo.guarda().salio())
+        return;
+    if (!asignado.rechazo.isEmpty()) {
+        ObjVentanaEspera().Cierra();
+        dialogos().MsgBox(asignado.rechazo, Botones::IconoCritico, TituloAviso);
         return;
     }
     QString error;
-    guarda.paso([&] {
+    trabajo.guarda().paso([&] {
         ConexionDatos& conexion = ConexionPrincipal();
         bool agregada = false;
         error = RegistraAsignacion(conexion, cuenta, ClaveComprobante(tc, cpte), asignado, conexion.Usuario(), agregada);
     });
-    guarda.paso([&] {
-        if (!error.isEmpty()) {
-            espera.Cierra();
-            dialogos().MsgBox(error);
-        }
-    });
-    espera.Cierra();
+    trabajo.MuestraError(error);
 }
