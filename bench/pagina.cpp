@@ -31,7 +31,7 @@ namespace {
 constexpr int Insumos = 1000;
 constexpr int Tareas = 100;
 constexpr int Acciones = 50;
-constexpr int Rondas = 41;
+constexpr int Rondas = 101;
 
 // What the page of FC 0001-00000012A reads, as the engine runs it.
 const char* const Consultas[] = {

@@ -8,13 +8,13 @@
 
 void PaginaHtml::Linea(const QString& texto)
 {
-    const QByteArray linea = ACp1252Html(texto);
     // Appending alone can copy the whole page on every line; doubling the
-    // room keeps a page of thousands of lines linear.
-    const qsizetype necesario = bytes_.size() + linea.size() + 2;
+    // room keeps a page of thousands of lines linear. A character outside
+    // the code page may take more room; it is rare.
+    const qsizetype necesario = bytes_.size() + texto.size() + 2;
     if (bytes_.capacity() < necesario)
         bytes_.reserve(std::max(2 * bytes_.capacity(), necesario));
-    bytes_ += linea;
+    AgregaCp1252Html(bytes_, texto);
     bytes_ += "\r\n";
 }
 

@@ -28,16 +28,17 @@ int byteDe(char32_t c)
     return -1;
 }
 
+// Appends to `salida`.
 template <typename Sustituto>
-QByteArray codifica(const QString& texto, Sustituto sustituto)
+void codifica(const QString& texto, Sustituto sustituto, QByteArray& salida)
 {
     // One byte per character in the common case, written in place; only a
     // character outside the code page makes room for its substitute.
     const qsizetype largo = texto.size();
     const char16_t* origen = reinterpret_cast<const char16_t*>(texto.constData());
-    QByteArray salida(largo, Qt::Uninitialized);
+    qsizetype n = salida.size();
+    salida.resize(n + largo);
     char* destino = salida.data();
-    qsizetype n = 0;
     for (qsizetype i = 0; i < largo; ++i) {
         const char16_t u = origen[i];
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
@@ -61,7 +62,6 @@ QByteArray codifica(const QString& texto, Sustituto sustituto)
         n += otro.size();
     }
     salida.truncate(n);
-    return salida;
 }
 
 }
@@ -79,10 +79,19 @@ QString DeCp1252(const QByteArray& bytes)
 
 QByteArray ACp1252(const QString& texto)
 {
-    return codifica(texto, [](char32_t) { return QByteArray("?"); });
+    QByteArray salida;
+    codifica(texto, [](char32_t) { return QByteArray("?"); }, salida);
+    return salida;
+}
+
+void AgregaCp1252Html(QByteArray& destino, const QString& texto)
+{
+    codifica(texto, [](char32_t c) { return "&#" + QByteArray::number(uint(c)) + ';'; }, destino);
 }
 
 QByteArray ACp1252Html(const QString& texto)
 {
-    return codifica(texto, [](char32_t c) { return "&#" + QByteArray::number(uint(c)) + ';'; });
+    QByteArray salida;
+    AgregaCp1252Html(salida, texto);
+    return salida;
 }
