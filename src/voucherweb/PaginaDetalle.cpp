@@ -83,22 +83,30 @@ void EscribeInsumos(ContextoPagina& c)
                                              : QStringLiteral("<TD CLASS=TableROWDetalle>  <font color=BLACK>");
     const QString finCodigo = conDescuento ? QStringLiteral("</TD>") : QStringLiteral(" </TD>");
     Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila) {
-        // Room for the whole row at once: growing it piece by piece would copy it each time.
+        // Room for the whole row at once, filled piece by piece: growing it
+        // would copy it each time.
         QString celdas;
-        celdas.reserve(800);
-        celdas += celdaCodigo % Recortado(fila, "IDARTICULO") % finCodigo
-                  % QLatin1String("<TD CLASS=TableROWDetalle> <font color=BLACK>") % Recortado(fila, "DESCRIPCION")
-                  % QLatin1String(" </TD>");
+        celdas.reserve(1024);
+        const auto celda = [&](const QString& apertura, const QString& valor, const QString& cierre) {
+            celdas.append(apertura);
+            celdas.append(valor);
+            celdas.append(cierre);
+        };
+        celda(celdaCodigo, Recortado(fila, "IDARTICULO"), finCodigo);
+        celda(QStringLiteral("<TD CLASS=TableROWDetalle> <font color=BLACK>"), Recortado(fila, "DESCRIPCION"),
+              QStringLiteral(" </TD>"));
         if (conIva) {
             const Moneda neto = Moneda::desdeDouble(MonedaDe(fila("IMPORTE_S_IVA")).aDouble()
                                                     * MonedaDe(fila("CANTIDAD")).aDouble());
-            celdas += CeldaDetalle % ValorFila(fila, "ALICIVA") % FinCelda % CeldaDetalle % neto.texto() % FinCelda;
+            celda(CeldaDetalle, ValorFila(fila, "ALICIVA"), FinCelda);
+            celda(CeldaDetalle, neto.texto(), FinCelda);
         }
-        celdas += CeldaDetalle % ValorFila(fila, "IDUNIDAD") % FinCelda % CeldaImporte % ValorFila(fila, "CANTIDAD") % FinCelda
-                  % CeldaImporte % ValorFila(fila, "IMPORTE") % FinCelda;
+        celda(CeldaDetalle, ValorFila(fila, "IDUNIDAD"), FinCelda);
+        celda(CeldaImporte, ValorFila(fila, "CANTIDAD"), FinCelda);
+        celda(CeldaImporte, ValorFila(fila, "IMPORTE"), FinCelda);
         if (conDescuento)
-            celdas += CeldaImporte % ValorFila(fila, "IMPORTEDTO") % FinCelda;
-        celdas += CeldaImporte % ValorFila(fila, "TOTAL") % FinCelda;
+            celda(CeldaImporte, ValorFila(fila, "IMPORTEDTO"), FinCelda);
+        celda(CeldaImporte, ValorFila(fila, "TOTAL"), FinCelda);
         return celdas;
     });
 }
