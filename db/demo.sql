@@ -107,7 +107,7 @@ INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArch
 -- ---------------------------------------------------------------------------
 -- Voucher web page: the header data, detail lines, totals, applications,
 -- receptions and history of the demo vouchers. The sales invoice FC
--- 0001-00000012A and the purchase invoice FCC 0004-00001520A fill every
+-- 0001-00000013A and the purchase invoice FCC 0004-00001520A fill every
 -- section of their pages; the purchase order OC 0001-00000045A has its
 -- reception reports; the credit note NC 0001-00000004A has no tasks.
 -- ---------------------------------------------------------------------------
@@ -144,31 +144,22 @@ INSERT INTO V_TA_CPRA_VTA (IDCOND_CPRA_VTA, DESCRIPCION) VALUES
     (1, 'Contado'),
     (2, 'Cuenta corriente 30 días');
 
-INSERT INTO TA_MONEDAS (CODIGO, DESCRIPCION) VALUES
-    (1, 'Pesos'),
-    (2, 'Dólares');
-
-UPDATE V_MV_CPTE SET NOMBRE = 'Ferreteria El Tornillo S.A.', DOMICILIO = 'Av. San Martín 1234',
-    LOCALIDAD = 'Mendoza', CODIGOPOSTAL = '5500', OBSERVACIONES = 'Entregar por la mañana',
-    COMENTARIOS = 'Precios & plazos <según lista 3>', TELEFONO = '261-4200000', MATRICULA = 'AB123CD',
+UPDATE V_MV_CPTE SET NOMBRE = 'Distribuidora Norte SRL', DOMICILIO = 'Ruta 40 km 12',
+    LOCALIDAD = 'San Juan', CODIGOPOSTAL = '5400', OBSERVACIONES = 'Entregar por la mañana',
+    COMENTARIOS = 'Precios & plazos <según lista 3>', TELEFONO = '264-4200000', MATRICULA = 'AB123CD',
     MODELO = 'Ranger XL', SERIE = 'S-998', FECHAESTINICIO = '2025-03-01 00:00:00',
     FECHAESTFIN = '2025-03-31 00:00:00', UNEGOCIO = 1, IDVENDEDOR = 3, IDCOND_CPRA_VTA = 2, MONEDA = 1,
     COTIZACION = 1, IMPORTE = 3415.5, IMPORTE_S_IVA = 2900, PORCDESCUENTO1 = 5, IMPDESCUENTO1 = 145,
     PORCDESCUENTO2 = 2.5, IMPDESCUENTO2 = 68.88, PORCDESCUENTO3 = 0, IMPDESCUENTO3 = 0,
     IMPORTEIMPUESTOSINTERNOS = 12.5, ALICIVA = 21, ALICIVA2 = 10.5, IMPORTEIVA = 504, IMPORTEIVA2 = 31.5,
     ALICIVAREC = 0, IMPORTEIVAREC = 0, RETIVA_IMPORTE = 15, RETGAN_IMPORTE = 0, RETIBR_IMPORTE = 20.25
-WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000012A';
+WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000013A';
 
 UPDATE V_MV_CPTE SET NOMBRE = 'Ferreteria El Tornillo S.A.', DOMICILIO = 'Av. San Martín 1234',
     LOCALIDAD = 'Mendoza', CODIGOPOSTAL = '5500', TELEFONO = '261-4200000', UNEGOCIO = 1, IDVENDEDOR = 3,
     IDCOND_CPRA_VTA = 1, IMPORTE = 150.5, IMPORTE_S_IVA = 124.38, ALICIVA = 21, IMPORTEIVA = 26.12,
     RETIVA_IMPORTE = 0, RETGAN_IMPORTE = 0, RETIBR_IMPORTE = 0, IMPORTEIMPUESTOSINTERNOS = 0
 WHERE TC = 'NC' AND IDCOMPROBANTE = '000100000004A';
-
-UPDATE V_MV_CPTE SET NOMBRE = 'Distribuidora Norte SRL', DOMICILIO = 'Ruta 40 km 12', LOCALIDAD = 'San Juan',
-    CODIGOPOSTAL = '5400', UNEGOCIO = 2, IDVENDEDOR = 4, IDCOND_CPRA_VTA = 2, MONEDA = 2, COTIZACION = 950,
-    IMPORTE = 121, IMPORTE_S_IVA = 100, ALICIVA = 21, IMPORTEIVA = 21
-WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000013A';
 
 UPDATE V_MV_CPTE SET NOMBRE = 'Ferreteria El Tornillo S.A.', IMPORTE = 500, IMPORTE_S_IVA = 413.22,
     ALICIVA = 21, IMPORTEIVA = 86.78
@@ -192,19 +183,19 @@ INSERT INTO C_MV_CPTE (CUENTA, TC, IDCOMPROBANTE, FECHA, ANULADA, NOMBRE, DOMICI
 
 INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDARTICULO, DESCRIPCION, ALICIVA,
                               IMPORTE_S_IVA, IDUNIDAD, CANTIDAD, IMPORTE, TOTAL, IMPORTEDTO) VALUES
-    (101, 'FC  ', '000100000012A', 0, 'TORN-001', 'Tornillo hexagonal 1/2" x 2', 21, 12.5, 'UN', 40, 15.125, 605, 0),
-    (102, 'FC  ', '000100000012A', 0, ' CLAV-10 ', '  Clavos 2" (caja x 500)  ', 21, 80, 'CJ', 10, 96.8, 968,
+    (101, 'FC  ', '000100000013A', 0, 'TORN-001', 'Tornillo hexagonal 1/2" x 2', 21, 12.5, 'UN', 40, 15.125, 605, 0),
+    (102, 'FC  ', '000100000013A', 0, ' CLAV-10 ', '  Clavos 2" (caja x 500)  ', 21, 80, 'CJ', 10, 96.8, 968,
      48.4),
-    (103, 'FC  ', '000100000012A', 0, 'PINT-20', 'Pintura látex blanca 20 L', 10.5, 300, 'LT', 3, 331.5, 994.5, 0),
+    (103, 'FC  ', '000100000013A', 0, 'PINT-20', 'Pintura látex blanca 20 L', 10.5, 300, 'LT', 3, 331.5, 994.5, 0),
     (104, 'NC  ', '000100000004A', 0, 'TORN-001', 'Devolución tornillos', 21, 12.5, 'UN', 9.95, 15.125, 150.5, 0);
 
 INSERT INTO V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, HORAS, VALORHORA, TOTAL) VALUES
-    ('FC  ', '000100000012A', 0, 'T01', 'Armado de estantería', 90, 1500, 2250),
-    ('FC  ', '000100000012A', 0, 'T02', 'Flete y descarga', 45, 800, 600);
+    ('FC  ', '000100000013A', 0, 'T01', 'Armado de estantería', 90, 1500, 2250),
+    ('FC  ', '000100000013A', 0, 'T02', 'Flete y descarga', 45, 800, 600);
 
 INSERT INTO V_MV_CPTE_OBSERV (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_OBS, OBSERVACION, IMPORTE) VALUES
-    ('FC  ', '000100000012A', 0, 'EN', 'Cliente de cuenta corriente', NULL),
-    ('FC  ', '000100000012A', 0, 'OC', ' Embalaje especial ', 35.5),
+    ('FC  ', '000100000013A', 0, 'EN', 'Cliente de cuenta corriente', NULL),
+    ('FC  ', '000100000013A', 0, 'PP', ' Embalaje especial ', 35.5),
     ('NC  ', '000100000004A', 0, 'PP', 'Devolución por falla', NULL);
 
 INSERT INTO C_MV_CPTEINSUMOS (CUENTA, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, IDUNIDAD, CANTIDAD, IMPORTE,
@@ -225,11 +216,11 @@ INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, LIVA_RET_PERC, LIV
 INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, IDCOMPROBANTE, TCO_ORIGEN, SUCURSAL_ORIGEN,
                            NUMERO_ORIGEN, LETRA_ORIGEN, IDCOMPROBANTE_ORIGEN, IMPORTE, TC_PRINT,
                            IDCOMPROBANTE_PRINT) VALUES
-    ('1001', 'FC  ', '0001', '00000012', 'A', '000100000012A', 'RM  ', '0001', '00000031', 'R', '000100000031R',
+    ('1002', 'FC  ', '0001', '00000013', 'A', '000100000013A', 'RM  ', '0001', '00000031', 'R', '000100000031R',
      605, NULL, NULL),
-    ('1001', 'NC  ', '0001', '00000004', 'A', '000100000004A', 'FC  ', '0001', '00000012', 'A', '000100000012A',
+    ('1001', 'NC  ', '0001', '00000004', 'A', '000100000004A', 'FC  ', '0001', '00000013', 'A', '000100000013A',
      150.5, 'NC', '000100000004A'),
-    ('1001', 'CB  ', '0001', '00000077', 'A', '000100000077A', 'FC  ', '0001', '00000012', 'A', '000100000012A',
+    ('1002', 'CB  ', '0001', '00000077', 'A', '000100000077A', 'FC  ', '0001', '00000013', 'A', '000100000013A',
      3265, 'CB', '000100000077A'),
     ('2001', 'NCC ', '0004', '00000211', 'A', '000400000211A', 'FCC ', '0004', '00001520', 'A', '000400001520A',
      242, NULL, NULL),
@@ -246,10 +237,10 @@ INSERT INTO V_MV_STOCK (FECHA, TC, IDCOMPROBANTE, TC_ORIGEN, IDCOMPROBANTE_ORIGE
 
 INSERT INTO V_MV_CPTEACCIONES (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_ACCION, FECHAHORA, USUARIO, PC,
                                SYSTEMUSER) VALUES
-    ('FC  ', '000100000012A', 0, 'A', '2025-03-03 10:15:00', 'demo', 'PUESTO1', 'sa'),
-    ('FC  ', '000100000012A', 0, 'm', '2025-03-04 16:40:12', 'JUAN', 'PUESTO2', 'sa'),
-    ('FC  ', '000100000012A', 0, 'I', '2025-03-05 09:00:00', 'JUAN', 'PUESTO2', 'sa'),
-    ('FC  ', '000100000012A', 1, 'B', '2025-03-06 09:00:00', 'demo', 'PUESTO1', 'sa'),
+    ('FC  ', '000100000013A', 0, 'A', '2025-03-03 10:15:00', 'demo', 'PUESTO1', 'sa'),
+    ('FC  ', '000100000013A', 0, 'm', '2025-03-04 16:40:12', 'JUAN', 'PUESTO2', 'sa'),
+    ('FC  ', '000100000013A', 0, 'I', '2025-03-05 09:00:00', 'JUAN', 'PUESTO2', 'sa'),
+    ('FC  ', '000100000013A', 1, 'B', '2025-03-06 09:00:00', 'demo', 'PUESTO1', 'sa'),
     ('FCC ', '000400001520A', 0, 'A', '2025-02-27 11:30:00', 'MARIA', 'COMPRAS1', 'sa');
 
 -- Order tickets: a table's order ("PE"), and the kitchen ("PECO") and bar
@@ -293,3 +284,81 @@ INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, CA
     (7, 'PE  ', '000100000101P', 'CAF01', 'Cafe', 1, 0, 0, 0.11, 0.135),
     (8, 'PECO', '000100000102P', 'MIL01', 'Milanesa napolitana', 2, 2, 0, 1240.08, 1500.5),
     (9, 'PEBA', '000100000103P', 'CER01', 'Cerveza tirada', 2, 0, 2, 289.26, 350);
+
+-- Voucher print data: currencies, the vouchers' totals and currencies, and
+-- the lines, tasks, diaries and observations the print table is built from.
+-- FC 0001-00000012 A has supplies with batches and serial numbers, other
+-- concepts and a header and a footer; FC 0002-00000007 B is in dollars; the
+-- delivery note RM 0001-00000031 R comes from the order NP 0001-00000020 X,
+-- which still has lines pending; the work order OT 0001-00000050 X has tasks
+-- (one with an additional text), a task done only through diary entries,
+-- supplies and concepts; the proforma FP 0001-00000060 A is printed with its
+-- VAT added.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
+    ('GENERAL', 'RETAIL',          'SI', '', 'Falso'),
+    ('GENERAL', 'ROBAIVAPROFORMA', 'SI', '', 'Falso');
+
+INSERT INTO TA_MONEDAS (CODIGO, DESCRIPCION) VALUES
+    ('1   ', 'Pesos'),
+    ('2   ', 'Dólares'),
+    ('3   ', 'Euros');
+
+UPDATE V_MV_CPTE SET MONEDA = '1   ' WHERE MONEDA IS NULL;
+UPDATE V_MV_CPTE SET IMPORTE = 870.00 WHERE IMPORTE IS NULL;
+UPDATE V_MV_CPTE SET IMPORTE = 1234.50 WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000012A';
+UPDATE V_MV_CPTE SET MONEDA = '2   ', IMPORTE = 350.75 WHERE TC = 'FC' AND IDCOMPROBANTE = '000200000007B';
+UPDATE V_MV_CPTE SET IMPORTE = 460.00, TCORIGEN = 'NP  ', COMPROBANTEORIGEN = '000100000020X'
+ WHERE TC = 'RM' AND IDCOMPROBANTE = '000100000031R';
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, MONEDA, IMPORTE) VALUES
+    ('NP  ', '000100000020X', 0, '1001', '2025-02-28 00:00:00', 0, '1   ', 840.00),
+    ('OT  ', '000100000050X', 0, '1003', '2025-03-18 00:00:00', 0, '1   ', 18150.00),
+    ('FP  ', '000100000060A', 0, '1002', '2025-03-19 00:00:00', 0, '1   ', 200.00);
+
+INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDARTICULO, DESCRIPCION, IDUNIDAD, CANTIDAD,
+                              IMPORTE, TOTAL, IMPORTE_S_IVA, ALICIVA, CONDICIONIVA, NRO_LOTE, NRO_SERIE, PORCDTO,
+                              IMPUESTOS, CONTROLADOPOR, CANTIDADUD, IDUNIDADBASE, EQUIV_UDBASE, CANTIDAD_ORIGEN,
+                              UD_PR, IMPORTE_UD) VALUES
+    ('FC  ', '000100000012A', 0, 'ART001', 'Tornillo ''Parker'' 8x1', 'UN', 100, 5.00, 500.00, 4.1322, 21, '1',
+     'L-0312|L-0318|', '60|40|', 0, 0, 1, 100, 'UN', 1, 100, NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'ART002', 'Taladro percutor 750W', 'UN', 2, 200.00, 400.00, 165.2893, 21, '1',
+     NULL, 'TP-88121 |TP-88122 |', 0, 0, 2, 2, 'UN', 1, 2, NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'ART003', 'Cable unipolar 2,5 mm', 'MT', 50, 6.69, 334.50, 5.5289, 21, '1',
+     'C25-A|C25-B|', '30|20|', 2.5, 0, 1, 50, 'MT', 1, 50, 'ML', 6.69),
+    ('FC  ', '000200000007B', 0, 'ART010', 'Licencia software anual', 'UN', 1, 350.75, 350.75, 289.876, 21, '5',
+     NULL, NULL, 0, 0, 0, 1, 'UN', 1, 1, NULL, NULL),
+    ('NP  ', '000100000020X', 0, 'ART001', 'Tornillo Parker 8x1', 'UN', 100, 5.00, 500.00, 4.1322, 21, '1',
+     NULL, NULL, 0, 0, 1, 100, 'UN', 1, 100, NULL, NULL),
+    ('NP  ', '000100000020X', 0, 'ART004', 'Arandela plana 8 mm', 'UN', 200, 0.80, 160.00, 0.6612, 21, '1',
+     NULL, NULL, 0, 0, 0, 200, 'UN', 1, 200, NULL, NULL),
+    ('NP  ', '000100000020X', 0, 'ART005', 'Tuerca hexagonal 8 mm', 'UN', 150, 1.20, 180.00, 0.9917, 21, '1',
+     'T8-07|', NULL, 0, 0, 1, 150, 'UN', 1, 150, NULL, NULL),
+    ('RM  ', '000100000031R', 0, 'ART001', 'Tornillo Parker 8x1', 'UN', 60, 5.00, 300.00, 4.1322, 21, '1',
+     'L-0318|', '60|', 0, 0, 1, 60, 'UN', 1, 100, NULL, NULL),
+    ('RM  ', '000100000031R', 0, 'ART004', 'Arandela plana 8 mm', 'UN', 200, 0.80, 160.00, 0.6612, 21, '1',
+     NULL, NULL, 0, 0, 0, 200, 'UN', 1, 200, NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'ART003', 'Cable unipolar 2,5 mm', 'MT', 10, 6.69, 66.90, 5.5289, 21, '5',
+     'C25-B|', '10|', 0, 0, 1, 10, 'MT', 1, 10, NULL, NULL),
+    ('FP  ', '000100000060A', 0, 'ART006', 'Lámpara LED 12W', 'UN', 2, 100.00, 200.00, 100.00, 21, '1',
+     NULL, NULL, 0, 0, 0, 2, 'UN', 1, 2, NULL, NULL);
+
+INSERT INTO V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, DESCRIPCIONADICIONAL, HORAS,
+                             VALORHORA, TOTAL, VALORHORA_S_IVA) VALUES
+    ('OT  ', '000100000050X', 0, 'T01', 'Diagnóstico de falla',
+     'Revisión del tablero principal' || char(13, 10) || 'y de las protecciones.', 90, 5000, 7500, 4132.2314),
+    ('OT  ', '000100000050X', 0, 'T02', 'Cambio de interruptor', '  ', 45, 5000, 3750, 4132.2314);
+
+INSERT INTO V_MV_DIARIOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, OBSERVACIONES, MINUTOS) VALUES
+    ('OT  ', '000100000050X', 0, 'T03', 'Guardia nocturna', 'Sin novedades', 240),
+    ('OT  ', '000100000050X', 0, 'T03', 'Guardia nocturna', NULL, 180);
+
+INSERT INTO V_MV_CPTE_OBSERV (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_OBS, OBSERVACION, IMPORTE, IMPORTE_S_IVA) VALUES
+    ('FC  ', '000100000012A', 0, 'EN', 'Pedido telefónico del 28/02', NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'PP', 'Gracias por su compra', NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'OC', 'Flete sin cargo', 0, 0),
+    ('FC  ', '000100000012A', 0, 'OC', 'Entrega en obra', 60.50, 50.00),
+    ('FC  ', '000200000007B', 0, 'OC', 'Soporte remoto incluido', 12.10, 10.00),
+    ('RM  ', '000100000031R', 0, 'EN', 'Entregar por portería', NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'EN', 'Orden urgente', NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'PP', 'Garantía de 90 días sobre la mano de obra', NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'OC', 'Trabajo en altura', 6833.10, 5647.19);

@@ -120,9 +120,9 @@ CREATE INDEX IX_CTROL_ESCANEO_NombreArchivo ON CTROL_ESCANEO (NombreArchivo);
 -- ---------------------------------------------------------------------------
 
 -- The header columns of the voucher views that the page shows (the name,
--- the seller and the total come with the order tickets below). Codes of the
--- sale terms, the currency and the business unit are numbers; amounts are
--- REAL; the dates of the work order are dates.
+-- the seller, the total and the currency come with the order tickets and the
+-- print data below). Codes of the sale terms and the business unit are
+-- numbers; amounts are REAL; the dates of the work order are dates.
 ALTER TABLE V_MV_CPTE ADD COLUMN DOMICILIO TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN LOCALIDAD TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN CODIGOPOSTAL TEXT COLLATE SQLSRV;
@@ -136,7 +136,6 @@ ALTER TABLE V_MV_CPTE ADD COLUMN FECHAESTINICIO DATETIME;
 ALTER TABLE V_MV_CPTE ADD COLUMN FECHAESTFIN DATETIME;
 ALTER TABLE V_MV_CPTE ADD COLUMN UNEGOCIO INTEGER;
 ALTER TABLE V_MV_CPTE ADD COLUMN IDCOND_CPRA_VTA INTEGER;
-ALTER TABLE V_MV_CPTE ADD COLUMN MONEDA INTEGER;
 ALTER TABLE V_MV_CPTE ADD COLUMN COTIZACION REAL;
 ALTER TABLE V_MV_CPTE ADD COLUMN IMPORTE_S_IVA REAL;
 ALTER TABLE V_MV_CPTE ADD COLUMN PORCDESCUENTO1 REAL;
@@ -211,15 +210,10 @@ CREATE TABLE V_TA_CPRA_VTA (
     DESCRIPCION     TEXT COLLATE SQLSRV
 );
 
-CREATE TABLE TA_MONEDAS (
-    CODIGO      INTEGER NOT NULL PRIMARY KEY,
-    DESCRIPCION TEXT COLLATE SQLSRV
-);
-
--- The detail lines of the vouchers: sales side keyed by type, voucher and
--- complement, purchase side by account, type and voucher. ID keeps the
--- order the lines were entered in. HORAS are minutes. The sales-side
--- supplies serve the order tickets too and are defined with them below.
+-- The purchase-side detail lines of the vouchers, keyed by account, type and
+-- voucher. ID keeps the order the lines were entered in. HORAS are minutes.
+-- The sales-side ones serve the order tickets and the print data too and
+-- are defined with them below.
 CREATE TABLE C_MV_CPTEINSUMOS (
     ID            INTEGER PRIMARY KEY AUTOINCREMENT,
     CUENTA        TEXT COLLATE SQLSRV NOT NULL,
@@ -233,19 +227,6 @@ CREATE TABLE C_MV_CPTEINSUMOS (
     TOTAL         REAL
 );
 CREATE INDEX IX_C_MV_CPTEINSUMOS ON C_MV_CPTEINSUMOS (CUENTA, TC, IDCOMPROBANTE);
-
-CREATE TABLE V_MV_CPTETAREAS (
-    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
-    TC            TEXT COLLATE SQLSRV NOT NULL,
-    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
-    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
-    IDTAREA       TEXT COLLATE SQLSRV,
-    DESCRIPCION   TEXT COLLATE SQLSRV,
-    HORAS         REAL,
-    VALORHORA     REAL,
-    TOTAL         REAL
-);
-CREATE INDEX IX_V_MV_CPTETAREAS ON V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IDCOMPLEMENTO);
 
 CREATE TABLE C_MV_CPTETAREAS (
     ID            INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -262,17 +243,6 @@ CREATE INDEX IX_C_MV_CPTETAREAS ON C_MV_CPTETAREAS (CUENTA, TC, IDCOMPROBANTE);
 
 -- Typed remarks of a voucher; TIPO_OBS says where they go (EN header, PP
 -- footer, OC other concepts).
-CREATE TABLE V_MV_CPTE_OBSERV (
-    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
-    TC            TEXT COLLATE SQLSRV NOT NULL,
-    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
-    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
-    TIPO_OBS      TEXT COLLATE SQLSRV,
-    OBSERVACION   TEXT COLLATE SQLSRV,
-    IMPORTE       REAL
-);
-CREATE INDEX IX_V_MV_CPTE_OBSERV ON V_MV_CPTE_OBSERV (TC, IDCOMPROBANTE, IDCOMPLEMENTO);
-
 CREATE TABLE C_MV_CPTE_OBSERV (
     ID            INTEGER PRIMARY KEY AUTOINCREMENT,
     CUENTA        TEXT COLLATE SQLSRV NOT NULL,
@@ -351,16 +321,18 @@ ALTER TABLE V_MV_CPTE ADD COLUMN IDVENDEDOR TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN NOMBRE TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN IMPORTE NUMERIC;
 
--- The supplies of the sales-side vouchers, for the order tickets and the
--- voucher pages.
+-- Supply lines of a voucher: what order tickets read, what the voucher
+-- print reads (with the customer's VAT condition) and what the voucher page
+-- shows (with the discount). Batches and their quantities (or serial
+-- numbers) are "|"-separated lists; ControladoPor says whether the article
+-- is followed by batch or by serial number.
 CREATE TABLE V_MV_CPTEINSUMOS (
-    ID                INTEGER PRIMARY KEY,
+    ID                INTEGER PRIMARY KEY AUTOINCREMENT,
     TC                TEXT COLLATE SQLSRV NOT NULL,
     IDCOMPROBANTE     TEXT COLLATE SQLSRV NOT NULL,
     IDCOMPLEMENTO     INTEGER NOT NULL DEFAULT 0,
     IDARTICULO        TEXT COLLATE SQLSRV,
     DESCRIPCION       TEXT COLLATE SQLSRV,
-    ALICIVA           NUMERIC,
     IDUNIDAD          TEXT COLLATE SQLSRV,
     CANTIDAD          NUMERIC,
     CANTIDADPREPARADA NUMERIC,
@@ -368,7 +340,20 @@ CREATE TABLE V_MV_CPTEINSUMOS (
     IMPORTE_S_IVA     NUMERIC,
     IMPORTE           NUMERIC,
     TOTAL             NUMERIC,
-    IMPORTEDTO        NUMERIC
+    IMPORTEDTO        NUMERIC,
+    ALICIVA           NUMERIC,
+    CONDICIONIVA      TEXT COLLATE SQLSRV,
+    NRO_LOTE          TEXT COLLATE SQLSRV,
+    NRO_SERIE         TEXT COLLATE SQLSRV,
+    PORCDTO           NUMERIC,
+    IMPUESTOS         NUMERIC,
+    CONTROLADOPOR     INTEGER,
+    CANTIDADUD        NUMERIC,
+    IDUNIDADBASE      TEXT COLLATE SQLSRV,
+    EQUIV_UDBASE      NUMERIC,
+    CANTIDAD_ORIGEN   NUMERIC,
+    UD_PR             TEXT COLLATE SQLSRV,
+    IMPORTE_UD        NUMERIC
 );
 CREATE INDEX IX_V_MV_CPTEINSUMOS ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO);
 
@@ -383,3 +368,117 @@ CREATE TABLE V_TA_VENDEDORES (
     IDVENDEDOR TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
     NOMBRE     TEXT COLLATE SQLSRV
 );
+
+-- Voucher print data: the per-workstation print table the voucher reports
+-- read, the voucher columns and detail views its generator reads, and the
+-- currencies.
+
+-- What the generator reads of each voucher besides its key: the row's ID
+-- (assigned on insert), the currency code and the voucher it was made from
+-- (the total is above).
+ALTER TABLE V_MV_CPTE ADD COLUMN ID INTEGER;
+ALTER TABLE V_MV_CPTE ADD COLUMN MONEDA TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN TCORIGEN TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN COMPROBANTEORIGEN TEXT COLLATE SQLSRV;
+
+CREATE TRIGGER V_MV_CPTE_ID AFTER INSERT ON V_MV_CPTE WHEN NEW.ID IS NULL
+BEGIN
+    UPDATE V_MV_CPTE SET ID = NEW.rowid WHERE rowid = NEW.rowid;
+END;
+
+-- Currencies; the code is padded to 4. Code 1 is the local currency.
+CREATE TABLE TA_MONEDAS (
+    CODIGO      TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    DESCRIPCION TEXT COLLATE SQLSRV
+);
+
+-- Observations of a voucher by kind: EN header, PP footer, OC other concepts
+-- (a commented amount).
+CREATE TABLE V_MV_CPTE_OBSERV (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
+    TIPO_OBS      TEXT COLLATE SQLSRV NOT NULL,
+    OBSERVACION   TEXT COLLATE SQLSRV,
+    IMPORTE       NUMERIC,
+    IMPORTE_S_IVA NUMERIC
+);
+
+-- Task lines of a voucher; HORAS holds minutes.
+CREATE TABLE V_MV_CPTETAREAS (
+    ID                   INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC                   TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE        TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO        INTEGER NOT NULL DEFAULT 0,
+    IDTAREA              TEXT COLLATE SQLSRV NOT NULL,
+    DESCRIPCION          TEXT COLLATE SQLSRV,
+    DESCRIPCIONADICIONAL TEXT COLLATE SQLSRV,
+    HORAS                NUMERIC,
+    VALORHORA            NUMERIC,
+    TOTAL                NUMERIC,
+    VALORHORA_S_IVA      NUMERIC
+);
+
+-- Diary entries of the work done on a task.
+CREATE TABLE V_MV_DIARIOS (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
+    IDTAREA       TEXT COLLATE SQLSRV NOT NULL,
+    DESCRIPCION   TEXT COLLATE SQLSRV,
+    OBSERVACIONES TEXT COLLATE SQLSRV,
+    MINUTOS       NUMERIC
+);
+
+-- Order (NP) lines not yet delivered in full by the delivery notes made from
+-- the order.
+CREATE VIEW VT_V_MV_INSUMOS_NPPENDIENTE AS
+SELECT * FROM (
+    SELECT np.TC, np.IDCOMPROBANTE, np.IDCOMPLEMENTO, np.IDARTICULO,
+           np.CANTIDAD - IFNULL((SELECT SUM(rm.CANTIDAD)
+                                   FROM V_MV_CPTEINSUMOS rm
+                                   INNER JOIN V_MV_CPTE c ON c.TC = rm.TC AND c.IDCOMPROBANTE = rm.IDCOMPROBANTE
+                                                          AND c.IDCOMPLEMENTO = rm.IDCOMPLEMENTO
+                                  WHERE c.TCORIGEN = 'NP' AND c.COMPROBANTEORIGEN = np.IDCOMPROBANTE
+                                    AND rm.IDARTICULO = np.IDARTICULO), 0) AS PENDIENTE
+      FROM V_MV_CPTEINSUMOS np
+     WHERE np.TC = 'NP')
+ WHERE PENDIENTE > 0;
+
+-- The print table: rows per workstation (USUARIO) and voucher, in ID order.
+-- The first nineteen columns after ID follow the order in which the receipt
+-- rows are copied into it.
+CREATE TABLE AUX_MV_CPTE (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC              TEXT COLLATE SQLSRV,
+    USUARIO         TEXT COLLATE SQLSRV,
+    TIPO            TEXT COLLATE SQLSRV,
+    SECCION         TEXT COLLATE SQLSRV,
+    IDCOMPROBANTE   TEXT COLLATE SQLSRV,
+    IDCOMPLEMENTO   INTEGER,
+    COLUMNA1        TEXT COLLATE SQLSRV,
+    COLUMNA2        TEXT COLLATE SQLSRV,
+    COLUMNA3        TEXT COLLATE SQLSRV,
+    COLUMNA4        TEXT COLLATE SQLSRV,
+    COLUMNA5        TEXT COLLATE SQLSRV,
+    COLUMNA6        TEXT COLLATE SQLSRV,
+    COLUMNA7        TEXT COLLATE SQLSRV,
+    COLUMNA8        TEXT COLLATE SQLSRV,
+    ENCABEZADO      TEXT COLLATE SQLSRV,
+    PIEDEPAGINA     TEXT COLLATE SQLSRV,
+    COLUMNA9        TEXT COLLATE SQLSRV,
+    COLUMNA10       TEXT COLLATE SQLSRV,
+    COLUMNA11       TEXT COLLATE SQLSRV,
+    COLUMNA12       TEXT COLLATE SQLSRV,
+    COLUMNA13       TEXT COLLATE SQLSRV,
+    COLUMNA14       TEXT COLLATE SQLSRV,
+    COLUMNA15       TEXT COLLATE SQLSRV,
+    COLUMNA16       TEXT COLLATE SQLSRV,
+    COLUMNA17       NUMERIC,
+    IMPORTEENLETRAS TEXT COLLATE SQLSRV,
+    CANTIDAD_ORIGEN NUMERIC
+);
+
+CREATE INDEX IX_AUX_MV_CPTE_USUARIO ON AUX_MV_CPTE (USUARIO, TC, IDCOMPROBANTE, IDCOMPLEMENTO);

@@ -9,6 +9,11 @@ EstadoModulo& Modulo()
     return estado;
 }
 
+QString ClaveEstacion()
+{
+    return ObjSistema().NombreMaquina() + QLatin1Char('|') + ObjSistema().UsuarioWindows();
+}
+
 void ReiniciaModulo()
 {
     Modulo() = EstadoModulo{};

@@ -39,7 +39,7 @@ TEST_F(PaginaDemo, IgnoreGoesOnWithTheNextSection)
 {
     ejecuta(QStringLiteral("DROP TABLE V_MV_CPTETAREAS"));
     dialogos->responde(Resultado::Ignorar);
-    const QStringList p = venta("FC", "0001", "00000012", "A");
+    const QStringList p = venta("FC", "0001", "00000013", "A");
     ASSERT_EQ(dialogos->avisos.size(), 1u);
     EXPECT_EQ(dialogos->avisos[0].botones, 18);
     EXPECT_TRUE(dialogos->avisos[0].titulo.contains(QStringLiteral(" - Generar")));
@@ -54,7 +54,7 @@ TEST_F(PaginaDemo, AFailedSectionLeavesNoHalfOfItself)
     // The seller's lookup comes last in the header block.
     ejecuta(QStringLiteral("DROP TABLE V_TA_VENDEDORES"));
     dialogos->responde(Resultado::Ignorar);
-    const QStringList p = venta("FC", "0001", "00000012", "A");
+    const QStringList p = venta("FC", "0001", "00000013", "A");
     EXPECT_EQ(dialogos->avisos.size(), 1u);
     EXPECT_FALSE(contiene(p, "Sr/s.:"));
     EXPECT_FALSE(contiene(p, "Domicilio:"));
@@ -69,7 +69,7 @@ TEST_F(PaginaDemo, RetryRunsTheFailedSectionAgain)
     std::unique_ptr<Dialogos> anteriores = instalaDialogos(std::move(propios));
     operador.repara = [&] { ejecuta(QStringLiteral("ALTER TABLE TAREAS_APARTE RENAME TO V_MV_CPTETAREAS")); };
     operador.responde(Resultado::Reintentar);
-    const bool escrita = GeneraPaginaVenta(ruta, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000012"),
+    const bool escrita = GeneraPaginaVenta(ruta, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000013"),
                                            QStringLiteral("A"), true);
     const std::unique_ptr<Dialogos> devueltos = instalaDialogos(std::move(anteriores));
     EXPECT_TRUE(escrita);
@@ -81,7 +81,7 @@ TEST_F(PaginaDemo, AnyOtherAnswerEndsThePageAsFarAsItWasWritten)
 {
     ejecuta(QStringLiteral("DROP TABLE MV_APLICACION"));
     dialogos->responde(Resultado::Reintentar).responde(Resultado::Abortar);
-    const QStringList p = venta("FC", "0001", "00000012", "A");
+    const QStringList p = venta("FC", "0001", "00000013", "A");
     EXPECT_EQ(dialogos->avisos.size(), 2u) << "the retry failed again";
     EXPECT_TRUE(p.last().endsWith(QStringLiteral("</table> <hr HEIGHT=3 NOSHADE>"))) << "the totals were the last section";
     EXPECT_FALSE(contiene(p, "HISTORIAL"));
@@ -92,7 +92,7 @@ TEST_F(PaginaDemo, APageThatCannotBeSavedIsNotWritten)
 {
     QDir().mkpath(ruta);
     dialogos->responde(Resultado::Abortar);
-    EXPECT_FALSE(GeneraPaginaVenta(ruta, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000012"),
+    EXPECT_FALSE(GeneraPaginaVenta(ruta, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000013"),
                                    QStringLiteral("A"), true));
     ASSERT_EQ(dialogos->avisos.size(), 1u);
     EXPECT_TRUE(dialogos->avisos[0].mensaje.contains(ruta));

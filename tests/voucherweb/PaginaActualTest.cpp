@@ -55,7 +55,7 @@ TEST_F(PaginaActual, AVoucherPageIsWrittenBesideAFreshStyleSheetInTemp)
         VariableTemporal variable("TEMP", QFile::encodeName(carpeta));
         VariableTemporal sistema("TMPDIR", QFile::encodeName(carpetaTemporal));
         QFile::remove(carpetaTemporal + QStringLiteral("Style_Vantrelo.css"));
-        Mostrar(RutaTemporal, ArchivoHtmlActual, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000012"),
+        Mostrar(RutaTemporal, ArchivoHtmlActual, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000013"),
                 QStringLiteral("A"), true, QStringLiteral("1001"));
         EXPECT_EQ(RutaTemporal, carpetaTemporal) << temp;
         EXPECT_TRUE(nombresPosibles(carpetaTemporal).contains(ArchivoHtmlActual)) << ArchivoHtmlActual.toStdString();
@@ -92,7 +92,7 @@ TEST_F(PaginaActual, APageThatCouldNotBeWrittenIsNotNamed)
     ArchivoHtmlActual = QStringLiteral("anterior.htm");
     for (int i = 0; i < 60; ++i)
         dialogos->responde(Resultado::Abortar);
-    Mostrar(RutaTemporal, ArchivoHtmlActual, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000012"),
+    Mostrar(RutaTemporal, ArchivoHtmlActual, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000013"),
             QStringLiteral("A"), true, QStringLiteral("1001"));
     EXPECT_EQ(ArchivoHtmlActual, QString());
     EXPECT_EQ(dialogos->avisos.size(), 1u);

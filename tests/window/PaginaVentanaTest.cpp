@@ -147,12 +147,12 @@ TEST_F(PaginaEnVentana, ThePaneRendersThePageWithoutScriptsAndIgnoresVoucherLink
     QObject::connect(ventana->wbExplorer, &QWebEngineView::loadFinished, ventana.get(), [&](bool bien) {
         cargada = bien && ventana->wbExplorer->url() == QUrl::fromLocalFile(ventana->ArchivoHtmlActual);
     });
-    clic("1001", "FC  000100000012A", "03/03/2025", "factura-0001-00000012.jpg", VistaDeFila::Ventas);
+    clic("1002", "FC  000100000013A", "05/03/2025", "", VistaDeFila::Ventas);
     ASSERT_TRUE(espera([&] { return cargada; })) << "the page never finished loading";
     QString texto;
     ventana->wbExplorer->page()->toPlainText([&](const QString& t) { texto = t; });
     ASSERT_TRUE(espera([&] { return !texto.isEmpty(); }));
-    EXPECT_TRUE(texto.contains(QStringLiteral("Ferreteria El Tornillo S.A."))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Distribuidora Norte SRL"))) << texto.toStdString();
     EXPECT_TRUE(texto.contains(QStringLiteral("Tornillo hexagonal 1/2\" x 2")));
     EXPECT_TRUE(texto.contains(QStringLiteral("Armado de estantería")));
     EXPECT_EQ(ventana->wbExplorer->title(), QStringLiteral("BSC001CBTEdetalle"));

@@ -1,8 +1,8 @@
 #include "platform/base/FormatoNumerico.h"
 
-#include <QLocale>
+#include "platform/base/Err.h"
 
-#include <cstdlib>
+#include <QLocale>
 
 namespace {
 
@@ -18,6 +18,18 @@ int64_t potenciaDeDiez(int exponente)
     while (exponente-- > 0)
         p *= 10;
     return p;
+}
+
+// The integer part's digits with a separator every three from the right.
+QString agrupado(const QString& digitos, QChar separador)
+{
+    QString r;
+    for (qsizetype i = 0; i < digitos.size(); ++i) {
+        if (i > 0 && (digitos.size() - i) % 3 == 0)
+            r += separador;
+        r += digitos[i];
+    }
+    return r;
 }
 
 }
@@ -36,15 +48,61 @@ FormatoNumerico FormatoNumerico::delSistema()
     return f;
 }
 
-QString FormatoNumerico::fijo(Moneda valor, int decimales) const
+QString FormatoNumerico::fijo(Moneda valor, int decimales, bool agrupa) const
 {
-    const int64_t d = RedondeaMoneda(valor, decimales).diezmilesimas;
-    const int64_t unidades = std::llabs(d) / 10000;
-    const int64_t fraccion = (std::llabs(d) % 10000) / potenciaDeDiez(4 - decimales);
-    QString texto = (d < 0 ? QStringLiteral("-") : QString()) + QString::number(unidades);
-    if (decimales > 0)
-        texto += separadorDecimal + QString::number(fraccion).rightJustified(decimales, u'0');
-    return texto;
+    // The count of units of the last place kept, so nothing is multiplied
+    // back out of range; places past the fourth are zeros.
+    const int guardados = decimales < 4 ? decimales : 4;
+    const int64_t redondeado = MultiplicaYDivideAlPar(valor.diezmilesimas, 1, potenciaDeDiez(4 - guardados));
+    const bool negativo = redondeado < 0;
+    const uint64_t cuenta = negativo ? uint64_t(0) - uint64_t(redondeado) : uint64_t(redondeado);
+    const uint64_t escala = uint64_t(potenciaDeDiez(guardados));
+    QString texto = QString::number(cuenta / escala);
+    if (agrupa)
+        texto = agrupado(texto, separadorMiles);
+    if (decimales > 0) {
+        texto += separadorDecimal;
+        if (guardados > 0)
+            texto += QString::number(cuenta % escala).rightJustified(guardados, u'0');
+        texto += QString(decimales - guardados, u'0');
+    }
+    return negativo ? u'-' + texto : texto;
+}
+
+QString FormatoNumerico::texto(Moneda valor) const
+{
+    return valor.texto().replace(u'.', separadorDecimal);
+}
+
+std::optional<QString> FormatoNumerico::numero(const QString& texto) const
+{
+    QString s;
+    s.reserve(texto.size());
+    for (QChar c : texto) {
+        if (!c.isSpace() && (c != separadorMiles || separadorMiles == separadorDecimal))
+            s += c == separadorDecimal ? QChar(u'.') : c;
+    }
+    QString numero;
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) {
+        if (s[i] == u'-')
+            numero += u'-';
+        ++i;
+    }
+    bool hayDigitos = false, hayPunto = false;
+    for (; i < s.size(); ++i) {
+        const QChar c = s[i];
+        if (c >= u'0' && c <= u'9')
+            hayDigitos = true;
+        else if (c == u'.' && !hayPunto)
+            hayPunto = true;
+        else
+            return std::nullopt;
+        numero += c;
+    }
+    if (!hayDigitos)
+        return std::nullopt;
+    return numero;
 }
 
 const FormatoNumerico& formatoNumerico()
@@ -62,11 +120,8 @@ FormatoNumerico instalaFormatoNumerico(const FormatoNumerico& nuevo)
 Moneda RedondeaMoneda(Moneda valor, int decimales)
 {
     const int64_t paso = potenciaDeDiez(4 - decimales);
-    const int64_t d = valor.diezmilesimas;
-    int64_t cociente = d / paso;
-    const int64_t resto = d % paso;
-    const int64_t doble = 2 * std::llabs(resto);
-    if (doble > paso || (doble == paso && cociente % 2 != 0))
-        cociente += d < 0 ? -1 : 1;
-    return Moneda{cociente * paso};
+    int64_t redondeado = 0;
+    if (__builtin_mul_overflow(MultiplicaYDivideAlPar(valor.diezmilesimas, 1, paso), paso, &redondeado))
+        throw Err(NumeroError::Desbordamiento, QStringLiteral("Desbordamiento"));
+    return Moneda{redondeado};
 }
