@@ -143,7 +143,6 @@ private:
     void CreaPestanaBusqueda(QWidget* pagina);
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
-    bool PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase);
     bool TeclaEnCampo(int indice, const QKeyEvent& tecla);
     long Manejador() const;
     void NavegaArchivo(const QString& ruta);
