@@ -104,6 +104,145 @@ INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArch
     ('1002', 'ND  000100000002A', '2025-03-11 00:00:00', 'JUAN', 'SCAN/', 'nota-debito-0002.jpg',
      1, 'demo', 'JUAN', '2025-03-11 00:00:00');
 
+-- ---------------------------------------------------------------------------
+-- Voucher web page: the header data, detail lines, totals, applications,
+-- receptions and history of the demo vouchers. The sales invoice FC
+-- 0001-00000013A and the purchase invoice FCC 0004-00001520A fill every
+-- section of their pages; the purchase order OC 0001-00000045A has its
+-- reception reports; the credit note NC 0001-00000004A has no tasks.
+-- ---------------------------------------------------------------------------
+
+INSERT INTO TA_COMPROBANTES (CODIGO, DESCRIPCION) VALUES
+    ('FC  ', 'Factura'),
+    ('NC  ', 'Nota de Crédito'),
+    ('ND  ', 'Nota de Débito'),
+    ('TK  ', 'Ticket'),
+    ('RM  ', 'Remito'),
+    ('PR  ', 'Presupuesto'),
+    ('CB  ', 'Recibo'),
+    ('PG  ', 'Orden de Pago'),
+    ('FCC ', 'Factura de Compra'),
+    ('NCC ', 'Nota de Crédito de Compra'),
+    ('RMC ', 'Remito de Compra'),
+    ('OC  ', 'Orden de Compra');
+
+INSERT INTO MA_CUENTASADIC (CODIGO, CONTACTO) VALUES
+    ('1001', 'Marta Ruiz'),
+    ('1002', 'Oscar Díaz'),
+    ('2001', 'Jorge Paz'),
+    ('2002', 'Lucía Ferro');
+
+INSERT INTO V_TA_UNIDADNEGOCIO (CODIGO, DESCRIPCION) VALUES
+    (1, 'Casa Central'),
+    (2, 'Sucursal Norte');
+
+INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE) VALUES
+    ('3', 'Carlos Gómez'),
+    ('4', 'Ana Torres');
+
+INSERT INTO V_TA_CPRA_VTA (IDCOND_CPRA_VTA, DESCRIPCION) VALUES
+    (1, 'Contado'),
+    (2, 'Cuenta corriente 30 días');
+
+UPDATE V_MV_CPTE SET NOMBRE = 'Distribuidora Norte SRL', DOMICILIO = 'Ruta 40 km 12',
+    LOCALIDAD = 'San Juan', CODIGOPOSTAL = '5400', OBSERVACIONES = 'Entregar por la mañana',
+    COMENTARIOS = 'Precios & plazos <según lista 3>', TELEFONO = '264-4200000', MATRICULA = 'AB123CD',
+    MODELO = 'Ranger XL', SERIE = 'S-998', FECHAESTINICIO = '2025-03-01 00:00:00',
+    FECHAESTFIN = '2025-03-31 00:00:00', UNEGOCIO = 1, IDVENDEDOR = 3, IDCOND_CPRA_VTA = 2, MONEDA = 1,
+    COTIZACION = 1, IMPORTE = 3415.5, IMPORTE_S_IVA = 2900, PORCDESCUENTO1 = 5, IMPDESCUENTO1 = 145,
+    PORCDESCUENTO2 = 2.5, IMPDESCUENTO2 = 68.88, PORCDESCUENTO3 = 0, IMPDESCUENTO3 = 0,
+    IMPORTEIMPUESTOSINTERNOS = 12.5, ALICIVA = 21, ALICIVA2 = 10.5, IMPORTEIVA = 504, IMPORTEIVA2 = 31.5,
+    ALICIVAREC = 0, IMPORTEIVAREC = 0, RETIVA_IMPORTE = 15, RETGAN_IMPORTE = 0, RETIBR_IMPORTE = 20.25
+WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000013A';
+
+UPDATE V_MV_CPTE SET NOMBRE = 'Ferreteria El Tornillo S.A.', DOMICILIO = 'Av. San Martín 1234',
+    LOCALIDAD = 'Mendoza', CODIGOPOSTAL = '5500', TELEFONO = '261-4200000', UNEGOCIO = 1, IDVENDEDOR = 3,
+    IDCOND_CPRA_VTA = 1, IMPORTE = 150.5, IMPORTE_S_IVA = 124.38, ALICIVA = 21, IMPORTEIVA = 26.12,
+    RETIVA_IMPORTE = 0, RETGAN_IMPORTE = 0, RETIBR_IMPORTE = 0, IMPORTEIMPUESTOSINTERNOS = 0
+WHERE TC = 'NC' AND IDCOMPROBANTE = '000100000004A';
+
+UPDATE V_MV_CPTE SET NOMBRE = 'Ferreteria El Tornillo S.A.', IMPORTE = 500, IMPORTE_S_IVA = 413.22,
+    ALICIVA = 21, IMPORTEIVA = 86.78
+WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000014A';
+
+UPDATE C_MV_CPTE SET NOMBRE = 'Papelera del Sur S.A.', DOMICILIO = 'Calle 7 N° 850', LOCALIDAD = 'La Plata',
+    CODIGOPOSTAL = '1900', OBSERVACIONES = 'Mercadería recibida conforme', COMENTARIOS = 'Pago a 60 días',
+    TELEFONO = '221-4830000', UNEGOCIO = 1, IMPORTE = 2689.28, IMPORTE_S_IVA = 2150, PORCDESCUENTO1 = 3,
+    IMPDESCUENTO1 = 64.5, IMPORTEIMPUESTOSINTERNOS = 0, ALICIVA = 21, ALICIVA2 = 10.5, IMPORTEIVA = 420,
+    IMPORTEIVA2 = 15.75, ALICIVAREC = 0, IMPORTEIVAREC = 0
+WHERE CUENTA = '2001' AND TC = 'FCC' AND IDCOMPROBANTE = '000400001520A';
+
+UPDATE C_MV_CPTE SET NOMBRE = 'Papelera del Sur S.A.', IMPORTE = 242, IMPORTE_S_IVA = 200, ALICIVA = 21,
+    IMPORTEIVA = 42
+WHERE CUENTA = '2001' AND TC = 'NCC' AND IDCOMPROBANTE = '000400000211A';
+
+INSERT INTO C_MV_CPTE (CUENTA, TC, IDCOMPROBANTE, FECHA, ANULADA, NOMBRE, DOMICILIO, LOCALIDAD, CODIGOPOSTAL,
+                       TELEFONO, UNEGOCIO, IMPORTE, IMPORTE_S_IVA, ALICIVA, IMPORTEIVA) VALUES
+    ('2002', 'OC  ', '000100000045A', '2025-03-04 00:00:00', 0, 'Maderas Patagónicas SRL', 'Av. Roca 77',
+     'Neuquén', '8300', '299-4470000', 2, 6050, 5000, 21, 1050);
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDARTICULO, DESCRIPCION, ALICIVA,
+                              IMPORTE_S_IVA, IDUNIDAD, CANTIDAD, IMPORTE, TOTAL, IMPORTEDTO) VALUES
+    (101, 'FC  ', '000100000013A', 0, 'TORN-001', 'Tornillo hexagonal 1/2" x 2', 21, 12.5, 'UN', 40, 15.125, 605, 0),
+    (102, 'FC  ', '000100000013A', 0, ' CLAV-10 ', '  Clavos 2" (caja x 500)  ', 21, 80, 'CJ', 10, 96.8, 968,
+     48.4),
+    (103, 'FC  ', '000100000013A', 0, 'PINT-20', 'Pintura látex blanca 20 L', 10.5, 300, 'LT', 3, 331.5, 994.5, 0),
+    (104, 'NC  ', '000100000004A', 0, 'TORN-001', 'Devolución tornillos', 21, 12.5, 'UN', 9.95, 15.125, 150.5, 0);
+
+INSERT INTO V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, HORAS, VALORHORA, TOTAL) VALUES
+    ('FC  ', '000100000013A', 0, 'T01', 'Armado de estantería', 90, 1500, 2250),
+    ('FC  ', '000100000013A', 0, 'T02', 'Flete y descarga', 45, 800, 600);
+
+INSERT INTO V_MV_CPTE_OBSERV (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_OBS, OBSERVACION, IMPORTE) VALUES
+    ('FC  ', '000100000013A', 0, 'EN', 'Cliente de cuenta corriente', NULL),
+    ('FC  ', '000100000013A', 0, 'PP', ' Embalaje especial ', 35.5),
+    ('NC  ', '000100000004A', 0, 'PP', 'Devolución por falla', NULL);
+
+INSERT INTO C_MV_CPTEINSUMOS (CUENTA, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, IDUNIDAD, CANTIDAD, IMPORTE,
+                              TOTAL) VALUES
+    ('2001', 'FCC ', '000400001520A', 'PAP-A4', 'Resma papel A4 80 g', 'UN', 100, 18.5, 1850),
+    ('2001', 'FCC ', '000400001520A', 'CART-01', 'Cartulina color', 'PL', 200, 1.5, 300),
+    ('2002', 'OC  ', '000100000045A', 'TAB-PINO', 'Tablón de pino 2"x6"', 'UN', 250, 20, 5000);
+
+INSERT INTO C_MV_CPTETAREAS (CUENTA, TC, IDCOMPROBANTE, IDTAREA, DESCRIPCION, HORAS, VALORHORA, TOTAL) VALUES
+    ('2001', 'FCC ', '000400001520A', 'DESC', 'Descarga en depósito', 30, 400, 200);
+
+INSERT INTO C_MV_CPTE_OBSERV (CUENTA, TC, IDCOMPROBANTE, TIPO_OBS, OBSERVACION, IMPORTE) VALUES
+    ('2001', 'FCC ', '000400001520A', 'OC', 'Bonificación por volumen', -64.5);
+
+INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, LIVA_RET_PERC, LIVA_RET_IBTOS) VALUES
+    ('FCC ', '0004', '00001520', 'A', '2001', 64.5, 39.03);
+
+INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, IDCOMPROBANTE, TCO_ORIGEN, SUCURSAL_ORIGEN,
+                           NUMERO_ORIGEN, LETRA_ORIGEN, IDCOMPROBANTE_ORIGEN, IMPORTE, TC_PRINT,
+                           IDCOMPROBANTE_PRINT) VALUES
+    ('1002', 'FC  ', '0001', '00000013', 'A', '000100000013A', 'RM  ', '0001', '00000031', 'R', '000100000031R',
+     605, NULL, NULL),
+    ('1001', 'NC  ', '0001', '00000004', 'A', '000100000004A', 'FC  ', '0001', '00000013', 'A', '000100000013A',
+     150.5, 'NC', '000100000004A'),
+    ('1002', 'CB  ', '0001', '00000077', 'A', '000100000077A', 'FC  ', '0001', '00000013', 'A', '000100000013A',
+     3265, 'CB', '000100000077A'),
+    ('2001', 'NCC ', '0004', '00000211', 'A', '000400000211A', 'FCC ', '0004', '00001520', 'A', '000400001520A',
+     242, NULL, NULL),
+    ('2001', 'PG  ', '0001', '00000031', 'X', '000100000031X', 'FCC ', '0004', '00001520', 'A', '000400001520A',
+     2447.28, 'PG', '000100000031X'),
+    -- Another supplier's voucher of the same type and number.
+    ('2002', 'NCC ', '0004', '00000300', 'A', '000400000300A', 'FCC ', '0004', '00001520', 'A', '000400001520A',
+     99, NULL, NULL);
+
+INSERT INTO V_MV_STOCK (FECHA, TC, IDCOMPROBANTE, TC_ORIGEN, IDCOMPROBANTE_ORIGEN, SECUENCIA) VALUES
+    ('2025-03-08 00:00:00', 'RMC ', '001200000873R', 'OC  ', '000100000045A', 1),
+    ('2025-03-08 00:00:00', 'RMC ', '001200000873R', 'OC  ', '000100000045A', 2),
+    ('2025-03-12 00:00:00', 'RMC ', '001200000880R', 'OC  ', '000100000045A', 1);
+
+INSERT INTO V_MV_CPTEACCIONES (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_ACCION, FECHAHORA, USUARIO, PC,
+                               SYSTEMUSER) VALUES
+    ('FC  ', '000100000013A', 0, 'A', '2025-03-03 10:15:00', 'demo', 'PUESTO1', 'sa'),
+    ('FC  ', '000100000013A', 0, 'm', '2025-03-04 16:40:12', 'JUAN', 'PUESTO2', 'sa'),
+    ('FC  ', '000100000013A', 0, 'I', '2025-03-05 09:00:00', 'JUAN', 'PUESTO2', 'sa'),
+    ('FC  ', '000100000013A', 1, 'B', '2025-03-06 09:00:00', 'demo', 'PUESTO1', 'sa'),
+    ('FCC ', '000400001520A', 0, 'A', '2025-02-27 11:30:00', 'MARIA', 'COMPRAS1', 'sa');
+
 -- Order tickets: a table's order ("PE"), and the kitchen ("PECO") and bar
 -- ("PEBA") orders of the same kind, with items for the kitchen, the bar,
 -- both, a long description, one more prepared than ordered, a weighed
@@ -261,7 +400,6 @@ INSERT INTO V_TA_BANCOS (IDBANCO, DESCRIPCION) VALUES
     ('011', 'Banco de la Nación Argentina'),
     ('007', 'Banco de Galicia');
 
-UPDATE C_MV_CPTE SET IMPORTE = 1500.00 WHERE TC = 'FCC' AND IDCOMPROBANTE = '000400001520A';
 UPDATE C_MV_CPTE SET IMPORTE = 300.00 WHERE TC = 'FCC' AND IDCOMPROBANTE = '001200004410B';
 
 INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, MONEDA, IMPORTE,
@@ -282,6 +420,10 @@ INSERT INTO MV_APLICACION (CUENTA, TC, IDCOMPROBANTE, TCO_ORIGEN, IDCOMPROBANTE_
     ('2001', 'NCC ', '000400000211A', 'FCC ', '000400001520A', '0004', '00001520', 'A', 100.00, 'PG  ', '000100000201A'),
     ('2002', 'OPG ', '000100000202A', 'FCC ', '001200004410B', '0012', '00004410', 'B', 300.00, 'OPG ', '000100000202A'),
     ('2002', 'OPG ', '000100000202A', 'FCC ', '001200009999B', '0012', '00009999', 'B', 50.00, 'OPG ', '000100000202A');
+-- The applying voucher's number in parts, as the voucher pages link it.
+UPDATE MV_APLICACION SET SUCURSAL = substr(IDCOMPROBANTE, 1, 4), NUMERO = substr(IDCOMPROBANTE, 5, 8),
+    LETRA = substr(IDCOMPROBANTE, 13, 1)
+WHERE SUCURSAL IS NULL;
 
 INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, DETALLE, IMPORTE, FECHA, CABIMPORTE, FECHASUBDIARIO,
                          CHPROPIO, NROCOMPROBANTEBANCARIO, TJ_OBSERVACIONES, IDBANCO, VENCIMIENTO, TJ_NROCUPON,

@@ -3,6 +3,7 @@
 #include "BaseRecibos.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
+#include "support/TextoQt.h"
 #include "support/FormatosDePrueba.h"
 
 #include <QRegularExpression>
