@@ -555,7 +555,7 @@ CREATE INDEX IX_C_MV_CPTE_FECHA ON C_MV_CPTE (FECHA);
 -- Voucher printing: the report files of each report name, the printer,
 -- copies and default destination of each voucher type and letter per user
 -- (USUARIO null for everyone), the VAT conditions, the electronic vouchers
--- and the points of sale with their electronic forms. CantCopias and
+-- and the business units' points of sale with their electronic forms. CantCopias and
 -- CantLineas are texts read for the number they start with. The journal
 -- lines gain the entry's number, operating month and period; the
 -- administration database's journal lines (@ADMIN_MV_ASIENTOS) are the same
@@ -590,12 +590,9 @@ CREATE TABLE V_MV_CPTE_ELECTRONICOS (
     PRIMARY KEY (TC, IDCOMPROBANTE)
 );
 
-CREATE TABLE V_TA_UNIDADNEGOCIO (
-    PDV          TEXT COLLATE SQLSRV NOT NULL,
-    DESCRIPCION  TEXT COLLATE SQLSRV,
-    USAEFC       INTEGER,
-    RUTA_REPORTE TEXT COLLATE SQLSRV
-);
+ALTER TABLE V_TA_UNIDADNEGOCIO ADD COLUMN PDV TEXT COLLATE SQLSRV;
+ALTER TABLE V_TA_UNIDADNEGOCIO ADD COLUMN USAEFC INTEGER;
+ALTER TABLE V_TA_UNIDADNEGOCIO ADD COLUMN RUTA_REPORTE TEXT COLLATE SQLSRV;
 
 ALTER TABLE MV_ASIENTOS ADD COLUMN "NUMERO ASIENTO" INTEGER;
 ALTER TABLE MV_ASIENTOS ADD COLUMN MES_OPERATIVO INTEGER;
