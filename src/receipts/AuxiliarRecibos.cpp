@@ -10,13 +10,12 @@
 #include "services/Objetos.h"
 #include "services/SentenciasSQL.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 namespace {
-
-constexpr long ErrorDeAutomatizacion = 401;
 
 struct Totales {
     Moneda ImporteCpte, ImporteAplicado, ImporteSaldo, ImporteMP;
@@ -39,7 +38,7 @@ class Recibo {
 public:
     Recibo(const QString& tc, const QString& sucursal, const QString& numero, const QString& letra,
            const QString& cuenta)
-        : g(politicas::dejaPasar({ErrorDeAutomatizacion, NumeroError::ErrorDelServidor},
+        : g(politicas::dejaPasar({NumeroError::ErrorDeAutomatizacion, NumeroError::ErrorDelServidor},
                                  politicas::dialogo([](const Err& e) {
                                      return ObjUtilidades().MuestraErrorObjeto(
                                          e, 18, QStringLiteral("GeneraAuxiliarRecibo_PagoCobranza"));
@@ -397,26 +396,33 @@ QString tipoTitulo(const QString& texto)
 
 void formulas(Recibo& r, QStringList& Formulas)
 {
-    const auto entrada = [&](const char* nombre, const QString& valor) {
-        Formulas.append(QLatin1String(nombre) + QStringLiteral(" = '") + valor + u'\'');
-    };
     const auto moneda = [](Moneda m) { return Recibo::moneda(Recibo::texto(m)); };
+    const std::pair<const char*, std::function<QString()>> entradas[] = {
+        {"Prm_ImporteCpte", [&] { return moneda(r.t.ImporteCpte); }},
+        {"Prm_ImporteAplicado", [&] { return moneda(r.t.ImporteAplicado).replace(u',', u'.'); }},
+        {"Prm_ImporteSaldo", [&] { return moneda(r.t.ImporteSaldo); }},
+        {"Prm_ImporteEnLetras",
+         [&] {
+             return tipoTitulo(ImporteALetras(Recibo::texto(r.t.ImporteMP), std::nullopt, QStringLiteral(" Pesos ")));
+         }},
+        {"Prm_ImporteMP", [&] { return moneda(r.t.ImporteMP); }},
+        {"Prm_RetGanancias", [&] { return moneda(r.t.RetGanancias); }},
+        {"Prm_RetIVA", [&] { return moneda(r.t.RetIVA); }},
+        {"Prm_RetIBrtos", [&] { return moneda(r.t.RetIBrtos); }},
+        {"Prm_DescuentosOtorgados", [&] { return moneda(r.t.DescuentosOtorgados); }},
+        {"Prm_Concepto", [&] { return r.t.Concepto; }},
+    };
     if (Formulas.isEmpty())
         Formulas.append(QString());
     Formulas.erase(Formulas.begin() + 1, Formulas.end());
-    r.g.paso([&] { entrada("Prm_ImporteCpte", moneda(r.t.ImporteCpte)); });
-    r.g.paso([&] { entrada("Prm_ImporteAplicado", moneda(r.t.ImporteAplicado).replace(u',', u'.')); });
-    r.g.paso([&] { entrada("Prm_ImporteSaldo", moneda(r.t.ImporteSaldo)); });
-    r.g.paso([&] {
-        entrada("Prm_ImporteEnLetras",
-                tipoTitulo(ImporteALetras(Recibo::texto(r.t.ImporteMP), std::nullopt, QStringLiteral(" Pesos "))));
-    });
-    r.g.paso([&] { entrada("Prm_ImporteMP", moneda(r.t.ImporteMP)); });
-    r.g.paso([&] { entrada("Prm_RetGanancias", moneda(r.t.RetGanancias)); });
-    r.g.paso([&] { entrada("Prm_RetIVA", moneda(r.t.RetIVA)); });
-    r.g.paso([&] { entrada("Prm_RetIBrtos", moneda(r.t.RetIBrtos)); });
-    r.g.paso([&] { entrada("Prm_DescuentosOtorgados", moneda(r.t.DescuentosOtorgados)); });
-    r.g.paso([&] { entrada("Prm_Concepto", r.t.Concepto); });
+    // Each entry's place is made before its value, so a value skipped on an
+    // error leaves the later ones at their indexes.
+    for (const auto& [nombre, valor] : entradas) {
+        if (r.g.salio())
+            return;
+        Formulas.append(QString());
+        r.g.paso([&] { Formulas.last() = QLatin1String(nombre) + QStringLiteral(" = '") + valor() + u'\''; });
+    }
 }
 
 }
