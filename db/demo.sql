@@ -103,3 +103,123 @@ INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, Fecha, Usuario, RutaArchivo, NombreArch
      NULL, NULL, 'demo', '2025-03-01 00:00:00'),
     ('1002', 'ND  000100000002A', '2025-03-11 00:00:00', 'JUAN', 'SCAN/', 'nota-debito-0002.jpg',
      1, 'demo', 'JUAN', '2025-03-11 00:00:00');
+
+-- Order tickets: a table's order ("PE"), and the kitchen ("PECO") and bar
+-- ("PEBA") orders of the same kind, with items for the kitchen, the bar,
+-- both, a long description, one more prepared than ordered, a weighed
+-- article and prices on the half cent.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES
+    ('EMPRESA', 'NOMBRE', 'La Fonda de Prueba'),
+    ('EMPRESA', 'CALLE', 'Calle Mayor'),
+    ('EMPRESA', 'NUMERO', '123'),
+    ('EMPRESA', 'LOCALIDAD', 'Villa Ejemplo');
+
+INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE) VALUES
+    ('07', 'Roberto Carlos Gimenez Fernandez'),
+    ('08', 'Ana');
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, PESABLE, TALLEDEFAULT) VALUES
+    ('MIL01', 'Milanesa napolitana', 0, 'C'),
+    ('CER01', 'Cerveza tirada', 0, 'B'),
+    ('LIM01', 'Limonada con menta', 0, 'cb'),
+    ('PAR01', 'Parrillada completa', 0, 'C'),
+    ('QUE01', 'Queso por kilo', 1, 'C'),
+    ('CAF01', 'Cafe', 0, 'B');
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, TRANSPORTE, IDVENDEDOR, NOMBRE,
+                       IMPORTE) VALUES
+    ('PE  ', '000100000101P', 0, '1001', '2025-03-20 00:00:00', 0, ' 12 ', '07 ', ' Cliente de Mostrador ', 8391.25),
+    ('PECO', '000100000102P', 0, '1002', '2025-03-20 00:00:00', 0, '4', '08', 'Mesa del fondo', 0),
+    ('PEBA', '000100000103P', 0, '1003', '2025-03-20 00:00:00', 0, '5', '08', 'Barra', 0);
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IDARTICULO, DESCRIPCION, CANTIDAD, CANTIDADPREPARADA,
+                              CANTIDADAFACTURAR, IMPORTE_S_IVA, IMPORTE) VALUES
+    (1, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 2, 1, 0, 1240.08, 1500.5),
+    (2, 'PE  ', '000100000101P', 'CER01', 'Cerveza tirada', 3, 0, 1, 289.26, 350),
+    (3, 'PE  ', '000100000101P', 'LIM01', 'Limonada con menta', 1, 1, 0, 330.58, 400),
+    (4, 'PE  ', '000100000101P', 'PAR01',
+     'Parrillada completa para cuatro personas con achuras, chorizos, morcillas y vacio a punto', 1, 0, 0,
+     3305.79, 4000),
+    (5, 'PE  ', '000100000101P', 'MIL01', 'Milanesa napolitana', 1, 2, 0, 1240.08, 1500.5),
+    (6, 'PE  ', '000100000101P', 'QUE01', 'Queso por kilo', 0.35, 0, 0, 0.1, 0.125),
+    (7, 'PE  ', '000100000101P', 'CAF01', 'Cafe', 1, 0, 0, 0.11, 0.135),
+    (8, 'PECO', '000100000102P', 'MIL01', 'Milanesa napolitana', 2, 2, 0, 1240.08, 1500.5),
+    (9, 'PEBA', '000100000103P', 'CER01', 'Cerveza tirada', 2, 0, 2, 289.26, 350);
+
+-- Voucher print data: currencies, the vouchers' totals and currencies, and
+-- the lines, tasks, diaries and observations the print table is built from.
+-- FC 0001-00000012 A has supplies with batches and serial numbers, other
+-- concepts and a header and a footer; FC 0002-00000007 B is in dollars; the
+-- delivery note RM 0001-00000031 R comes from the order NP 0001-00000020 X,
+-- which still has lines pending; the work order OT 0001-00000050 X has tasks
+-- (one with an additional text), a task done only through diary entries,
+-- supplies and concepts; the proforma FP 0001-00000060 A is printed with its
+-- VAT added.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
+    ('GENERAL', 'RETAIL',          'SI', '', 'Falso'),
+    ('GENERAL', 'ROBAIVAPROFORMA', 'SI', '', 'Falso');
+
+INSERT INTO TA_MONEDAS (CODIGO, DESCRIPCION) VALUES
+    ('1   ', 'Pesos'),
+    ('2   ', 'Dólares'),
+    ('3   ', 'Euros');
+
+UPDATE V_MV_CPTE SET MONEDA = '1   ' WHERE MONEDA IS NULL;
+UPDATE V_MV_CPTE SET IMPORTE = 870.00 WHERE IMPORTE IS NULL;
+UPDATE V_MV_CPTE SET IMPORTE = 1234.50 WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000012A';
+UPDATE V_MV_CPTE SET MONEDA = '2   ', IMPORTE = 350.75 WHERE TC = 'FC' AND IDCOMPROBANTE = '000200000007B';
+UPDATE V_MV_CPTE SET IMPORTE = 460.00, TCORIGEN = 'NP  ', COMPROBANTEORIGEN = '000100000020X'
+ WHERE TC = 'RM' AND IDCOMPROBANTE = '000100000031R';
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, MONEDA, IMPORTE) VALUES
+    ('NP  ', '000100000020X', 0, '1001', '2025-02-28 00:00:00', 0, '1   ', 840.00),
+    ('OT  ', '000100000050X', 0, '1003', '2025-03-18 00:00:00', 0, '1   ', 18150.00),
+    ('FP  ', '000100000060A', 0, '1002', '2025-03-19 00:00:00', 0, '1   ', 200.00);
+
+INSERT INTO V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDARTICULO, DESCRIPCION, IDUNIDAD, CANTIDAD,
+                              IMPORTE, TOTAL, IMPORTE_S_IVA, ALICIVA, CONDICIONIVA, NRO_LOTE, NRO_SERIE, PORCDTO,
+                              IMPUESTOS, CONTROLADOPOR, CANTIDADUD, IDUNIDADBASE, EQUIV_UDBASE, CANTIDAD_ORIGEN,
+                              UD_PR, IMPORTE_UD) VALUES
+    ('FC  ', '000100000012A', 0, 'ART001', 'Tornillo ''Parker'' 8x1', 'UN', 100, 5.00, 500.00, 4.1322, 21, '1',
+     'L-0312|L-0318|', '60|40|', 0, 0, 1, 100, 'UN', 1, 100, NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'ART002', 'Taladro percutor 750W', 'UN', 2, 200.00, 400.00, 165.2893, 21, '1',
+     NULL, 'TP-88121 |TP-88122 |', 0, 0, 2, 2, 'UN', 1, 2, NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'ART003', 'Cable unipolar 2,5 mm', 'MT', 50, 6.69, 334.50, 5.5289, 21, '1',
+     'C25-A|C25-B|', '30|20|', 2.5, 0, 1, 50, 'MT', 1, 50, 'ML', 6.69),
+    ('FC  ', '000200000007B', 0, 'ART010', 'Licencia software anual', 'UN', 1, 350.75, 350.75, 289.876, 21, '5',
+     NULL, NULL, 0, 0, 0, 1, 'UN', 1, 1, NULL, NULL),
+    ('NP  ', '000100000020X', 0, 'ART001', 'Tornillo Parker 8x1', 'UN', 100, 5.00, 500.00, 4.1322, 21, '1',
+     NULL, NULL, 0, 0, 1, 100, 'UN', 1, 100, NULL, NULL),
+    ('NP  ', '000100000020X', 0, 'ART004', 'Arandela plana 8 mm', 'UN', 200, 0.80, 160.00, 0.6612, 21, '1',
+     NULL, NULL, 0, 0, 0, 200, 'UN', 1, 200, NULL, NULL),
+    ('NP  ', '000100000020X', 0, 'ART005', 'Tuerca hexagonal 8 mm', 'UN', 150, 1.20, 180.00, 0.9917, 21, '1',
+     'T8-07|', NULL, 0, 0, 1, 150, 'UN', 1, 150, NULL, NULL),
+    ('RM  ', '000100000031R', 0, 'ART001', 'Tornillo Parker 8x1', 'UN', 60, 5.00, 300.00, 4.1322, 21, '1',
+     'L-0318|', '60|', 0, 0, 1, 60, 'UN', 1, 100, NULL, NULL),
+    ('RM  ', '000100000031R', 0, 'ART004', 'Arandela plana 8 mm', 'UN', 200, 0.80, 160.00, 0.6612, 21, '1',
+     NULL, NULL, 0, 0, 0, 200, 'UN', 1, 200, NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'ART003', 'Cable unipolar 2,5 mm', 'MT', 10, 6.69, 66.90, 5.5289, 21, '5',
+     'C25-B|', '10|', 0, 0, 1, 10, 'MT', 1, 10, NULL, NULL),
+    ('FP  ', '000100000060A', 0, 'ART006', 'Lámpara LED 12W', 'UN', 2, 100.00, 200.00, 100.00, 21, '1',
+     NULL, NULL, 0, 0, 0, 2, 'UN', 1, 2, NULL, NULL);
+
+INSERT INTO V_MV_CPTETAREAS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, DESCRIPCIONADICIONAL, HORAS,
+                             VALORHORA, TOTAL, VALORHORA_S_IVA) VALUES
+    ('OT  ', '000100000050X', 0, 'T01', 'Diagnóstico de falla',
+     'Revisión del tablero principal' || char(13, 10) || 'y de las protecciones.', 90, 5000, 7500, 4132.2314),
+    ('OT  ', '000100000050X', 0, 'T02', 'Cambio de interruptor', '  ', 45, 5000, 3750, 4132.2314);
+
+INSERT INTO V_MV_DIARIOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO, IDTAREA, DESCRIPCION, OBSERVACIONES, MINUTOS) VALUES
+    ('OT  ', '000100000050X', 0, 'T03', 'Guardia nocturna', 'Sin novedades', 240),
+    ('OT  ', '000100000050X', 0, 'T03', 'Guardia nocturna', NULL, 180);
+
+INSERT INTO V_MV_CPTE_OBSERV (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_OBS, OBSERVACION, IMPORTE, IMPORTE_S_IVA) VALUES
+    ('FC  ', '000100000012A', 0, 'EN', 'Pedido telefónico del 28/02', NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'PP', 'Gracias por su compra', NULL, NULL),
+    ('FC  ', '000100000012A', 0, 'OC', 'Flete sin cargo', 0, 0),
+    ('FC  ', '000100000012A', 0, 'OC', 'Entrega en obra', 60.50, 50.00),
+    ('FC  ', '000200000007B', 0, 'OC', 'Soporte remoto incluido', 12.10, 10.00),
+    ('RM  ', '000100000031R', 0, 'EN', 'Entregar por portería', NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'EN', 'Orden urgente', NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'PP', 'Garantía de 90 días sobre la mano de obra', NULL, NULL),
+    ('OT  ', '000100000050X', 0, 'OC', 'Trabajo en altura', 6833.10, 5647.19);

@@ -114,3 +114,170 @@ CREATE TABLE CTROL_ESCANEO (
 
 CREATE INDEX IX_CTROL_ESCANEO_Cpte ON CTROL_ESCANEO (Cuenta, Cpte);
 CREATE INDEX IX_CTROL_ESCANEO_NombreArchivo ON CTROL_ESCANEO (NombreArchivo);
+
+-- Order tickets: the voucher's table, waiter, customer and total, its items
+-- with what is already prepared or billed, and the articles' kitchen ("C")
+-- and bar ("B") marks.
+ALTER TABLE V_MV_CPTE ADD COLUMN TRANSPORTE TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN IDVENDEDOR TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN NOMBRE TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN IMPORTE NUMERIC;
+
+-- Supply lines of a voucher: what order tickets read, and what the voucher
+-- print reads (with the customer's VAT condition). Batches and their
+-- quantities (or serial numbers) are "|"-separated lists; ControladoPor says
+-- whether the article is followed by batch or by serial number.
+CREATE TABLE V_MV_CPTEINSUMOS (
+    ID                INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC                TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE     TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO     INTEGER NOT NULL DEFAULT 0,
+    IDARTICULO        TEXT COLLATE SQLSRV,
+    DESCRIPCION       TEXT COLLATE SQLSRV,
+    IDUNIDAD          TEXT COLLATE SQLSRV,
+    CANTIDAD          NUMERIC,
+    CANTIDADPREPARADA NUMERIC,
+    CANTIDADAFACTURAR NUMERIC,
+    IMPORTE_S_IVA     NUMERIC,
+    IMPORTE           NUMERIC,
+    TOTAL             NUMERIC,
+    ALICIVA           NUMERIC,
+    CONDICIONIVA      TEXT COLLATE SQLSRV,
+    NRO_LOTE          TEXT COLLATE SQLSRV,
+    NRO_SERIE         TEXT COLLATE SQLSRV,
+    PORCDTO           NUMERIC,
+    IMPUESTOS         NUMERIC,
+    CONTROLADOPOR     INTEGER,
+    CANTIDADUD        NUMERIC,
+    IDUNIDADBASE      TEXT COLLATE SQLSRV,
+    EQUIV_UDBASE      NUMERIC,
+    CANTIDAD_ORIGEN   NUMERIC,
+    UD_PR             TEXT COLLATE SQLSRV,
+    IMPORTE_UD        NUMERIC
+);
+
+CREATE TABLE V_MA_ARTICULOS (
+    IDARTICULO   TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    DESCRIPCION  TEXT COLLATE SQLSRV,
+    PESABLE      INTEGER NOT NULL DEFAULT 0,
+    TALLEDEFAULT TEXT COLLATE SQLSRV
+);
+
+CREATE TABLE V_TA_VENDEDORES (
+    IDVENDEDOR TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    NOMBRE     TEXT COLLATE SQLSRV
+);
+
+-- Voucher print data: the per-workstation print table the voucher reports
+-- read, the voucher columns and detail views its generator reads, and the
+-- currencies.
+
+-- What the generator reads of each voucher besides its key: the row's ID
+-- (assigned on insert), the currency code and the voucher it was made from
+-- (the total is above).
+ALTER TABLE V_MV_CPTE ADD COLUMN ID INTEGER;
+ALTER TABLE V_MV_CPTE ADD COLUMN MONEDA TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN TCORIGEN TEXT COLLATE SQLSRV;
+ALTER TABLE V_MV_CPTE ADD COLUMN COMPROBANTEORIGEN TEXT COLLATE SQLSRV;
+
+CREATE TRIGGER V_MV_CPTE_ID AFTER INSERT ON V_MV_CPTE WHEN NEW.ID IS NULL
+BEGIN
+    UPDATE V_MV_CPTE SET ID = NEW.rowid WHERE rowid = NEW.rowid;
+END;
+
+-- Currencies; the code is padded to 4. Code 1 is the local currency.
+CREATE TABLE TA_MONEDAS (
+    CODIGO      TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    DESCRIPCION TEXT COLLATE SQLSRV
+);
+
+-- Observations of a voucher by kind: EN header, PP footer, OC other concepts
+-- (a commented amount).
+CREATE TABLE V_MV_CPTE_OBSERV (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
+    TIPO_OBS      TEXT COLLATE SQLSRV NOT NULL,
+    OBSERVACION   TEXT COLLATE SQLSRV,
+    IMPORTE       NUMERIC,
+    IMPORTE_S_IVA NUMERIC
+);
+
+-- Task lines of a voucher; HORAS holds minutes.
+CREATE TABLE V_MV_CPTETAREAS (
+    ID                   INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC                   TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE        TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO        INTEGER NOT NULL DEFAULT 0,
+    IDTAREA              TEXT COLLATE SQLSRV NOT NULL,
+    DESCRIPCION          TEXT COLLATE SQLSRV,
+    DESCRIPCIONADICIONAL TEXT COLLATE SQLSRV,
+    HORAS                NUMERIC,
+    VALORHORA            NUMERIC,
+    TOTAL                NUMERIC,
+    VALORHORA_S_IVA      NUMERIC
+);
+
+-- Diary entries of the work done on a task.
+CREATE TABLE V_MV_DIARIOS (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
+    IDTAREA       TEXT COLLATE SQLSRV NOT NULL,
+    DESCRIPCION   TEXT COLLATE SQLSRV,
+    OBSERVACIONES TEXT COLLATE SQLSRV,
+    MINUTOS       NUMERIC
+);
+
+-- Order (NP) lines not yet delivered in full by the delivery notes made from
+-- the order.
+CREATE VIEW VT_V_MV_INSUMOS_NPPENDIENTE AS
+SELECT * FROM (
+    SELECT np.TC, np.IDCOMPROBANTE, np.IDCOMPLEMENTO, np.IDARTICULO,
+           np.CANTIDAD - IFNULL((SELECT SUM(rm.CANTIDAD)
+                                   FROM V_MV_CPTEINSUMOS rm
+                                   INNER JOIN V_MV_CPTE c ON c.TC = rm.TC AND c.IDCOMPROBANTE = rm.IDCOMPROBANTE
+                                                          AND c.IDCOMPLEMENTO = rm.IDCOMPLEMENTO
+                                  WHERE c.TCORIGEN = 'NP' AND c.COMPROBANTEORIGEN = np.IDCOMPROBANTE
+                                    AND rm.IDARTICULO = np.IDARTICULO), 0) AS PENDIENTE
+      FROM V_MV_CPTEINSUMOS np
+     WHERE np.TC = 'NP')
+ WHERE PENDIENTE > 0;
+
+-- The print table: rows per workstation (USUARIO) and voucher, in ID order.
+-- The first nineteen columns after ID follow the order in which the receipt
+-- rows are copied into it.
+CREATE TABLE AUX_MV_CPTE (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC              TEXT COLLATE SQLSRV,
+    USUARIO         TEXT COLLATE SQLSRV,
+    TIPO            TEXT COLLATE SQLSRV,
+    SECCION         TEXT COLLATE SQLSRV,
+    IDCOMPROBANTE   TEXT COLLATE SQLSRV,
+    IDCOMPLEMENTO   INTEGER,
+    COLUMNA1        TEXT COLLATE SQLSRV,
+    COLUMNA2        TEXT COLLATE SQLSRV,
+    COLUMNA3        TEXT COLLATE SQLSRV,
+    COLUMNA4        TEXT COLLATE SQLSRV,
+    COLUMNA5        TEXT COLLATE SQLSRV,
+    COLUMNA6        TEXT COLLATE SQLSRV,
+    COLUMNA7        TEXT COLLATE SQLSRV,
+    COLUMNA8        TEXT COLLATE SQLSRV,
+    ENCABEZADO      TEXT COLLATE SQLSRV,
+    PIEDEPAGINA     TEXT COLLATE SQLSRV,
+    COLUMNA9        TEXT COLLATE SQLSRV,
+    COLUMNA10       TEXT COLLATE SQLSRV,
+    COLUMNA11       TEXT COLLATE SQLSRV,
+    COLUMNA12       TEXT COLLATE SQLSRV,
+    COLUMNA13       TEXT COLLATE SQLSRV,
+    COLUMNA14       TEXT COLLATE SQLSRV,
+    COLUMNA15       TEXT COLLATE SQLSRV,
+    COLUMNA16       TEXT COLLATE SQLSRV,
+    COLUMNA17       NUMERIC,
+    IMPORTEENLETRAS TEXT COLLATE SQLSRV,
+    CANTIDAD_ORIGEN NUMERIC
+);
+
+CREATE INDEX IX_AUX_MV_CPTE_USUARIO ON AUX_MV_CPTE (USUARIO, TC, IDCOMPROBANTE, IDCOMPLEMENTO);

@@ -27,6 +27,15 @@ SQL
     ((estado == 0)) || exit "$estado"
 fi
 
+# The upload batch's requests, its share, and the scans as its source.
+if [[ ! -f "$demo/subida.db" ]]; then
+    "$raiz/build/creabase" "$demo/subida.db" "$raiz/db/subida.sql"
+fi
+mkdir -p "$demo/subidas"
+export ESCANEO_SUBIDA_BASE="$demo/subida.db"
+export ESCANEO_SUBIDA_CARPETA="$demo/subidas/"
+export ESCANEO_SUBIDA_ORIGEN="$escaneos"
+
 # Only SANE's test device, which needs no hardware.
 echo test >"$demo/sane/dll.conf"
 # A short pause per block keeps the test backend's reader thread from

@@ -12,6 +12,7 @@ paquetes=(
     libsqlite3-dev sqlite3
     unixodbc-dev tdsodbc libsqliteodbc
     libsane-dev sane-utils
+    libturbojpeg0-dev libjpeg-turbo-progs
     libcurl4-openssl-dev
     python3-aiosmtpd
     xvfb xauth

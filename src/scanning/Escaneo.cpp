@@ -2,42 +2,67 @@
 
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
+#include "platform/base/GuardaErrores.h"
+#include "platform/scanner/DispositivoSane.h"
 #include "platform/scanner/Twain.h"
+#include "scanning/OperadorEscaneo.h"
 #include "scanning/RegistroEscaneos.h"
 #include "services/Configuracion.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
+#include "services/ServiciosArchivo.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
 // Every depth is asked for; the scanner's mode decides the real one.
 constexpr int ProfundidadPedida = 32;
 
-void Adquiere(long ventana, const QString& ruta)
+bool esErrorDeArchivo(const Err& e)
 {
-    const QString provisional = RutaProvisional(ruta);
-    QFile::remove(provisional);
-    if (TWAIN_AcquireToFilename(ventana, provisional) != 0 || !QFileInfo::exists(provisional)) {
-        QFile::remove(provisional);
-        throw Err(NumeroError::LlamadaInvalida, QStringLiteral("El escáner no entregó la imagen ") + ruta,
-                  QStringLiteral("Escaneo"));
-    }
-    // rename() replaces an existing target in one step.
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(provisional).toStdString(), QFile::encodeName(ruta).toStdString(),
-                            error);
-    if (error) {
-        QFile::remove(provisional);
-        throw Err(NumeroError::ErrorAccesoRuta,
-                  QStringLiteral("No se pudo guardar la imagen %1: %2").arg(ruta, QString::fromStdString(error.message())),
-                  QStringLiteral("Escaneo"));
+    return e.Number == NumeroError::ErrorAccesoRuta || e.Number == NumeroError::RutaNoEncontrada;
+}
+
+void adquiere(long ventana, const QString& ruta)
+{
+    if (TWAIN_AcquireToFilename(ventana, ruta) == 0)
+        return;
+    const std::optional<Err> error = ErrorUltimaAdquisicion();
+    if (error && esErrorDeArchivo(*error))
+        throw *error;
+    throw ErrorEscaner(QStringLiteral("El escáner no entregó la imagen ") + ruta);
+}
+
+QString registra(const QString& cuenta, const QString& clave, const QString& ruta, const QString& nombreBase)
+{
+    FilaEscaneo fila;
+    fila.Cuenta = cuenta;
+    fila.Cpte = clave;
+    fila.Fecha = QDate::currentDate();
+    fila.Usuario = Modulo().UsuarioActual;
+    fila.RutaArchivo = ruta;
+    fila.NombreArchivo = nombreBase;
+    ConexionDatos& conexion = ConexionPrincipal();
+    return EjecutaEnRegistro(conexion, SentenciaAltaEscaneo(conexion, fila));
+}
+
+// False when the operator gives the scan up.
+bool pideNombre(OperadorEscaneo& operador, const PedidoEscaneo& pedido, QString& nombreBase)
+{
+    for (;;) {
+        nombreBase =
+            operador.NombreArchivo(NombreArchivoPorDefecto(pedido.comprobante, pedido.cuenta, FechaServidor()))
+                .trimmed();
+        if (nombreBase.isEmpty()) {
+            if (operador.AbandonaCarga())
+                return false;
+        } else if (NombreArchivoValido(nombreBase)) {
+            return true;
+        } else {
+            operador.Avisa(AvisoEscaneo::NombreNoValido, nombreBase);
+        }
     }
 }
 
@@ -80,55 +105,58 @@ QString RutaDeCopia(const QString& carpeta, const QString& nombreBase, int copia
     return ObjUtilidades().AgregaBarra(carpeta) + nombreBase + sufijo + QStringLiteral(".bmp");
 }
 
-QString RutaProvisional(const QString& ruta)
+FinEscaneo Escanea(OperadorEscaneo& operador, const PedidoEscaneo& pedido)
 {
-    const QFileInfo destino(ruta);
-    return destino.dir().filePath(QLatin1Char('.') + destino.fileName() + QStringLiteral(".escaneando"));
-}
-
-void AbreEscaner()
-{
-    TWAIN_OpenDefaultSource();
-    TWAIN_SetHideUI(1);
-}
-
-void ConfiguraEscaner(double resolucion, int tipoPixel)
-{
-    TWAIN_SetBitDepth(ProfundidadPedida);
-    TWAIN_SetCurrentResolution(resolucion);
-    TWAIN_SetCurrentPixelType(tipoPixel);
-}
-
-ResultadoEscaneo AdquiereYRegistra(ConexionDatos& conexion, long ventana, const DocumentoEscaneado& documento)
-{
+    FinEscaneo fin;
     QString tc, idComprobante;
-    if (!DivideComprobante(documento.comprobante, tc, idComprobante))
-        throw Err(NumeroError::LlamadaInvalida,
-                  QStringLiteral("Comprobante incompleto: ") + documento.comprobante, QStringLiteral("Escaneo"));
-    if (!NombreArchivoValido(documento.nombreArchivo))
-        throw Err(NumeroError::LlamadaInvalida, QStringLiteral("Nombre de archivo no válido: ") + documento.nombreArchivo,
-                  QStringLiteral("Escaneo"));
-    Adquiere(ventana, documento.ruta);
-    FilaEscaneo fila;
-    fila.Cuenta = documento.cuenta;
-    fila.Cpte = ClaveComprobante(tc, idComprobante);
-    fila.Fecha = QDate::currentDate();
-    fila.Usuario = Modulo().UsuarioActual;
-    fila.RutaArchivo = documento.ruta;
-    fila.NombreArchivo = documento.nombreArchivo;
-    return {documento.ruta, EjecutaEnRegistro(conexion, SentenciaAltaEscaneo(conexion, fila))};
-}
-
-ResultadoEscaneo EscaneaDocumento(ConexionDatos& conexion, const QString& carpeta, const QString& nombreBase,
-                                  const QString& cuenta, const QString& comprobante, int tipoPixel,
-                                  double resolucion)
-{
-    AbreEscaner();
-    ConfiguraEscaner(resolucion, tipoPixel);
-    DocumentoEscaneado documento;
-    documento.ruta = RutaDeCopia(carpeta, nombreBase, 1);
-    documento.nombreArchivo = nombreBase;
-    documento.cuenta = cuenta;
-    documento.comprobante = comprobante;
-    return AdquiereYRegistra(conexion, 0, documento);
+    if (!DivideComprobante(pedido.comprobante, tc, idComprobante)) {
+        operador.Avisa(AvisoEscaneo::ComprobanteNoValido, pedido.comprobante);
+        return fin;
+    }
+    // Every copy registers the same account and voucher.
+    const QString clave = ClaveComprobante(tc, idComprobante);
+    GuardaErrores guarda([&operador](const Err& e) {
+        operador.Avisa(esErrorDeArchivo(e) ? AvisoEscaneo::FalloDelArchivo : AvisoEscaneo::FalloDelEscaner,
+                       e.Description);
+        return Respuesta::Salir;
+    });
+    QString carpeta;
+    guarda.paso([&] { carpeta = CarpetaDeEscaneo(pedido.carpetaVentana); });
+    guarda.paso([] {
+        TWAIN_OpenDefaultSource();
+        TWAIN_SetHideUI(1);
+    });
+    bool otroNombre = true;
+    while (otroNombre && !guarda.salio()) {
+        otroNombre = false;
+        QString nombreBase;
+        if (!pideNombre(operador, pedido, nombreBase))
+            return fin;
+        for (int copia = 1; copia <= pedido.copias && !guarda.salio(); ++copia) {
+            const QString ruta = RutaDeCopia(carpeta, nombreBase, copia);
+            if (QFileInfo::exists(ruta) && !operador.ReemplazaArchivo(ruta)) {
+                otroNombre = true;
+                break;
+            }
+            if (!fin.escanerConfigurado) {
+                fin.escanerConfigurado = true;
+                guarda.paso([&] {
+                    TWAIN_SetBitDepth(ProfundidadPedida);
+                    TWAIN_SetCurrentResolution(pedido.resolucion);
+                    TWAIN_SetCurrentPixelType(pedido.tipoPixel);
+                });
+            }
+            QString errorRegistro;
+            guarda.paso([&] { adquiere(pedido.ventana, ruta); });
+            // The row may name the file only once its name is on the disk too.
+            guarda.paso([&] { SincronizaCarpeta(QFileInfo(ruta).absolutePath()); });
+            guarda.paso([&] { errorRegistro = registra(pedido.cuenta, clave, ruta, nombreBase); });
+            if (guarda.salio())
+                break;
+            if (!errorRegistro.isEmpty())
+                operador.Avisa(AvisoEscaneo::ErrorDeRegistro, errorRegistro);
+            operador.PaginaEscaneada(ruta);
+        }
+    }
+    return fin;
 }

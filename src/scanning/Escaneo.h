@@ -1,11 +1,13 @@
 #pragma once
 
+#include "scanning/AjustesEscaneo.h"
+
 #include <QDateTime>
 #include <QString>
 
-#include <optional>
+#include <cstdint>
 
-class ConexionDatos;
+class OperadorEscaneo;
 
 // The folder scans go to: the configured one, else the window's field, else
 // the program folder's "SCAN/", created when missing and then saved in the
@@ -24,37 +26,31 @@ bool NombreArchivoValido(const QString& nombreBase);
 // later ones add "(k)".
 QString RutaDeCopia(const QString& carpeta, const QString& nombreBase, int copia);
 
-// One page to acquire and the register row it gets.
-struct DocumentoEscaneado {
-    QString ruta;           // where the image lands: folder, base name, copy suffix, ".bmp"
-    QString nombreArchivo;  // the base name the operator typed
+// One scan as the window, the start action or any other caller asks for it.
+struct PedidoEscaneo {
+    QString comprobante;  // the type followed by the 13-character number, or empty
     QString cuenta;
-    QString comprobante;    // the type followed by the 13-character number, or empty
+    int16_t copias = 1;
+    // Sent to the scanner as it is, before the first page.
+    double resolucion = ResolucionPorDefecto;
+    int tipoPixel = 0;  // 0 black and white, 1 grey, 2 colour
+    // The folder field, used when no scan folder is configured.
+    QString carpetaVentana;
+    long ventana = 0;
 };
 
-struct ResultadoEscaneo {
-    QString ruta;
-    // The first error the database left for the row; empty when registered.
-    QString errorRegistro;
+struct FinEscaneo {
+    // The settings reached the scanner: a page was about to be acquired.
+    bool escanerConfigurado = false;
 };
 
-// Where a page is acquired before it replaces its target: a hidden name
-// beside it, in the same folder so the move is one rename.
-QString RutaProvisional(const QString& ruta);
-
-// Opens the chosen source for acquisitions without its own dialog.
-void AbreEscaner();
-// Bit depth, resolution and pixel type (0 black and white, 1 grey, 2 colour).
-void ConfiguraEscaner(double resolucion, int tipoPixel);
-
-// Acquires one page beside the target under a temporary name and moves it
-// over the target only once the scanner delivered the file, so a failed or
-// cancelled scan keeps any earlier file there; then registers the row in
-// CTROL_ESCANEO for the current user. Raises Err, registering nothing, when
-// the voucher is shorter than 13 characters or the acquisition fails.
-ResultadoEscaneo AdquiereYRegistra(ConexionDatos& conexion, long ventana, const DocumentoEscaneado& documento);
-
-// The whole road of one page into carpeta/nombreBase.bmp.
-ResultadoEscaneo EscaneaDocumento(ConexionDatos& conexion, const QString& carpeta, const QString& nombreBase,
-                                  const QString& cuenta, const QString& comprobante, int tipoPixel,
-                                  double resolucion);
+// Asks for a name and scans the copies into the scan folder, each page a BMP
+// file registered in CTROL_ESCANEO on the main connection for the current
+// user. A page is acquired under a name of its own and moved over its target
+// only once whole, so a failed scan keeps any earlier file there; its file
+// and the folder entry are on the disk before its row is committed, so no
+// row ever names a missing file. A file that exists is replaced only when
+// the operator says so; otherwise another name is asked for and the copies
+// start again. A scanner failure, or a file that cannot be written (the
+// operator is told which and why), ends the scan; what was filed stays.
+FinEscaneo Escanea(OperadorEscaneo& operador, const PedidoEscaneo& pedido);

@@ -9,9 +9,20 @@ EstadoModulo& Modulo()
     return estado;
 }
 
+QString ClaveEstacion()
+{
+    return ObjSistema().NombreMaquina() + QLatin1Char('|') + ObjSistema().UsuarioWindows();
+}
+
 void ReiniciaModulo()
 {
     Modulo() = EstadoModulo{};
     ListaCampos().reset();
     DescartaObjetos();
+}
+
+QString CarpetaDelPrograma()
+{
+    return Modulo().CarpetaPrograma.isEmpty() ? ObjUtilidades().AgregaBarra(ObjSistema().CarpetaPrograma())
+                                              : Modulo().CarpetaPrograma;
 }

@@ -73,5 +73,11 @@ struct EstadoModulo {
 };
 
 EstadoModulo& Modulo();
+// The workstation key of the voucher print rows: machine name, "|", the
+// Windows user, read afresh on every call (unlike ClaveEstacionSesion).
+QString ClaveEstacion();
 // Back to a fresh start (tests run several start-ups in one process).
 void ReiniciaModulo();
+// The program folder as the start-up recorded it; the program's own before
+// that. Ends in "/".
+QString CarpetaDelPrograma();

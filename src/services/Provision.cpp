@@ -204,14 +204,8 @@ void CreaBaseDatos(const QString& servidor, QString& baseDatos)
 {
     GuardaErrores g(politicas::dejaPasar({ObjetoCerrado}, DialogoSinRutina()));
 
-    // The program folder as the start-up recorded it; the program's own before that.
     QString completo;
-    g.paso([&] {
-        const QString carpeta = Modulo().CarpetaPrograma.isEmpty()
-                                    ? ObjUtilidades().AgregaBarra(ObjSistema().CarpetaPrograma())
-                                    : Modulo().CarpetaPrograma;
-        completo = carpeta + QStringLiteral("completocve.sql");
-    });
+    g.paso([&] { completo = CarpetaDelPrograma() + QStringLiteral("completocve.sql"); });
     if (!ExisteArchivo(completo)) {
         dialogos().MsgBox(QStringLiteral("No se encuentra el archivo ") + completo +
                           QStringLiteral(", Por favor, ingrese la ruta donde se encuentra! "));

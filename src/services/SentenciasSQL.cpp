@@ -20,7 +20,11 @@ const std::vector<CampoSQL>& Registros(const std::optional<std::vector<CampoSQL>
 // "(a,b,c)" from one member of every record.
 QString EntreParentesis(const std::vector<CampoSQL>& registros, QString CampoSQL::*miembro)
 {
+    qsizetype largo = 1;
+    for (const CampoSQL& r : registros)
+        largo += (r.*miembro).size() + 1;
     QString texto = QStringLiteral("(");
+    texto.reserve(largo);
     for (size_t i = 0; i < registros.size(); ++i)
         texto += registros[i].*miembro + (i + 1 < registros.size() ? QStringLiteral(",") : QStringLiteral(")"));
     return texto;

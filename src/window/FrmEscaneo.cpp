@@ -6,6 +6,7 @@
 #include "scanning/AjustesEscaneo.h"
 #include "scanning/ArchivoEscaner.h"
 #include "scanning/Escaneo.h"
+#include "scanning/OperadorDialogos.h"
 #include "scanning/OpcionInicio.h"
 #include "scanning/RegistroEscaneos.h"
 #include "services/Arranque.h"
@@ -13,10 +14,10 @@
 #include "services/LineaComando.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
-#include "services/ServiciosArchivo.h"
 #include "window/Twips.h"
 #include "window/VistaPagina.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -32,6 +33,20 @@ namespace {
 
 const QString TituloAviso = QStringLiteral("Aviso al Operador");
 const QString PreguntaListo = QStringLiteral("Si esta preparado para escanear presione Aceptar");
+
+// The window shows itself busy after each page.
+class OperadorVentana : public OperadorDialogos {
+public:
+    explicit OperadorVentana(QWidget& ventana) : ventana_(ventana) {}
+    void PaginaEscaneada(const QString&) override
+    {
+        ventana_.show();
+        ventana_.setCursor(Qt::BusyCursor);
+    }
+
+private:
+    QWidget& ventana_;
+};
 
 }
 
@@ -148,87 +163,25 @@ long FrmEscaneo::Manejador() const
     return long(effectiveWinId());
 }
 
-bool FrmEscaneo::PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase)
-{
-    for (;;) {
-        nombreBase = dialogos()
-                         .InputBox(QStringLiteral("Ingrese el nombre del archivo"),
-                                   QStringLiteral("Escaneado de Archivos"),
-                                   NombreArchivoPorDefecto(comprobante, cuenta, FechaServidor()))
-                         .trimmed();
-        if (nombreBase.isEmpty()) {
-            if (dialogos().MsgBox(QStringLiteral("¿Realmente desea abandonar la Carga de Datos?"),
-                                  Botones::SiNo + Botones::IconoPregunta, QStringLiteral("Aviso al operador"))
-                == Resultado::Si)
-                return false;
-        } else if (NombreArchivoValido(nombreBase)) {
-            return true;
-        } else {
-            dialogos().MsgBox(QStringLiteral("El nombre del archivo no puede contener \"/\"."),
-                              Botones::IconoExclamacion, QStringLiteral("Aviso al operador"));
-        }
-    }
-}
-
 void FrmEscaneo::Escanear(const QString&, const QString& comprobante, const QString& cuenta, int16_t copias,
                           int tipoEscaneo)
 {
-    // The busy pointer the acquisitions leave lasts only while this runs.
+    // The busy pointer the pages leave lasts only while this runs.
     const auto restaura = qScopeGuard([this] { unsetCursor(); });
-    QString tc, idComprobante;
-    if (!DivideComprobante(comprobante, tc, idComprobante)) {
-        dialogos().MsgBox(QStringLiteral("El comprobante \"%1\" no es válido: debe ser el tipo seguido de los 13 "
-                                         "caracteres del número. No se escaneó.")
-                              .arg(comprobante),
-                          Botones::IconoCritico, TituloAviso);
-        return;
-    }
-    GuardaErrores guarda([](const Err&) {
-        dialogos().MsgBox(QStringLiteral("Hubo un error de Comunicacion con el Scanner"));
-        return Respuesta::Salir;
-    });
-    guarda.paso([&] {
-        if (tipoEscaneo >= 0 && tipoEscaneo <= 2)
-            comboType->setCurrentIndex(tipoEscaneo);
-        comboType_Click();
-    });
-    QString carpeta;
-    guarda.paso([&] { carpeta = CarpetaDeEscaneo(TxtRuta->text()); });
-    const int16_t copiasAEscanear = CopiasAEscanear(copias, Text1->text());
-    guarda.paso(AbreEscaner);
-    bool primera = true;
-    bool otroNombre = true;
-    while (otroNombre && !guarda.salio()) {
-        otroNombre = false;
-        QString nombreBase;
-        if (!PideNombreArchivo(comprobante, cuenta, nombreBase))
-            return;
-        for (int copia = 1; copia <= copiasAEscanear && !guarda.salio(); ++copia) {
-            const QString ruta = RutaDeCopia(carpeta, nombreBase, copia);
-            if (QFileInfo::exists(ruta)
-                && dialogos().MsgBox(QStringLiteral("Ya existe un documento con ese nombre, ¿Desea reemplazarlo?"),
-                                     Botones::SiNo + Botones::IconoPregunta, QStringLiteral("Aviso al operador!!!"))
-                       != Resultado::Si) {
-                otroNombre = true;
-                break;
-            }
-            if (primera) {
-                primera = false;
-                Resolucion = ResolucionAEscanear(Resolucion, Text2->text());
-                guarda.paso([&] { ConfiguraEscaner(Resolucion, TipoPixel); });
-            }
-            ResultadoEscaneo resultado;
-            guarda.paso([&] {
-                resultado = AdquiereYRegistra(ConexionPrincipal(), Manejador(), {ruta, nombreBase, cuenta, comprobante});
-            });
-            if (guarda.salio())
-                break;
-            if (!resultado.errorRegistro.isEmpty())
-                dialogos().MsgBox(resultado.errorRegistro);
-            show();
-            setCursor(Qt::BusyCursor);
-        }
-    }
+    if (tipoEscaneo >= 0 && tipoEscaneo <= 2)
+        comboType->setCurrentIndex(tipoEscaneo);
+    comboType_Click();
+    PedidoEscaneo pedido;
+    pedido.comprobante = comprobante;
+    pedido.cuenta = cuenta;
+    pedido.copias = CopiasAEscanear(copias, Text1->text());
+    pedido.resolucion = ResolucionAEscanear(Resolucion, Text2->text());
+    pedido.tipoPixel = TipoPixel;
+    pedido.carpetaVentana = TxtRuta->text();
+    pedido.ventana = Manejador();
+    OperadorVentana operador(*this);
+    if (Escanea(operador, pedido).escanerConfigurado)
+        Resolucion = pedido.resolucion;
 }
 
 void FrmEscaneo::CmdEscanear_Click()
@@ -331,4 +284,12 @@ bool FrmEscaneo::ExisteEscaneo(const QString& Cuenta, const QString& TC, const Q
 void FrmEscaneo::CodificaRutaArch(const QString& Ruta, QString& Nombre, QString& Carpeta)
 {
     ::CodificaRutaArch(Ruta, Nombre, Carpeta);
+}
+
+void FrmEscaneo::CmdUpload_Click()
+{
+    subida_.Ejecuta(ChkEliminar->isChecked(), [this](const QString& texto) {
+        lblState->setText(texto);
+        lblState->repaint();
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scanning/LoteSubida.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -62,6 +64,8 @@ public:
     void CmdGuardar_Click();
     void Command1_Click();
     void CmdEliminar_Click();
+    // The BMP-to-JPEG upload batch, with the file it compresses in lblState.
+    void CmdUpload_Click();
 
     void TxtFields_GotFocus(int indice);
     void TxtFields_LostFocus(int indice);
@@ -131,7 +135,6 @@ private:
     void CreaPestanaBusqueda(QWidget* pagina);
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
-    bool PideNombreArchivo(const QString& comprobante, const QString& cuenta, QString& nombreBase);
     bool TeclaEnCampo(int indice, const QKeyEvent& tecla);
     // What a TxtFields member does with its focus and keys; true when the
     // event is used up.
@@ -140,5 +143,6 @@ private:
     long Manejador() const;
 
     QString lineaComando_;
+    LoteSubida subida_;
     QWidget* fueraDePestanas_;
 };

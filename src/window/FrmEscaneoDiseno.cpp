@@ -68,6 +68,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdGuardar, &QPushButton::clicked, this, &FrmEscaneo::CmdGuardar_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmEscaneo::Command1_Click);
     connect(CmdEliminar, &QPushButton::clicked, this, &FrmEscaneo::CmdEliminar_Click);
+    connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &FrmEscaneo::Text2_Change);

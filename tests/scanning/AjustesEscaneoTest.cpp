@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(AjustesEscaneo, CopiasDeUnoANoventaYNueve)
+TEST(AjustesEscaneo, CopiesFromOneToNinetyNine)
 {
     EXPECT_EQ(RevisaAjuste(QStringLiteral("3"), RangoCopias).valor, 3.0);
     EXPECT_EQ(RevisaAjuste(QStringLiteral("99"), RangoCopias).valor, 99.0);
@@ -16,7 +16,7 @@ TEST(AjustesEscaneo, CopiasDeUnoANoventaYNueve)
     EXPECT_EQ(RevisaAjuste(QStringLiteral("2.5"), RangoCopias).valor, 2.0);
 }
 
-TEST(AjustesEscaneo, ResolucionYProporcionConSusValoresPorDefecto)
+TEST(AjustesEscaneo, ResolutionAndProportionWithTheirDefaults)
 {
     EXPECT_EQ(RevisaAjuste(QStringLiteral("5000"), RangoResolucion).textoCorregido, QStringLiteral("290"));
     EXPECT_EQ(RevisaAjuste(QStringLiteral("0.5"), RangoResolucion).textoCorregido, QStringLiteral("290"));
@@ -27,7 +27,7 @@ TEST(AjustesEscaneo, ResolucionYProporcionConSusValoresPorDefecto)
     EXPECT_EQ(RevisaAjuste(QStringLiteral(" 250 "), RangoProporcion).valor, 250.0);
 }
 
-TEST(AjustesEscaneo, TextoQueNoEsNumeroNoCambiaNada)
+TEST(AjustesEscaneo, TextThatIsNoNumberChangesNothing)
 {
     for (const char* texto : {"", " ", "abc", "12abc", "1,5", "nan", "inf"}) {
         for (const RangoAjuste* rango : {&RangoCopias, &RangoResolucion, &RangoProporcion}) {
@@ -38,7 +38,7 @@ TEST(AjustesEscaneo, TextoQueNoEsNumeroNoCambiaNada)
     }
 }
 
-TEST(AjustesEscaneo, ResolucionEnviadaAlEscaner)
+TEST(AjustesEscaneo, ResolutionSentToTheScanner)
 {
     EXPECT_EQ(ResolucionAEscanear(50, QStringLiteral("50")), 70);
     EXPECT_EQ(ResolucionAEscanear(300, QStringLiteral("300")), 300);

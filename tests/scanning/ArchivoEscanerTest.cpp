@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-TEST(ArchivoEscaner, DosLineasConCrLfQueReemplazanLoQueHubiera)
+TEST(ArchivoEscaner, TwoCrLfLinesReplaceWhateverWasThere)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath(NombreArchivoEscaner);
@@ -22,7 +22,7 @@ TEST(ArchivoEscaner, DosLineasConCrLfQueReemplazanLoQueHubiera)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
 }
 
-TEST(ArchivoEscaner, SinArchivoEsElErrorDeArchivoNoEncontrado)
+TEST(ArchivoEscaner, AMissingFileIsTheFileNotFoundError)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath(NombreArchivoEscaner);
@@ -36,7 +36,7 @@ TEST(ArchivoEscaner, SinArchivoEsElErrorDeArchivoNoEncontrado)
     EXPECT_NO_THROW(CompruebaArchivoEscaner(ruta));
 }
 
-TEST(ArchivoEscaner, UnaCarpetaQueNoSePuedeEscribirEsUnError)
+TEST(ArchivoEscaner, AFolderThatCannotBeWrittenIsAnError)
 {
     QTemporaryDir dir;
     EXPECT_THROW(EscribeArchivoEscaner(dir.filePath(QStringLiteral("falta/") + NombreArchivoEscaner), 1), Err);

@@ -14,7 +14,7 @@ protected:
     ConexionDatos& cn() { return ConexionPrincipal(); }
 };
 
-TEST(ClaveDeComprobante, TipoAjustadoACuatroYLosTreceCaracteres)
+TEST(ClaveComprobante, TypeFittedToFourThenTheThirteenCharacters)
 {
     EXPECT_EQ(ClaveComprobante(QStringLiteral("FC"), QStringLiteral("000100000012A")), QStringLiteral("FC  000100000012A"));
     EXPECT_EQ(ClaveComprobante(QStringLiteral("TKFC"), QStringLiteral("000100000012A")), QStringLiteral("TKFC000100000012A"));
@@ -22,7 +22,7 @@ TEST(ClaveDeComprobante, TipoAjustadoACuatroYLosTreceCaracteres)
     EXPECT_EQ(ClaveComprobante(QString(), QString()), QStringLiteral("    "));
 }
 
-TEST(ClaveDeComprobante, DivisionDelComprobante)
+TEST(DivideComprobante, TypeAndNumberOfAVoucher)
 {
     QString tc, id;
     EXPECT_TRUE(DivideComprobante(QStringLiteral("FC000100000012A"), tc, id));
@@ -35,7 +35,7 @@ TEST(ClaveDeComprobante, DivisionDelComprobante)
     EXPECT_FALSE(DivideComprobante(QStringLiteral("000100000012"), tc, id));
 }
 
-TEST(CodificaRutaArch, CarpetaYNombrePorElUltimoSeparador)
+TEST(CodificaRutaArch, FolderAndNameAtTheLastSeparator)
 {
     QString nombre, carpeta;
     CodificaRutaArch(QStringLiteral("/home/u/Imagenes/foto.jpg"), nombre, carpeta);
@@ -49,7 +49,7 @@ TEST(CodificaRutaArch, CarpetaYNombrePorElUltimoSeparador)
     EXPECT_EQ(nombre, QStringLiteral("c.bmp"));
 }
 
-TEST_F(RegistroEscaneos, AltaDeUnaFilaConTodasSusColumnas)
+TEST_F(RegistroEscaneos, InsertingARowWithAllItsColumns)
 {
     FilaEscaneo fila{QStringLiteral("O'Brien"), ClaveComprobante(QStringLiteral("FC"), QStringLiteral("000100000099B")),
                      QDate(2025, 7, 9), QStringLiteral("demo"), QStringLiteral("/scan/d'or.bmp"), QStringLiteral("d'or")};
@@ -65,7 +65,7 @@ TEST_F(RegistroEscaneos, AltaDeUnaFilaConTodasSusColumnas)
     EXPECT_TRUE(valor(QStringLiteral("SELECT Eliminado FROM CTROL_ESCANEO WHERE NombreArchivo='d''or'")).isNull());
 }
 
-TEST_F(RegistroEscaneos, ExisteEscaneoCuentaTambienLasFilasRetiradas)
+TEST_F(RegistroEscaneos, ExisteEscaneoCountsWithdrawnRowsToo)
 {
     QString nombre = QStringLiteral("x"), ruta = QStringLiteral("y");
     EXPECT_TRUE(ExisteEscaneo(cn(), QStringLiteral("1001"), QStringLiteral("FC"), QStringLiteral("000100000012A"), nombre, ruta));
@@ -79,7 +79,7 @@ TEST_F(RegistroEscaneos, ExisteEscaneoCuentaTambienLasFilasRetiradas)
     EXPECT_EQ(ruta, QString());
 }
 
-TEST_F(RegistroEscaneos, ExisteEscaneoLeeLosNulosComoTextoVacio)
+TEST_F(RegistroEscaneos, ExisteEscaneoReadsNullsAsEmptyText)
 {
     ejecuta(QStringLiteral("INSERT INTO CTROL_ESCANEO (Cuenta, Cpte) VALUES ('3001', 'RM  000200000005X')"));
     QString nombre = QStringLiteral("x"), ruta = QStringLiteral("y");
@@ -88,14 +88,14 @@ TEST_F(RegistroEscaneos, ExisteEscaneoLeeLosNulosComoTextoVacio)
     EXPECT_EQ(ruta, QString());
 }
 
-TEST_F(RegistroEscaneos, ExisteEscaneoConApostrofeNoRompeLaConsulta)
+TEST_F(RegistroEscaneos, ExisteEscaneoWithAnApostropheDoesNotBreakTheQuery)
 {
     QString nombre, ruta;
     EXPECT_FALSE(ExisteEscaneo(cn(), QStringLiteral("1001' OR '1'='1"), QStringLiteral("FC"),
                                QStringLiteral("000100000012A"), nombre, ruta));
 }
 
-TEST_F(RegistroEscaneos, ElRetiroMarcaSoloLasFilasDelComprobanteElegido)
+TEST_F(RegistroEscaneos, TheWithdrawalMarksOnlyTheRowsOfTheChosenVoucher)
 {
     ejecuta(QStringLiteral("INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, NombreArchivo) VALUES "
                            "('1001', 'FC  000100000012A', 'comun.bmp'), ('1001', 'FC  000100000012A', 'otro.bmp'), "
@@ -110,7 +110,7 @@ TEST_F(RegistroEscaneos, ElRetiroMarcaSoloLasFilasDelComprobanteElegido)
     EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE NombreArchivo='otro.bmp' AND Eliminado IS NULL")), 1);
 }
 
-TEST_F(RegistroEscaneos, ElErrorDelServidorSeDevuelveYOtrosFallosSeElevan)
+TEST_F(RegistroEscaneos, TheServersErrorIsReturnedAndOtherFailuresRaise)
 {
     const QString error = EjecutaEnRegistro(cn(), QStringLiteral("INSERT INTO CTROL_ESCANEO_NO (Cuenta) VALUES ('1')"));
     EXPECT_FALSE(error.isEmpty());

@@ -1,4 +1,4 @@
-#include "BaseDePrueba.h"
+#include "support/modulo/BaseDePrueba.h"
 
 #include "platform/base/ArchivoSeguro.h"
 #include "services/CatalogoBusquedas.h"

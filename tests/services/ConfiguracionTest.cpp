@@ -1,4 +1,4 @@
-#include "BaseDePrueba.h"
+#include "support/modulo/BaseDePrueba.h"
 
 #include "services/Configuracion.h"
 #include "services/Modulo.h"

@@ -1,4 +1,4 @@
-#include "BaseDePrueba.h"
+#include "support/modulo/BaseDePrueba.h"
 
 #include "platform/objects/Sistema.h"
 #include "services/LoteSQL.h"

@@ -1,5 +1,5 @@
-#include "BaseDePrueba.h"
 #include "support/NumeroDeError.h"
+#include "support/modulo/BaseDePrueba.h"
 
 #include "services/Objetos.h"
 #include "services/Provision.h"

@@ -27,6 +27,14 @@ QStringList DialogosGuionados::mensajes() const
     return m;
 }
 
+QStringList DialogosGuionados::tipos() const
+{
+    QStringList t;
+    for (const auto& a : avisos)
+        t << a.tipo;
+    return t;
+}
+
 int DialogosGuionados::MsgBox(const QString& mensaje, int botones, const QString& titulo)
 {
     avisos.push_back({QStringLiteral("MsgBox"), mensaje, botones, titulo, {}, {}});

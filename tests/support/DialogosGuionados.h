@@ -43,6 +43,8 @@ public:
     }
     // The messages shown, in order.
     QStringList mensajes() const;
+    // The kinds of prompt shown ("MsgBox", "InputBox", ...), in order.
+    QStringList tipos() const;
 
     int MsgBox(const QString& mensaje, int botones, const QString& titulo) override;
     QString InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto) override;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,17 @@ bool escribe(const QString& ruta, const QByteArray& contenido)
     return archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size();
 }
 
+bool hayDispositivosDePrueba()
+{
+    try {
+        const std::vector<DescripcionSane> lista = DispositivosSane();
+        return std::any_of(lista.begin(), lista.end(),
+                           [](const DescripcionSane& d) { return d.nombre == QStringLiteral("test:2"); });
+    } catch (const Err&) {
+        return false;
+    }
+}
+
 }
 
 bool PreparaSaneDePrueba()
@@ -32,7 +44,7 @@ bool PreparaSaneDePrueba()
             || !escribe(carpeta.filePath(QStringLiteral("test.conf")), Configuracion))
             return false;
         qputenv("SANE_CONFIG_DIR", QFile::encodeName(carpeta.path()));
-        return IniciaSane();
+        return IniciaSane() && hayDispositivosDePrueba();
     }();
     return listo;
 }

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "support/ParteReal.h"
+
 #include <QString>
 
 // Points SANE at a configuration folder that enables only its "test" backend,
-// with devices test:0 to test:2, and starts the session; must run before anything else in the process
-// touches SANE. False when SANE cannot start.
+// with devices test:0 to test:2, and starts the session; must run before
+// anything else in the process touches SANE. False when SANE cannot start or
+// does not offer those devices.
 bool PreparaSaneDePrueba();
+
+// For the SetUp of a test that scans: fails under CI, and skips elsewhere,
+// when the test device cannot start.
+#define EXIGE_SANE_DE_PRUEBA() EXIGE_PARTE_REAL(PreparaSaneDePrueba(), "SANE's test device did not start")
 
 // The test device's page is 80 x 100 mm; SANE drops the fraction of a pixel.
 int PixelesDePagina(double milimetros, double ppp);

@@ -1,15 +1,9 @@
 #include "support/escaneo/BaseEscaneo.h"
 
 #include "platform/dialogs/Dialogos.h"
-#include "scanning/Escaneo.h"
-#include "services/Objetos.h"
 #include "window/FrmEscaneo.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 
@@ -19,19 +13,6 @@ namespace {
 
 // Small pages keep the test device quick.
 constexpr int ResolucionDePrueba = 75;
-
-void EscribeBasura(const QString& ruta)
-{
-    QFile archivo(ruta);
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
-    archivo.write("no es una imagen");
-}
-
-QByteArray Contenido(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
 
 }
 
@@ -55,47 +36,29 @@ protected:
 
     QString ruta(const char* nombre) const { return carpetaEscaneo + QLatin1String(nombre); }
     long filasNuevas() { return cuenta(QStringLiteral("CTROL_ESCANEO")) - filasIniciales; }
-    QStringList tipos()
-    {
-        QStringList t;
-        for (const auto& a : dialogos->avisos)
-            t << a.tipo;
-        return t;
-    }
 
     std::unique_ptr<FrmEscaneo> ventana;
     long filasIniciales = 0;
 };
 
-TEST_F(Escanear, TresCopiasConSusNombresYUnaFilaPorArchivo)
+TEST_F(Escanear, TheCopiesFieldDecidesHowManyPagesTheButtonsScan)
 {
     ventana->Text1->setText(QStringLiteral("3"));
-    dialogos->responde(QStringLiteral("  remito "));
+    dialogos->responde(QStringLiteral("remito"));
     ventana->cmdNumeriser_Click();
-    ASSERT_EQ(dialogos->avisos.size(), 1u);
-    EXPECT_EQ(dialogos->avisos[0].tipo, QStringLiteral("InputBox"));
-    EXPECT_EQ(dialogos->avisos[0].mensaje, QStringLiteral("Ingrese el nombre del archivo"));
-    EXPECT_EQ(dialogos->avisos[0].titulo, QStringLiteral("Escaneado de Archivos"));
-    for (const char* nombre : {"remito.bmp", "remito(2).bmp", "remito(3).bmp"}) {
+    for (const char* nombre : {"remito.bmp", "remito(2).bmp", "remito(3).bmp"})
         EXPECT_FALSE(QImage(ruta(nombre)).isNull()) << nombre;
-        EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE RutaArchivo='%1' AND NombreArchivo='remito' "
-                                        "AND Cuenta='' AND Cpte='    ' AND Usuario='demo'")
-                             .arg(ruta(nombre))),
-                  1)
-            << nombre;
-    }
     EXPECT_EQ(filasNuevas(), 3);
-    EXPECT_EQ(QDir(carpetaEscaneo).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no temporary file left";
 }
 
-TEST_F(Escanear, ElBotonDeLaSeleccionEscaneaParaElComprobanteElegido)
+TEST_F(Escanear, TheSelectionButtonScansForTheChosenVoucher)
 {
     ventana->Campo(QStringLiteral("ResTC"))->setText(QStringLiteral("FC"));
     ventana->Campo(QStringLiteral("ResCpte"))->setText(QStringLiteral("000100000012A"));
     ventana->Campo(QStringLiteral("ResCuenta"))->setText(QStringLiteral("1001"));
     dialogos->responde(Resultado::Cancelar);
     ventana->CmdEscanear_Click();
-    EXPECT_EQ(tipos(), QStringList{QStringLiteral("MsgBox")});
+    EXPECT_EQ(dialogos->tipos(), QStringList{QStringLiteral("MsgBox")});
     EXPECT_EQ(filasNuevas(), 0);
 
     dialogos->responde(Resultado::Aceptar).responde(QStringLiteral("elegido"));
@@ -109,99 +72,7 @@ TEST_F(Escanear, ElBotonDeLaSeleccionEscaneaParaElComprobanteElegido)
               1);
 }
 
-TEST_F(Escanear, ReemplazarConSiCambiaLaImagen)
-{
-    EscribeBasura(ruta("remito.bmp"));
-    dialogos->responde(QStringLiteral("remito")).responde(Resultado::Si);
-    ventana->cmdNumeriser_Click();
-    ASSERT_EQ(dialogos->avisos.size(), 2u);
-    EXPECT_EQ(dialogos->avisos[1].mensaje, QStringLiteral("Ya existe un documento con ese nombre, ¿Desea reemplazarlo?"));
-    EXPECT_EQ(dialogos->avisos[1].botones, Botones::SiNo + Botones::IconoPregunta);
-    EXPECT_EQ(dialogos->avisos[1].titulo, QStringLiteral("Aviso al operador!!!"));
-    EXPECT_FALSE(QImage(ruta("remito.bmp")).isNull());
-    EXPECT_EQ(filasNuevas(), 1);
-}
-
-TEST_F(Escanear, ReemplazarConNoPideOtroNombreYEmpiezaDesdeLaPrimeraCopia)
-{
-    ventana->Text1->setText(QStringLiteral("2"));
-    EscribeBasura(ruta("remito(2).bmp"));
-    dialogos->responde(QStringLiteral("remito")).responde(Resultado::No).responde(QStringLiteral("otro"));
-    ventana->cmdNumeriser_Click();
-    EXPECT_EQ(tipos(), (QStringList{QStringLiteral("InputBox"), QStringLiteral("MsgBox"), QStringLiteral("InputBox")}));
-    EXPECT_EQ(Contenido(ruta("remito(2).bmp")), QByteArray("no es una imagen"));
-    EXPECT_FALSE(QImage(ruta("otro.bmp")).isNull());
-    EXPECT_FALSE(QImage(ruta("otro(2).bmp")).isNull());
-    EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE NombreArchivo='remito'")), 1);
-    EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE NombreArchivo='otro'")), 2);
-}
-
-TEST_F(Escanear, AbandonarLaCargaNoEscanea)
-{
-    dialogos->responde(QString()).responde(Resultado::No).responde(QStringLiteral("   ")).responde(Resultado::Si);
-    ventana->cmdNumeriser_Click();
-    ASSERT_EQ(tipos(), (QStringList{QStringLiteral("InputBox"), QStringLiteral("MsgBox"), QStringLiteral("InputBox"),
-                                    QStringLiteral("MsgBox")}));
-    EXPECT_EQ(dialogos->avisos[1].mensaje, QStringLiteral("¿Realmente desea abandonar la Carga de Datos?"));
-    EXPECT_EQ(dialogos->avisos[1].botones, Botones::SiNo + Botones::IconoPregunta);
-    EXPECT_EQ(dialogos->avisos[1].titulo, QStringLiteral("Aviso al operador"));
-    EXPECT_EQ(filasNuevas(), 0);
-    EXPECT_TRUE(QDir(carpetaEscaneo).entryList(QDir::Files | QDir::Hidden).isEmpty());
-}
-
-TEST_F(Escanear, UnNombreQueSaldriaDeLaCarpetaSePideOtraVez)
-{
-    dialogos->responde(QStringLiteral("../fuera")).responde(Resultado::Aceptar).responde(QStringLiteral("dentro"));
-    ventana->cmdNumeriser_Click();
-    EXPECT_EQ(tipos(), (QStringList{QStringLiteral("InputBox"), QStringLiteral("MsgBox"), QStringLiteral("InputBox")}));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fuera.bmp"))));
-    EXPECT_TRUE(QFile::exists(ruta("dentro.bmp")));
-    EXPECT_EQ(filasNuevas(), 1);
-}
-
-TEST_F(Escanear, UnErrorDeLaBaseSeMuestraYSigueConLaCopiaSiguiente)
-{
-    ejecuta(QStringLiteral("CREATE TRIGGER bloquea BEFORE INSERT ON CTROL_ESCANEO "
-                           "BEGIN SELECT RAISE(ABORT, 'registro bloqueado'); END"));
-    ventana->Text1->setText(QStringLiteral("2"));
-    dialogos->responde(QStringLiteral("remito"));
-    ventana->cmdNumeriser_Click();
-    ASSERT_EQ(tipos(), (QStringList{QStringLiteral("InputBox"), QStringLiteral("MsgBox"), QStringLiteral("MsgBox")}));
-    for (size_t i : {1u, 2u}) {
-        EXPECT_TRUE(dialogos->avisos[i].mensaje.contains(QStringLiteral("registro bloqueado")));
-        EXPECT_EQ(dialogos->avisos[i].botones, Botones::SoloAceptar);
-        EXPECT_EQ(dialogos->avisos[i].titulo, QString());
-    }
-    EXPECT_TRUE(QFile::exists(ruta("remito.bmp")));
-    EXPECT_TRUE(QFile::exists(ruta("remito(2).bmp")));
-    EXPECT_EQ(filasNuevas(), 0);
-}
-
-TEST_F(Escanear, UnaAdquisicionFallidaNoRegistraYConservaElArchivoAnterior)
-{
-    EscribeBasura(ruta("remito.bmp"));
-    // The scanner cannot write where the page is acquired first.
-    ASSERT_TRUE(QDir().mkpath(RutaProvisional(ruta("remito.bmp"))));
-    ventana->Text1->setText(QStringLiteral("2"));
-    dialogos->responde(QStringLiteral("remito")).responde(Resultado::Si);
-    ventana->cmdNumeriser_Click();
-    ASSERT_EQ(dialogos->avisos.size(), 3u);
-    EXPECT_EQ(dialogos->avisos[2].mensaje, QStringLiteral("Hubo un error de Comunicacion con el Scanner"));
-    EXPECT_EQ(dialogos->avisos[2].botones, Botones::SoloAceptar);
-    EXPECT_EQ(Contenido(ruta("remito.bmp")), QByteArray("no es una imagen"));
-    EXPECT_FALSE(QFile::exists(ruta("remito(2).bmp")));
-    EXPECT_EQ(filasNuevas(), 0);
-}
-
-TEST_F(Escanear, UnComprobanteIncompletoSeRechazaAntesDeEscanear)
-{
-    ventana->Escanear(QString(), QStringLiteral("FC0001"), QStringLiteral("1001"), 1, 1);
-    ASSERT_EQ(tipos(), QStringList{QStringLiteral("MsgBox")});
-    EXPECT_EQ(dialogos->avisos[0].botones, Botones::IconoCritico);
-    EXPECT_EQ(filasNuevas(), 0);
-}
-
-TEST_F(Escanear, UnaResolucionBajaSeSubeASetenta)
+TEST_F(Escanear, ALowResolutionIsRaisedToSeventy)
 {
     ventana->Text2->setText(QStringLiteral("50"));
     EXPECT_EQ(ventana->Resolucion, 50);
@@ -212,7 +83,7 @@ TEST_F(Escanear, UnaResolucionBajaSeSubeASetenta)
     EXPECT_EQ(QImage(ruta("baja.bmp")).width(), PixelesDePagina(80, 70));
 }
 
-TEST_F(Escanear, SinNumeroEnLosCamposSeUsaUnaCopiaYLaResolucionPorDefecto)
+TEST_F(Escanear, FieldsWithoutANumberScanOneCopyAtTheDefaultResolution)
 {
     ventana->Text1->setText(QStringLiteral("x"));
     ventana->Text2->setText(QString());
@@ -223,7 +94,7 @@ TEST_F(Escanear, SinNumeroEnLosCamposSeUsaUnaCopiaYLaResolucionPorDefecto)
     EXPECT_EQ(QImage(ruta("defecto.bmp")).width(), PixelesDePagina(80, 290));
 }
 
-TEST_F(Escanear, LosCamposFueraDeRangoVuelvenASuValorPorDefecto)
+TEST_F(Escanear, FieldsOutOfRangeReturnToTheirDefault)
 {
     ventana->Text1->setText(QStringLiteral("4"));
     EXPECT_EQ(ventana->Copias, 4);
@@ -242,7 +113,7 @@ TEST_F(Escanear, LosCamposFueraDeRangoVuelvenASuValorPorDefecto)
     EXPECT_TRUE(dialogos->avisos.empty());
 }
 
-TEST_F(Escanear, LosBotonesEscaneanEnColorSeaCualSeaElTipoElegido)
+TEST_F(Escanear, TheButtonsScanInColourWhateverTypeWasChosen)
 {
     ventana->comboType->setCurrentIndex(0);
     ventana->comboType_Click();
@@ -261,7 +132,7 @@ TEST_F(Escanear, LosBotonesEscaneanEnColorSeaCualSeaElTipoElegido)
     EXPECT_EQ(ventana->comboType->currentText(), QStringLiteral("Escala de Grises"));
 }
 
-TEST_F(Escanear, ElCursorOcupadoNoQuedaDespuesDeEscanear)
+TEST_F(Escanear, TheBusyPointerDoesNotOutlastTheScan)
 {
     dialogos->responde(QStringLiteral("cursor"));
     ventana->cmdNumeriser_Click();
@@ -269,25 +140,7 @@ TEST_F(Escanear, ElCursorOcupadoNoQuedaDespuesDeEscanear)
     EXPECT_EQ(ventana->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(Escanear, SinCarpetaConfiguradaSeCreaLaDelProgramaYSeGuarda)
-{
-    ejecuta(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE Clave='RUTA_ESCANEO'"));
-    ventana->TxtRuta->setText(QString());
-    const QString carpeta = ObjUtilidades().AgregaBarra(ObjSistema().CarpetaPrograma()) + QStringLiteral("SCAN/");
-    const bool existia = QDir(carpeta).exists();
-    const QString archivo = carpeta + QStringLiteral("escaneo-de-prueba-%1.bmp").arg(QCoreApplication::applicationPid());
-    dialogos->responde(QFileInfo(archivo).completeBaseName());
-    ventana->cmdNumeriser_Click();
-    EXPECT_TRUE(QFile::exists(archivo));
-    EXPECT_EQ(cuenta(QStringLiteral("TA_CONFIGURACION WHERE Clave='RUTA_ESCANEO' AND Grupo='DATOS' AND Valor='%1'")
-                         .arg(carpeta)),
-              1);
-    QFile::remove(archivo);
-    if (!existia)
-        QDir(carpeta).removeRecursively();
-}
-
-TEST_F(Escanear, GuardarAnotaLaCarpetaDelCampo)
+TEST_F(Escanear, SaveStoresTheFolderOfTheField)
 {
     ventana->TxtRuta->setText(QStringLiteral("/otra/carpeta/"));
     ventana->CmdGuardar_Click();
@@ -295,7 +148,7 @@ TEST_F(Escanear, GuardarAnotaLaCarpetaDelCampo)
     EXPECT_EQ(cuenta(QStringLiteral("TA_CONFIGURACION WHERE Clave='RUTA_ESCANEO' AND Valor='/otra/carpeta/'")), 1);
 }
 
-TEST_F(Escanear, LaPruebaDelEscanerDejaDosCarasEnLaCarpetaActualSinRegistrarlas)
+TEST_F(Escanear, TheScannerTestLeavesTwoSidesInTheCurrentFolderUnregistered)
 {
     ventana->Command1_Click();
     EXPECT_TRUE(dialogos->avisos.empty());

@@ -36,7 +36,7 @@ protected:
     std::unique_ptr<FrmEscaneo> ventana;
 };
 
-TEST_F(RetiroEscaneo, SinArchivoSeleccionadoNoPreguntaNada)
+TEST_F(RetiroEscaneo, WithNoFileSelectedNothingIsAsked)
 {
     const long antes = retiradas();
     ventana->CmdEliminar_Click();
@@ -45,7 +45,7 @@ TEST_F(RetiroEscaneo, SinArchivoSeleccionadoNoPreguntaNada)
     EXPECT_EQ(retiradas(), antes);
 }
 
-TEST_F(RetiroEscaneo, ContestarNoDejaElRegistroComoEstaba)
+TEST_F(RetiroEscaneo, AnsweringNoLeavesTheRegisterAsItWas)
 {
     const long antes = retiradas();
     selecciona("1001", "FC", "000100000012A", QStringLiteral("comun.bmp"));
@@ -58,7 +58,7 @@ TEST_F(RetiroEscaneo, ContestarNoDejaElRegistroComoEstaba)
     EXPECT_EQ(retiradas(), antes);
 }
 
-TEST_F(RetiroEscaneo, SeRetiraSoloElArchivoDelComprobanteElegido)
+TEST_F(RetiroEscaneo, OnlyTheFileOfTheChosenVoucherIsWithdrawn)
 {
     const long antes = retiradas();
     selecciona("1001", "FC  ", " 000100000012A ", QStringLiteral("comun.bmp"));
@@ -75,7 +75,7 @@ TEST_F(RetiroEscaneo, SeRetiraSoloElArchivoDelComprobanteElegido)
                                                       QStringLiteral("Actualiza:Eliminando"), QStringLiteral("Cierra")}));
 }
 
-TEST_F(RetiroEscaneo, UnaRutaCompletaNoCoincideConNingunaFila)
+TEST_F(RetiroEscaneo, AFullPathMatchesNoRow)
 {
     const long antes = retiradas();
     selecciona("1001", "FC", "000100000012A", dir.filePath(QStringLiteral("comun.bmp")));
@@ -85,7 +85,7 @@ TEST_F(RetiroEscaneo, UnaRutaCompletaNoCoincideConNingunaFila)
     EXPECT_EQ(retiradas(), antes);
 }
 
-TEST_F(RetiroEscaneo, UnNombreConApostrofeSeRetiraSinRomperLaSentencia)
+TEST_F(RetiroEscaneo, ANameWithAnApostropheIsWithdrawnWithoutBreakingTheStatement)
 {
     ejecuta(QStringLiteral("INSERT INTO CTROL_ESCANEO (Cuenta, Cpte, NombreArchivo) VALUES "
                            "('1001', 'FC  000100000012A', 'd''or.bmp')"));
@@ -96,7 +96,7 @@ TEST_F(RetiroEscaneo, UnNombreConApostrofeSeRetiraSinRomperLaSentencia)
     EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE NombreArchivo='d''or.bmp' AND Eliminado=1")), 1);
 }
 
-TEST_F(RetiroEscaneo, UnErrorDeLaBaseCierraLaEsperaYSeMuestra)
+TEST_F(RetiroEscaneo, ADatabaseErrorClosesTheWaitAndIsShown)
 {
     ejecuta(QStringLiteral("CREATE TRIGGER bloquea BEFORE UPDATE ON CTROL_ESCANEO "
                            "BEGIN SELECT RAISE(ABORT, 'registro bloqueado'); END"));

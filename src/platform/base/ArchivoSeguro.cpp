@@ -2,10 +2,32 @@
 
 #include "platform/base/Err.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Names left by a process that died with the same number are skipped.
+constexpr int IntentosDeNombre = 100;
+
+QByteArray nombreProvisional(const QString& ruta)
+{
+    static std::atomic<unsigned> siguiente{0};
+    const QString carpeta = QFileInfo(ruta).path();
+    return QFile::encodeName(carpeta + QStringLiteral("/.%1-%2.tmp")
+                                           .arg(QCoreApplication::applicationPid())
+                                           .arg(++siguiente));
+}
+
+}
 
 void FallaAccesoArchivo(const QString& ruta, const QString& motivo)
 {
@@ -15,18 +37,85 @@ void FallaAccesoArchivo(const QString& ruta, const QString& motivo)
               QStringLiteral("Error de acceso a la ruta o al archivo: %1 (%2)").arg(ruta, motivo));
 }
 
+EscrituraSegura::EscrituraSegura(const QString& ruta) : ruta_(ruta)
+{
+    for (int intento = 0; descriptor_ < 0; ++intento) {
+        provisional_ = nombreProvisional(ruta);
+        descriptor_ = ::open(provisional_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor_ < 0 && (errno != EEXIST || intento == IntentosDeNombre))
+            FallaAccesoArchivo(ruta_, qt_error_string(errno));
+    }
+    // A replaced file keeps who may read and write it.
+    struct stat anterior;
+    if (::stat(QFile::encodeName(ruta).constData(), &anterior) == 0 && S_ISREG(anterior.st_mode))
+        ::fchmod(descriptor_, anterior.st_mode & 07777);
+}
+
+EscrituraSegura::~EscrituraSegura()
+{
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        ::unlink(provisional_.constData());
+    }
+}
+
+void EscrituraSegura::falla(int error)
+{
+    ::close(descriptor_);
+    ::unlink(provisional_.constData());
+    descriptor_ = -1;
+    FallaAccesoArchivo(ruta_, qt_error_string(error));
+}
+
+void EscrituraSegura::escribe(qint64 posicion, const char* datos, qint64 largo)
+{
+    const qint64 desde = posicion;
+    const qint64 total = largo;
+    while (largo > 0) {
+        const ssize_t escritos = ::pwrite(descriptor_, datos, size_t(largo), off_t(posicion));
+        if (escritos < 0 && errno == EINTR)
+            continue;
+        if (escritos <= 0)
+            falla(escritos < 0 ? errno : ENOSPC);
+        datos += escritos;
+        posicion += escritos;
+        largo -= escritos;
+    }
+    // Only a hint: whatever it leaves is written by the sync.
+    ::sync_file_range(descriptor_, off_t(desde), off_t(total), SYNC_FILE_RANGE_WRITE);
+}
+
+void EscrituraSegura::confirma()
+{
+    if (::fdatasync(descriptor_) != 0 || ::close(descriptor_) != 0) {
+        const int error = errno;
+        falla(error);
+    }
+    descriptor_ = -1;
+    if (::rename(provisional_.constData(), QFile::encodeName(ruta_).constData()) != 0) {
+        const int error = errno;
+        ::unlink(provisional_.constData());
+        FallaAccesoArchivo(ruta_, qt_error_string(error));
+    }
+}
+
 void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido)
 {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly))
-        FallaAccesoArchivo(ruta, archivo.errorString());
-    if (archivo.write(contenido) != contenido.size()) {
-        const QString motivo = archivo.errorString();
-        archivo.cancelWriting();
-        FallaAccesoArchivo(ruta, motivo);
+    EscrituraSegura archivo(ruta);
+    archivo.escribe(0, contenido.constData(), contenido.size());
+    archivo.confirma();
+}
+
+void SincronizaCarpeta(const QString& carpeta)
+{
+    const int descriptor = ::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0 || ::fsync(descriptor) != 0) {
+        const int error = errno;
+        if (descriptor >= 0)
+            ::close(descriptor);
+        FallaAccesoArchivo(carpeta, qt_error_string(error));
     }
-    if (!archivo.commit())
-        FallaAccesoArchivo(ruta, archivo.errorString());
+    ::close(descriptor);
 }
 
 void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido)

@@ -8,9 +8,40 @@ constexpr long ErrorAccesoRuta = 75;
 constexpr long RutaNoEncontrada = 76;
 }
 
-// Writes the whole file to a temporary name in the same folder and renames it
-// into place, so a crash never leaves half a file. Raises Err on failure.
+// A file written whole: the bytes go to a short hidden name of this
+// process's own in the target's folder, and only a confirmed write is synced
+// and renamed over the target. A failure or a crash never leaves half a file
+// at the target, a file already there stays until the new one is complete,
+// and a target name as long as the system allows still works. Every failure
+// raises the error of FallaAccesoArchivo for the target.
+class EscrituraSegura {
+public:
+    explicit EscrituraSegura(const QString& ruta);
+    // A write never confirmed leaves nothing behind.
+    ~EscrituraSegura();
+    EscrituraSegura(const EscrituraSegura&) = delete;
+    EscrituraSegura& operator=(const EscrituraSegura&) = delete;
+
+    // Puts the bytes at that place of the file and starts writing them out,
+    // so the sync at confirmation finds little left to do.
+    void escribe(qint64 posicion, const char* datos, qint64 largo);
+    // The data reaches the disk before the rename, so the target is always
+    // either the old file or the whole new one.
+    void confirma();
+
+private:
+    [[noreturn]] void falla(int error);
+
+    QString ruta_;
+    QByteArray provisional_;
+    int descriptor_ = -1;
+};
+
+// Writes the whole file through EscrituraSegura. Raises Err on failure.
 void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido);
+// Makes the folder's entries (a file just renamed into it) survive a crash.
+// Raises the error of FallaAccesoArchivo for the folder.
+void SincronizaCarpeta(const QString& carpeta);
 // Appends to a log; creates it when missing. Raises Err on failure.
 void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido);
 // Reads a whole file; raises Err 53 when it does not exist, 75 when it

@@ -191,3 +191,18 @@ uint32_t ColorBGRaRGB(long bgr)
     uint32_t rojo = v & 0xFF, verde = (v >> 8) & 0xFF, azul = (v >> 16) & 0xFF;
     return (rojo << 16) | (verde << 8) | azul;
 }
+
+int64_t MultiplicaYDivideAlPar(int64_t a, int64_t b, int64_t divisor)
+{
+    // GCC's 128-bit integers keep the product exact.
+    __extension__ using Entero128 = __int128;
+    const Entero128 producto = Entero128(a) * b;
+    Entero128 cociente = producto / divisor;
+    const Entero128 resto = producto % divisor;
+    const Entero128 doble = 2 * (resto < 0 ? -resto : resto);
+    if (doble > divisor || (doble == divisor && cociente % 2 != 0))
+        cociente += producto < 0 ? -1 : 1;
+    if (cociente > std::numeric_limits<int64_t>::max() || cociente < std::numeric_limits<int64_t>::min())
+        desborda();
+    return int64_t(cociente);
+}

@@ -29,5 +29,9 @@ struct Moneda {
     friend bool operator==(Moneda a, Moneda b) { return a.diezmilesimas == b.diezmilesimas; }
 };
 
+// a * b / divisor (divisor > 0) rounded half to even, exact in between;
+// raises Err 6 when the result does not fit in 64 bits.
+int64_t MultiplicaYDivideAlPar(int64_t a, int64_t b, int64_t divisor);
+
 // Colours are stored blue-green-red (&HBBGGRR); Qt wants 0xRRGGBB.
 uint32_t ColorBGRaRGB(long bgr);

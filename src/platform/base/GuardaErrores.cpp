@@ -5,27 +5,14 @@
 
 GuardaErrores::GuardaErrores(Politica politica) : politica_(std::move(politica)) {}
 
-bool GuardaErrores::paso(const std::function<void()>& sentencia)
+Respuesta GuardaErrores::responde(const Err& e)
 {
-    while (!salio_) {
-        try {
-            sentencia();
-            return true;
-        } catch (const Err& e) {
-            huboError_ = true;
-            ultimoError_ = e;
-            switch (politica_(e)) {
-            case Respuesta::Reintentar:
-                continue;
-            case Respuesta::Siguiente:
-                return true;
-            case Respuesta::Salir:
-                salio_ = true;
-                break;
-            }
-        }
-    }
-    return false;
+    huboError_ = true;
+    ultimoError_ = e;
+    const Respuesta respuesta = politica_(e);
+    if (respuesta == Respuesta::Salir)
+        salio_ = true;
+    return respuesta;
 }
 
 namespace politicas {

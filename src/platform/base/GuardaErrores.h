@@ -17,14 +17,31 @@ class GuardaErrores {
 public:
     explicit GuardaErrores(Politica politica);
 
-    // False once the routine has been left (before or during this step).
-    bool paso(const std::function<void()>& sentencia);
+    // False once the routine has been left (before or during this step). A
+    // template, so a step costs no allocation in the loops that run many.
+    template <typename Sentencia>
+    bool paso(Sentencia&& sentencia)
+    {
+        while (!salio_) {
+            try {
+                sentencia();
+                return true;
+            } catch (const Err& e) {
+                if (responde(e) == Respuesta::Siguiente)
+                    return true;
+            }
+        }
+        return false;
+    }
     bool salio() const { return salio_; }
     // The last error the policy saw, for routines that report it afterwards.
     bool huboError() const { return huboError_; }
     const Err& ultimoError() const { return ultimoError_; }
 
 private:
+    // Records the error and asks the policy; leaving marks the routine left.
+    Respuesta responde(const Err& e);
+
     Politica politica_;
     bool salio_ = false;
     bool huboError_ = false;

@@ -30,81 +30,142 @@ int lineasDe(const CuadroSane& c)
     return int(lineas);
 }
 
+bool cuadroAdmitido(const SANE_Parameters& p, int muestrasPorPixel, bool admiteUnBit)
+{
+    const bool profundidad = p.depth == 8 || p.depth == 16 || (admiteUnBit && p.depth == 1);
+    return profundidad && p.pixels_per_line > 0
+           && p.bytes_per_line >= (qint64(p.pixels_per_line) * muestrasPorPixel * p.depth + 7) / 8;
+}
+
 void compruebaCuadro(const CuadroSane& c, int muestrasPorPixel, bool admiteUnBit)
 {
-    const SANE_Parameters& p = c.parametros;
-    const bool profundidad = p.depth == 8 || p.depth == 16 || (admiteUnBit && p.depth == 1);
-    if (!profundidad || p.pixels_per_line <= 0
-        || p.bytes_per_line < (qint64(p.pixels_per_line) * muestrasPorPixel * p.depth + 7) / 8)
+    if (!cuadroAdmitido(c.parametros, muestrasPorPixel, admiteUnBit))
         throw formatoNoAdmitido();
 }
 
-// Writes the frame's samples, 8 bits each, into every `paso`-th byte of the
-// rows starting at `desde`; 16-bit samples come in the machine's byte order
-// and keep their high byte.
-void copiaMuestras(const CuadroSane& c, int muestrasPorFila, int lineas, ImagenBmp& imagen, int paso, int desde)
+// The black-and-white bit of the device is 1 for black; the file's is 1 for white.
+void inviertePuntos(char* datos, qint64 largo)
 {
-    const SANE_Parameters& p = c.parametros;
+    for (qint64 i = 0; i < largo; ++i)
+        datos[i] = char(~datos[i]);
+}
+
+// Writes a page's rows while the device is still sending the rest, when the
+// page is one frame of known height whose lines the file takes as they are
+// (8-bit grey or colour, black and white); any other page is left to be
+// written once it is whole. A failed write stops the writing, and the page
+// is then lost for the file's reason.
+class PaginaEnCurso {
+public:
+    PaginaEnCurso(const QString& archivo, double ppp) : archivo_(archivo), ppp_(ppp) {}
+
+    void recibe(const CuadroSane& c, qint64 leidos)
+    {
+        const SANE_Parameters& p = c.parametros;
+        if (!decidida_) {
+            decidida_ = true;
+            const bool directa = p.last_frame && p.lines > 0 && p.depth != 16
+                                 && ((p.format == SANE_FRAME_GRAY && cuadroAdmitido(p, 1, true))
+                                     || (p.format == SANE_FRAME_RGB && cuadroAdmitido(p, 3, false)));
+            if (directa) {
+                alto_ = p.lines;
+                guarda_.paso([&] {
+                    escritor_.emplace(archivo_, p.pixels_per_line, alto_, p.format == SANE_FRAME_RGB ? 24 : p.depth,
+                                      ppp_);
+                });
+            }
+        }
+        if (!escritor_ || guarda_.salio())
+            return;
+        const int completas = int(std::min<qint64>(leidos / p.bytes_per_line, alto_));
+        const int nuevas = completas - listas_;
+        if (nuevas <= 0)
+            return;
+        const char* filas = c.datos.constData() + qint64(listas_) * p.bytes_per_line;
+        guarda_.paso([&] {
+            if (p.depth == 1) {
+                invertidas_ = QByteArray(filas, qint64(nuevas) * p.bytes_per_line);
+                inviertePuntos(invertidas_.data(), invertidas_.size());
+                filas = invertidas_.constData();
+            }
+            escritor_->escribeFilas(listas_, filas, nuevas, p.bytes_per_line);
+        });
+        listas_ = completas;
+    }
+
+    // Every row went to the file as it came, or a write failed.
+    bool escrita() const { return guarda_.salio() || (escritor_ && listas_ == alto_); }
+    // Raises the error of the write that failed.
+    void confirma()
+    {
+        if (guarda_.salio())
+            throw guarda_.ultimoError();
+        escritor_->confirma();
+    }
+
+private:
+    QString archivo_;
+    double ppp_;
+    GuardaErrores guarda_{politicas::saleEnSilencio()};
+    std::optional<EscritorBmp> escritor_;
+    bool decidida_ = false;
+    int listas_ = 0;
+    int alto_ = -1;
+    QByteArray invertidas_;
+};
+
+// Writes the samples of `lineas` lines, 8 bits each, into every `paso`-th
+// byte of the rows of `destino`; 16-bit samples come in the machine's byte
+// order and keep their high byte. The destination may be the source itself
+// when its rows are no longer than the source's lines: each byte then moves
+// only towards the start, after it was read.
+void copiaMuestras(const char* origen, const SANE_Parameters& p, int muestrasPorFila, int lineas, char* destino,
+                   int bytesPorFila, int paso)
+{
     for (int y = 0; y < lineas; ++y) {
-        const char* origen = c.datos.constData() + qint64(y) * p.bytes_per_line;
-        char* destino = imagen.filas.data() + qint64(y) * imagen.bytesPorFila + desde;
+        const char* linea = origen + qint64(y) * p.bytes_per_line;
+        char* fila = destino + qint64(y) * bytesPorFila;
         for (int i = 0; i < muestrasPorFila; ++i) {
             if (p.depth == 8) {
-                destino[i * paso] = origen[i];
+                fila[i * paso] = linea[i];
             } else {
                 quint16 v = 0;
-                std::memcpy(&v, origen + 2 * i, sizeof v);
-                destino[i * paso] = char(v >> 8);
+                std::memcpy(&v, linea + 2 * i, sizeof v);
+                fila[i * paso] = char(v >> 8);
             }
         }
     }
 }
 
-// One-frame pages of 8 bits are already laid out as the BMP writer takes them.
-void tomaTalCual(const CuadroSane& c, ImagenBmp& imagen)
+// The page keeps the frame's own buffer: 8-bit lines are taken as they came,
+// 16-bit samples narrowed and black-and-white bits inverted where they lie.
+void tomaCuadro(CuadroSane& c, int muestrasPorFila, ImagenBmp& imagen)
 {
-    imagen.bytesPorFila = c.parametros.bytes_per_line;
-    imagen.filas = c.datos;
-}
-
-void componeGrises(const CuadroSane& c, ImagenBmp& imagen)
-{
-    compruebaCuadro(c, 1, true);
-    imagen.alto = lineasDe(c);
-    if (c.parametros.depth == 8) {
-        imagen.bitsPorPixel = 8;
-        tomaTalCual(c, imagen);
-    } else if (c.parametros.depth == 16) {
-        imagen.bitsPorPixel = 8;
-        imagen.bytesPorFila = imagen.ancho;
-        imagen.filas.resize(qint64(imagen.bytesPorFila) * imagen.alto);
-        copiaMuestras(c, imagen.ancho, imagen.alto, imagen, 1, 0);
-    } else {
-        // The device's black-and-white bit is 1 for black; the file's is 1 for white.
-        imagen.bitsPorPixel = 1;
-        imagen.bytesPorFila = (imagen.ancho + 7) / 8;
-        imagen.filas.resize(qint64(imagen.bytesPorFila) * imagen.alto);
-        for (int y = 0; y < imagen.alto; ++y) {
-            const char* origen = c.datos.constData() + qint64(y) * c.parametros.bytes_per_line;
-            char* destino = imagen.filas.data() + qint64(y) * imagen.bytesPorFila;
-            for (int i = 0; i < imagen.bytesPorFila; ++i)
-                destino[i] = char(~origen[i]);
-        }
+    const SANE_Parameters& p = c.parametros;
+    imagen.filas = std::move(c.datos);
+    imagen.bytesPorFila = p.depth == 16 ? muestrasPorFila : p.bytes_per_line;
+    if (p.depth == 16) {
+        char* datos = imagen.filas.data();
+        copiaMuestras(datos, p, muestrasPorFila, imagen.alto, datos, imagen.bytesPorFila, 1);
+    } else if (p.depth == 1) {
+        inviertePuntos(imagen.filas.data(), qint64(imagen.bytesPorFila) * imagen.alto);
     }
 }
 
-void componeColor(const CuadroSane& c, ImagenBmp& imagen)
+void componeGrises(CuadroSane& c, ImagenBmp& imagen)
+{
+    compruebaCuadro(c, 1, true);
+    imagen.alto = lineasDe(c);
+    imagen.bitsPorPixel = c.parametros.depth == 1 ? 1 : 8;
+    tomaCuadro(c, imagen.ancho, imagen);
+}
+
+void componeColor(CuadroSane& c, ImagenBmp& imagen)
 {
     compruebaCuadro(c, 3, false);
     imagen.bitsPorPixel = 24;
     imagen.alto = lineasDe(c);
-    if (c.parametros.depth == 8) {
-        tomaTalCual(c, imagen);
-        return;
-    }
-    imagen.bytesPorFila = 3 * imagen.ancho;
-    imagen.filas.resize(qint64(imagen.bytesPorFila) * imagen.alto);
-    copiaMuestras(c, 3 * imagen.ancho, imagen.alto, imagen, 1, 0);
+    tomaCuadro(c, 3 * imagen.ancho, imagen);
 }
 
 void componeTresPasadas(const std::vector<CuadroSane>& cuadros, ImagenBmp& imagen)
@@ -126,16 +187,17 @@ void componeTresPasadas(const std::vector<CuadroSane>& cuadros, ImagenBmp& image
     imagen.bytesPorFila = 3 * imagen.ancho;
     imagen.filas.resize(qint64(imagen.bytesPorFila) * imagen.alto);
     for (int canal = 0; canal < 3; ++canal)
-        copiaMuestras(*canales[canal], imagen.ancho, imagen.alto, imagen, 3, canal);
+        copiaMuestras(canales[canal]->datos.constData(), canales[canal]->parametros, imagen.ancho, imagen.alto,
+                      imagen.filas.data() + canal, imagen.bytesPorFila, 3);
 }
 
 }
 
-ImagenBmp ComponeImagen(const std::vector<CuadroSane>& cuadros, double ppp)
+ImagenBmp ComponeImagen(std::vector<CuadroSane> cuadros, double ppp)
 {
     if (cuadros.empty() || cuadros.front().parametros.bytes_per_line <= 0)
         throw imagenVacia();
-    const CuadroSane& primero = cuadros.front();
+    CuadroSane& primero = cuadros.front();
     ImagenBmp imagen;
     imagen.ppp = ppp;
     imagen.ancho = primero.parametros.pixels_per_line;
@@ -159,10 +221,11 @@ ImagenBmp ComponeImagen(const std::vector<CuadroSane>& cuadros, double ppp)
     return imagen;
 }
 
-int AdquiereABmp(DispositivoSane& dispositivo, const QString& archivo)
+int AdquiereABmp(DispositivoSane& dispositivo, const QString& archivo, std::optional<Err>* motivo)
 {
     int resultado = ResultadoAdquisicion::FalloEscaner;
     double ppp = 0;
+    std::optional<PaginaEnCurso> pagina;
     std::vector<CuadroSane> cuadros;
     ImagenBmp imagen;
     GuardaErrores guarda(politicas::saleEnSilencio());
@@ -170,12 +233,23 @@ int AdquiereABmp(DispositivoSane& dispositivo, const QString& archivo)
         if (dispositivo.activa(SANE_NAME_SCAN_RESOLUTION))
             ppp = dispositivo.leeNumero(SANE_NAME_SCAN_RESOLUTION);
     });
-    guarda.paso([&] { cuadros = dispositivo.escanea(); });
-    guarda.paso([&] { imagen = ComponeImagen(cuadros, ppp); });
+    guarda.paso([&] {
+        PaginaEnCurso& enCurso = pagina.emplace(archivo, ppp);
+        cuadros = dispositivo.escanea([&enCurso](const CuadroSane& c, qint64 leidos) { enCurso.recibe(c, leidos); });
+    });
+    guarda.paso([&] {
+        if (!pagina->escrita())
+            imagen = ComponeImagen(std::move(cuadros), ppp);
+    });
     guarda.paso([&] {
         resultado = ResultadoAdquisicion::FalloArchivo;
-        EscribeBmp(archivo, imagen);
+        if (pagina->escrita())
+            pagina->confirma();
+        else
+            EscribeBmp(archivo, imagen);
         resultado = ResultadoAdquisicion::Correcta;
     });
+    if (motivo && guarda.huboError())
+        *motivo = guarda.ultimoError();
     return resultado;
 }

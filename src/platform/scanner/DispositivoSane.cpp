@@ -245,7 +245,7 @@ double DispositivoSane::leeNumero(const char* opcion) const
     return aDoble(*o.descripcion, w);
 }
 
-std::vector<CuadroSane> DispositivoSane::escanea()
+std::vector<CuadroSane> DispositivoSane::escanea(const AlLeer& alLeer)
 {
     // The device goes back to idle on every way out, an exception included.
     struct Cancela {
@@ -260,12 +260,12 @@ std::vector<CuadroSane> DispositivoSane::escanea()
         const SANE_Status estado = sane_start(handle_);
         if (estado != SANE_STATUS_GOOD)
             throw errorSane(estado, QStringLiteral("Inicio del escaneo"));
-        cuadros.push_back(leeCuadro());
+        cuadros.push_back(leeCuadro(alLeer));
     } while (!cuadros.back().parametros.last_frame);
     return cuadros;
 }
 
-CuadroSane DispositivoSane::leeCuadro()
+CuadroSane DispositivoSane::leeCuadro(const AlLeer& alLeer)
 {
     CuadroSane cuadro;
     SANE_Status estado = sane_get_parameters(handle_, &cuadro.parametros);
@@ -284,6 +284,8 @@ CuadroSane DispositivoSane::leeCuadro()
             leidos += n;
         if (estado != SANE_STATUS_GOOD && estado != SANE_STATUS_EOF)
             throw errorSane(estado, QStringLiteral("Lectura del escaneo"));
+        if (alLeer && n > 0)
+            alLeer(cuadro, leidos);
     } while (estado != SANE_STATUS_EOF);
     cuadro.datos.resize(leidos);
     return cuadro;

@@ -8,6 +8,7 @@
 
 #include <sane/sane.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -66,10 +67,14 @@ public:
     double fijaNumero(const char* opcion, double valor);
     double leeNumero(const char* opcion) const;
 
+    // Called after each read with the frame being read and how many of its
+    // bytes have come, so a page can be stored while the rest arrives.
+    using AlLeer = std::function<void(const CuadroSane& cuadro, qint64 leidos)>;
+
     // Scans one page, every frame up to the last. A line count the device
     // does not know in advance is read until the end of the frame. Raises Err
     // with the device's status on any failure, out of paper and cancel included.
-    std::vector<CuadroSane> escanea();
+    std::vector<CuadroSane> escanea(const AlLeer& alLeer = nullptr);
 
 private:
     struct Opcion {
@@ -82,7 +87,7 @@ private:
     Opcion buscaAjustable(const char* opcion) const;
     void controla(SANE_Int indice, SANE_Action accion, void* valor) const;
     // Reads until the end of the frame, whatever line count was announced.
-    CuadroSane leeCuadro();
+    CuadroSane leeCuadro(const AlLeer& alLeer);
 
     QString nombre_;
     SANE_Handle handle_ = nullptr;

@@ -29,6 +29,10 @@ struct EstadoTwain {
     std::unique_ptr<DispositivoSane> dispositivo;
     std::optional<int> tipoPixel;
     std::optional<double> resolucion;
+    // The open device holds the settings above, so a scan need not send them again.
+    bool aplicados = false;
+    // Why the last acquisition failed.
+    std::optional<Err> error;
 };
 
 EstadoTwain& estado()
@@ -73,13 +77,29 @@ bool aplicaAjustes(EstadoTwain& e)
         guarda.paso([&] { fijaModo(d, *e.tipoPixel); });
     if (e.resolucion)
         guarda.paso([&] { d.fijaNumero(SANE_NAME_SCAN_RESOLUTION, *e.resolucion); });
-    return !guarda.salio();
+    if (guarda.salio())
+        e.error = guarda.ultimoError();
+    e.aplicados = !guarda.salio();
+    return e.aplicados;
 }
 
-int aplicaSiAbierto()
+// Keeps a setting and sends them all to the open device, unless it holds
+// that value already.
+template <typename Valor>
+int fijaAjuste(std::optional<Valor> EstadoTwain::*ajuste, Valor valor)
 {
     EstadoTwain& e = estado();
+    if (e.*ajuste == valor && e.aplicados)
+        return 1;
+    e.*ajuste = valor;
+    e.aplicados = false;
     return !e.dispositivo || aplicaAjustes(e) ? 1 : 0;
+}
+
+void cierraDispositivo(EstadoTwain& e)
+{
+    e.dispositivo.reset();
+    e.aplicados = false;
 }
 
 QString nombreDelOrigen()
@@ -119,7 +139,7 @@ int TWAIN_SelectImageSource(long ventana)
     if (guarda.salio())
         return 0;
     if (e.dispositivo && e.dispositivo->nombre() != nombre)
-        e.dispositivo.reset();
+        cierraDispositivo(e);
     return 1;
 }
 
@@ -132,9 +152,11 @@ int TWAIN_OpenDefaultSource()
     guarda.paso([&] {
         if (e.dispositivo && e.dispositivo->nombre() == nombre)
             return;
-        e.dispositivo.reset();
+        cierraDispositivo(e);
         e.dispositivo = std::make_unique<DispositivoSane>(nombre);
     });
+    if (guarda.salio())
+        e.error = guarda.ultimoError();
     return guarda.salio() ? 0 : 1;
 }
 
@@ -152,26 +174,30 @@ int TWAIN_SetCurrentResolution(double ppp)
 {
     if (!(ppp > 0))
         return 0;
-    estado().resolucion = ppp;
-    return aplicaSiAbierto();
+    return fijaAjuste(&EstadoTwain::resolucion, ppp);
 }
 
 int TWAIN_SetCurrentPixelType(int tipo)
 {
     if (tipo < 0 || tipo > 2)
         return 0;
-    estado().tipoPixel = tipo;
-    return aplicaSiAbierto();
+    return fijaAjuste(&EstadoTwain::tipoPixel, tipo);
 }
 
 int TWAIN_AcquireToFilename(long ventana, const QString& archivo)
 {
     Q_UNUSED(ventana);
     EstadoTwain& e = estado();
-    if (TWAIN_OpenDefaultSource() != 1 || !aplicaAjustes(e))
+    e.error.reset();
+    if (TWAIN_OpenDefaultSource() != 1 || (!e.aplicados && !aplicaAjustes(e)))
         return ResultadoAdquisicion::FalloEscaner;
-    const int resultado = AdquiereABmp(*e.dispositivo, archivo);
+    const int resultado = AdquiereABmp(*e.dispositivo, archivo, &e.error);
     if (resultado == ResultadoAdquisicion::FalloEscaner)
-        e.dispositivo.reset();
+        cierraDispositivo(e);
     return resultado;
+}
+
+std::optional<Err> ErrorUltimaAdquisicion()
+{
+    return estado().error;
 }

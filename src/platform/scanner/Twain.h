@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/base/Err.h"
+
 #include <QString>
+
+#include <optional>
 
 // The scanner calls, on SANE. The chosen device is kept in the settings file
 // (key "scanner/device", variable ESCANEO_SCANNER); with none chosen, the
@@ -31,3 +35,6 @@ int TWAIN_SetCurrentPixelType(int tipo);
 // paper or was cancelled; -2 when the file could not be written. On failure
 // nothing is left at the path.
 int TWAIN_AcquireToFilename(long ventana, const QString& archivo);
+// Why the last TWAIN_AcquireToFilename failed: the scanner's error, or the
+// file's (which names the path and the reason); nothing after a success.
+std::optional<Err> ErrorUltimaAdquisicion();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 TEST(ArchivoSeguro, WholeWriteReplacesTheFileAndLeavesNoTemporary)
@@ -29,6 +30,54 @@ TEST(ArchivoSeguro, WriteFailuresNameThePath)
     } catch (const Err& e) {
         EXPECT_EQ(e.Number, NumeroError::ErrorAccesoRuta);
         EXPECT_TRUE(e.Description.contains(dir.path()));
+    }
+}
+
+TEST(ArchivoSeguro, UntilConfirmedTheBytesLieUnderAShortHiddenNameOfTheirOwn)
+{
+    QTemporaryDir dir;
+    // As long a name as the system allows, which a longer temporary one would break.
+    const QString ruta = dir.filePath(QString(251, QLatin1Char('n')) + QStringLiteral(".bmp"));
+    EscrituraSegura archivo(ruta);
+    archivo.escribe(0, "abc", 3);
+    const QStringList mientras = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    ASSERT_EQ(mientras.size(), 1);
+    EXPECT_TRUE(mientras[0].startsWith(QLatin1Char('.')));
+    EXPECT_LT(mientras[0].size(), 32);
+    EXPECT_FALSE(QFile::exists(ruta));
+    archivo.confirma();
+    EXPECT_EQ(LeeArchivoCompleto(ruta), QByteArray("abc"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(ArchivoSeguro, AnUnconfirmedWriteLeavesTheOldFileAsItWas)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("pagina.htm");
+    EscribeArchivoCompleto(ruta, "anterior");
+    ASSERT_TRUE(QFile::setPermissions(ruta, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    const QFileDevice::Permissions permisos = QFile::permissions(ruta);
+    {
+        EscrituraSegura archivo(ruta);
+        archivo.escribe(0, "a medias", 8);
+    }
+    EXPECT_EQ(LeeArchivoCompleto(ruta), QByteArray("anterior"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pagina.htm"});
+
+    EscribeArchivoCompleto(ruta, "nuevo");
+    EXPECT_EQ(QFile::permissions(ruta), permisos) << "a replaced file keeps who may read it";
+}
+
+TEST(ArchivoSeguro, SyncingAFolderFailsNamingAMissingOne)
+{
+    QTemporaryDir dir;
+    EXPECT_NO_THROW(SincronizaCarpeta(dir.path()));
+    try {
+        SincronizaCarpeta(dir.filePath("falta"));
+        FAIL() << "a missing folder cannot be synced";
+    } catch (const Err& e) {
+        EXPECT_EQ(e.Number, NumeroError::ErrorAccesoRuta);
+        EXPECT_TRUE(e.Description.contains(dir.filePath("falta")));
     }
 }
 

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -18,7 +20,10 @@ constexpr double Ppp = 50;
 
 QImage comoImagen(const std::vector<CuadroSane>& cuadros)
 {
-    return QImage::fromData(CodificaBmp(ComponeImagen(cuadros, Ppp)), "BMP").convertToFormat(QImage::Format_RGB32);
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("pagina.bmp"));
+    EscribeBmp(ruta, ComponeImagen(cuadros, Ppp));
+    return QImage(ruta).convertToFormat(QImage::Format_RGB32);
 }
 
 CuadroSane cuadro(SANE_Frame formato, int profundidad, int pixeles, int lineas, const QByteArray& datos)
@@ -36,8 +41,7 @@ class AdquisicionSane : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!PreparaSaneDePrueba())
-            GTEST_SKIP() << "SANE did not start";
+        EXIGE_SANE_DE_PRUEBA();
         // test:2 is left to these tests; the scanner calls use the others.
         dispositivo = std::make_unique<DispositivoSane>(QStringLiteral("test:2"));
         // The backend keeps a device's options from one opening to the next.
@@ -96,7 +100,49 @@ TEST_F(AdquisicionSane, UnknownLineCountIsReadToTheEndOfTheFrame)
     EXPECT_EQ(imagen.ancho, PixelesDePagina(110, Ppp));
     EXPECT_GT(imagen.alto, 0);
     EXPECT_EQ(imagen.alto, cuadros[0].datos.size() / cuadros[0].parametros.bytes_per_line);
+
+    const QString archivo = ruta(QStringLiteral("mano.bmp"));
+    ASSERT_EQ(AdquiereABmp(*dispositivo, archivo), ResultadoAdquisicion::Correcta);
+    EXPECT_EQ(QImage(archivo).width(), PixelesDePagina(110, Ppp));
 }
+
+// How the device sends a page: mode, bits per sample, three passes.
+struct FormatoDePagina {
+    const char* modo;
+    int profundidad;
+    bool tresPasadas;
+};
+
+void PrintTo(const FormatoDePagina& f, std::ostream* os)
+{
+    *os << f.modo << f.profundidad << (f.tresPasadas ? "ThreePass" : "");
+}
+
+class AdquisicionSaneFormato : public AdquisicionSane, public ::testing::WithParamInterface<FormatoDePagina> {};
+
+// Pages the file takes line by line are written as they arrive, the others
+// once whole: either way the file shows the page the frames make.
+TEST_P(AdquisicionSaneFormato, TheFileShowsThePageTheFramesMake)
+{
+    const FormatoDePagina formato = GetParam();
+    dispositivo->fijaTexto("mode", QLatin1String(formato.modo));
+    if (QLatin1String(formato.modo) == QLatin1String("Color"))
+        dispositivo->fijaBooleano("three-pass", formato.tresPasadas);
+    dispositivo->fijaNumero("depth", formato.profundidad);
+    dispositivo->fijaTexto("test-picture", QStringLiteral("Color pattern"));
+    const QImage entera = comoImagen(dispositivo->escanea());
+
+    const QString archivo = ruta(QStringLiteral("pagina.bmp"));
+    ASSERT_EQ(AdquiereABmp(*dispositivo, archivo), ResultadoAdquisicion::Correcta);
+    EXPECT_EQ(QImage(archivo).convertToFormat(QImage::Format_RGB32), entera);
+    EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("pagina.bmp")});
+}
+
+INSTANTIATE_TEST_SUITE_P(GreyColourThreePass, AdquisicionSaneFormato,
+                         ::testing::Values(FormatoDePagina{"Gray", 1, false}, FormatoDePagina{"Gray", 8, false},
+                                           FormatoDePagina{"Gray", 16, false}, FormatoDePagina{"Color", 8, false},
+                                           FormatoDePagina{"Color", 16, false}, FormatoDePagina{"Color", 8, true}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(AdquisicionSane, BlackAndWhiteAndSixteenBitPagesMatchTheEightBitOne)
 {

@@ -66,8 +66,7 @@ class Twain : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!PreparaSaneDePrueba())
-            GTEST_SKIP() << "SANE did not start";
+        EXIGE_SANE_DE_PRUEBA();
         // The chosen device is saved in a settings file of our own.
         xdg.fija(configuracion.path());
         escaner.quita();

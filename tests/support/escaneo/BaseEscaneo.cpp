@@ -16,7 +16,7 @@ public:
     void SetUp() override
     {
         qputenv("ESCANEO_SCANNER", "test:0");
-        ASSERT_TRUE(PreparaSaneDePrueba());
+        EXIGE_SANE_DE_PRUEBA();
     }
 };
 
@@ -59,7 +59,8 @@ void BaseEscaneo::creaArchivoEscaner()
     EscribeArchivoEscaner(NombreArchivoEscaner, 1);
 }
 
-void BaseEscaneo::configuraCarpetaEscaneo()
+void BaseEscaneo::configuraCarpetaEscaneo(const QString& carpeta)
 {
-    ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor='%1' WHERE Clave='RUTA_ESCANEO'").arg(carpetaEscaneo));
+    ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET Valor='%1' WHERE Clave='RUTA_ESCANEO'")
+                .arg(carpeta.isNull() ? carpetaEscaneo : carpeta));
 }

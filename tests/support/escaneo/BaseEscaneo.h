@@ -20,8 +20,8 @@ protected:
     void inicia();
     // The scanner INI as a start after a source was chosen finds it.
     void creaArchivoEscaner();
-    // Points "Ruta_Escaneo" at the test's scan folder.
-    void configuraCarpetaEscaneo();
+    // Points "Ruta_Escaneo" at the folder, by default the test's scan folder.
+    void configuraCarpetaEscaneo(const QString& carpeta = QString());
 
     QString carpetaEscaneo;  // ends in "/"
     ConDialogosGuionados dialogos;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/data/ConexionDatos.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// Where the upload batch reads and writes, from our settings: the upload
+// database (an SQLite file unless another server is named), the share, and
+// the folder of the BMP files (the program folder unless one is named).
+struct AjustesSubida {
+    QString servidor, base, usuario, password;
+    QString origen, destino;
+    static AjustesSubida leidos();
+};
+
+// The reference number a JPEG name carries: the name without ".jpg", cut
+// before its first "_" ("12345_2.jpg" gives "12345").
+QString ReferenciaDeArchivo(const QString& jpg);
+
+// Compresses the BMP files of the source folder into JPEG files on the share
+// and marks each request as scanned in the upload database. The connection
+// is the window's, kept for the run.
+class LoteSubida {
+public:
+    // Shows the file being compressed (the window's label).
+    using Estado = std::function<void(const QString&)>;
+
+    // The batch: `eliminar` is the box that deletes the BMP files whose JPEG
+    // is on the share. Every message goes through the platform dialogs.
+    void Ejecuta(bool eliminar, const Estado& estado);
+    ConexionDatos& conexion();
+
+private:
+    std::unique_ptr<ConexionDatos> conexion_;
+};

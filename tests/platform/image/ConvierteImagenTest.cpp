@@ -1,0 +1,66 @@
+#include "platform/image/ConvierteImagen.h"
+#include "platform/scanner/EscritorBmp.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+// Left half dark, right half light, in every kind of page the scanner writes.
+ImagenBmp Mitades(int bits)
+{
+    ImagenBmp p;
+    p.ancho = 80;
+    p.alto = 40;
+    p.bitsPorPixel = bits;
+    p.bytesPorFila = bits == 24 ? 3 * p.ancho : bits == 8 ? p.ancho : p.ancho / 8;
+    for (int y = 0; y < p.alto; ++y)
+        for (int x = 0; x < p.bytesPorFila; ++x) {
+            const bool derecha = x >= p.bytesPorFila / 2;
+            p.filas += char(derecha ? 0xE0 : 0x20);
+            if (bits == 1)
+                p.filas.back() = char(derecha ? 0xFF : 0x00);
+        }
+    return p;
+}
+
+TEST(ConvertBMPtoJPG, ScannerPagesBecomeJpegsOfTheSamePicture)
+{
+    QTemporaryDir dir;
+    for (int bits : {24, 8, 1}) {
+        const QString bmp = dir.filePath(QStringLiteral("pagina%1.bmp").arg(bits));
+        const QString jpg = dir.filePath(QStringLiteral("pagina%1.jpg").arg(bits));
+        EscribeBmp(bmp, Mitades(bits));
+        ASSERT_EQ(ConvertBMPtoJPG(bmp, jpg, 0, 30, true), 0) << bits;
+        ASSERT_TRUE(QFile::exists(bmp));
+        QImage imagen(jpg, "JPEG");
+        ASSERT_EQ(imagen.size(), QSize(80, 40)) << bits;
+        EXPECT_EQ(imagen.format() == QImage::Format_Grayscale8, bits != 24) << bits;
+        // Top rows stay on top: a bottom-up file is not turned over.
+        EXPECT_LT(qGray(imagen.pixel(5, 2)), 100) << bits;
+        EXPECT_GT(qGray(imagen.pixel(75, 37)), 150) << bits;
+    }
+}
+
+TEST(ConvertBMPtoJPG, OtherBmpsGoThroughTheGeneralReaderAndFailuresReturnOne)
+{
+    QTemporaryDir dir;
+    // A top-down 32-bit BMP, which the scanner never writes.
+    QImage imagen(30, 20, QImage::Format_ARGB32);
+    imagen.fill(Qt::red);
+    const QString otro = dir.filePath(QStringLiteral("otro.bmp"));
+    ASSERT_TRUE(imagen.save(otro, "BMP"));
+    const QString jpg = dir.filePath(QStringLiteral("otro.jpg"));
+    ASSERT_EQ(ConvertBMPtoJPG(otro, jpg, 0, 30, false), 0);
+    EXPECT_GT(qRed(QImage(jpg).pixel(10, 10)), 200);
+
+    EXPECT_EQ(ConvertBMPtoJPG(dir.filePath(QStringLiteral("falta.bmp")), jpg, 0, 30, true), 1);
+    EXPECT_EQ(ConvertBMPtoJPG(otro, dir.filePath(QStringLiteral("no/existe/otro.jpg")), 0, 30, true), 1);
+    EXPECT_TRUE(QFile::exists(otro));
+}
+
+}
