@@ -223,3 +223,96 @@ INSERT INTO V_MV_CPTE_OBSERV (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_OBS, OBSERV
     ('OT  ', '000100000050X', 0, 'EN', 'Orden urgente', NULL, NULL),
     ('OT  ', '000100000050X', 0, 'PP', 'Garantía de 90 días sobre la mano de obra', NULL, NULL),
     ('OT  ', '000100000050X', 0, 'OC', 'Trabajo en altura', 6833.10, 5647.19);
+
+-- Receipt and payment-order print data. CB 101 applies three sales vouchers
+-- (one with a credit note on the same print) and pays with a cheque and a VAT
+-- withholding; CBCT 102 applies one voucher and pays with five journal lines;
+-- CBFP 103 has no journal lines and its withholdings on the voucher. PG 201
+-- applies one purchase voucher with three journal lines; OPG 202 applies two
+-- (one found in no view) with one debit.
+INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, CODIGOOPCIONAL, MEDIODEPAGO, TIPOVISTA) VALUES
+    ('1.1.01', 'Caja', 'CAJA', 'EF', NULL),
+    ('1.1.02', 'Valores a depositar', 'VALORES', ' ch ', 'VA'),
+    ('1.1.03', 'Banco Nación cuenta corriente', 'BNA', 'CH', 'BC'),
+    ('1.1.04', 'Débito automático', NULL, 'DB', NULL),
+    ('1.1.05', 'Tarjeta Visa', 'VISA', 'TJ', NULL),
+    ('2.1.01', 'Retención IVA sufrida', NULL, NULL, NULL),
+    ('2.1.02', 'Retención IIBB sufrida', NULL, NULL, NULL),
+    ('2.1.03', 'Retención Ganancias sufrida', NULL, NULL, NULL),
+    ('2.2.03', 'Retención Ganancias efectuada', NULL, NULL, NULL),
+    ('4.1.01', 'Descuentos otorgados', NULL, NULL, NULL),
+    ('4.1.02', 'Descuentos obtenidos', NULL, NULL, NULL);
+
+INSERT INTO TA_CUENTASIVA (CB_RETIVA, CB_RETIB, CB_RETGAN, CB_DESCUENTO, PG_RETIVA, PG_RETIB, PG_RETGAN,
+                           PG_DESCUENTO, CFI_RETPERC, CFI_RETIBTOS, CFI_RETIGAN) VALUES
+    ('2.1.01', '  ', '2.1.03', '4.1.01', '', NULL, '2.2.03', ' ', '2.1.01', '2.1.02', '2.1.03');
+
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux) VALUES
+    ('RECIBOS', 'CuentaDesCuentosObtenidos', '4.1.02', NULL);
+
+INSERT INTO V_TA_CPTE (CODIGO, DESCRIPCION, SISTEMA) VALUES
+    ('FC  ', 'Factura', 'VENTAS'),
+    ('ND  ', 'Nota de débito', 'VENTAS'),
+    ('NC  ', 'Nota de crédito', 'VENTAS'),
+    ('FCC ', 'Factura de compra', ' compras '),
+    ('NCC ', 'Nota de crédito de compra', 'COMPRAS');
+
+INSERT INTO V_TA_BANCOS (IDBANCO, DESCRIPCION) VALUES
+    ('011', 'Banco de la Nación Argentina'),
+    ('007', 'Banco de Galicia');
+
+UPDATE C_MV_CPTE SET IMPORTE = 1500.00 WHERE TC = 'FCC' AND IDCOMPROBANTE = '000400001520A';
+UPDATE C_MV_CPTE SET IMPORTE = 300.00 WHERE TC = 'FCC' AND IDCOMPROBANTE = '001200004410B';
+
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IDCOMPLEMENTO, CUENTA, FECHA, ANULADA, MONEDA, IMPORTE,
+                       RETGAN_IMPORTE, RETIVA_IMPORTE, RETIBR_IMPORTE, IMPDESCUENTO1) VALUES
+    ('CB  ', '000100000101A', 0, '1001', '2025-03-20 00:00:00', 0, '1   ', 1870.00, 0, 100, 0, 0),
+    ('CBCT', '000100000102A', 0, '1002', '2025-03-21 00:00:00', 0, '1   ', 450.00, 0, 0, 0, 50),
+    ('CBFP', '000100000103A', 0, '1003', '2025-03-22 00:00:00', 0, '1   ', 315.75, 10.00, 20.00, 5.00, 0);
+
+INSERT INTO MV_APLICACION (CUENTA, TC, IDCOMPROBANTE, TCO_ORIGEN, IDCOMPROBANTE_ORIGEN, SUCURSAL_ORIGEN,
+                           NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE, TC_PRINT, IDCOMPROBANTE_PRINT) VALUES
+    ('1001', 'CB  ', '000100000101A', 'FC  ', '000100000012A', '0001', '00000012', 'A', 1000.00, 'CB  ', '000100000101A'),
+    ('1001', 'NC  ', '000100000004A', 'FC  ', '000100000012A', '0001', '00000012', 'A', 234.50, 'CB  ', '000100000101A'),
+    ('1001', 'CB  ', '000100000101A', 'FC  ', '000100000013A', '0001', '00000013', 'A', 870.00, 'CB  ', '000100000101A'),
+    ('1001', 'CB  ', '000100000101A', 'ND  ', '000100000002A', '0001', '00000002', 'A', 100.00, 'CB  ', '000100000101A'),
+    ('1002', 'CBCT', '000100000102A', 'FC  ', '000100000013A', '0001', '00000013', 'A', 500.00, 'CBCT', '000100000102A'),
+    ('1003', 'CBFP', '000100000103A', 'FC  ', '000200000007B', '0002', '00000007', 'B', 350.75, 'CBFP', '000100000103A'),
+    ('2001', 'PG  ', '000100000201A', 'FCC ', '000400001520A', '0004', '00001520', 'A', 700.00, 'PG  ', '000100000201A'),
+    ('2001', 'NCC ', '000400000211A', 'FCC ', '000400001520A', '0004', '00001520', 'A', 100.00, 'PG  ', '000100000201A'),
+    ('2002', 'OPG ', '000100000202A', 'FCC ', '001200004410B', '0012', '00004410', 'B', 300.00, 'OPG ', '000100000202A'),
+    ('2002', 'OPG ', '000100000202A', 'FCC ', '001200009999B', '0012', '00009999', 'B', 50.00, 'OPG ', '000100000202A');
+
+INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, DETALLE, IMPORTE, FECHA, CABIMPORTE, FECHASUBDIARIO,
+                         CHPROPIO, NROCOMPROBANTEBANCARIO, TJ_OBSERVACIONES, IDBANCO, VENCIMIENTO, TJ_NROCUPON,
+                         TJ_NROSOCIO, TJ_CUOTAS) VALUES
+    ('CB  ', '0001', '00000101', 'A', '1.1.02', 'Cobranza marzo', 1770.00, '2025-03-20 00:00:00', 1870.00, NULL,
+     NULL, 'ch-0012345', '20/12345678/9', '011', '2025-04-10 00:00:00', NULL, NULL, NULL),
+    ('CB  ', '0001', '00000101', 'A', '2.1.01', 'Retención IVA', 100.00, '2025-03-20 00:00:00', 1870.00, NULL,
+     NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('CBCT', '0001', '00000102', 'A', '1.1.05', '  ', 200.00, '2025-03-21 00:00:00', 450.00, NULL,
+     NULL, NULL, NULL, NULL, NULL, 'cup-778', '4509', 3),
+    ('CBCT', '0001', '00000102', 'A', '1002', 'Cobranza contado', -500.00, '2025-03-21 00:00:00', 450.00, NULL,
+     NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('CBCT', '0001', '00000102', 'A', '1.1.03', NULL, 150.00, '2025-03-21 00:00:00', 450.00, NULL,
+     1, '0000456', NULL, '999', '2025-03-28 00:00:00', NULL, NULL, NULL),
+    ('CBCT', '0001', '00000102', 'A', '1.1.04', NULL, 100.00, '2025-03-21 00:00:00', 450.00, NULL,
+     0, 'db-31', NULL, '007', '2025-03-21 00:00:00', NULL, NULL, NULL),
+    ('CBCT', '0001', '00000102', 'A', '4.1.01', NULL, 50.00, '2025-03-21 00:00:00', 450.00, NULL,
+     NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('PG  ', '0001', '00000201', 'A', '1.1.03', 'Pago a proveedor', 500.00, '2025-03-24 00:00:00', 700.00, NULL,
+     1, '0000789', NULL, '011', '2025-04-24 00:00:00', NULL, NULL, NULL),
+    ('PG  ', '0001', '00000201', 'A', '1.1.01', NULL, 100.00, '2025-03-24 00:00:00', 700.00, NULL,
+     NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('PG  ', '0001', '00000201', 'A', '2.2.03', NULL, 100.00, '2025-03-24 00:00:00', 700.00, NULL,
+     NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('FCC ', '0004', '00001520', 'A', '2001', 'Factura de compra', 1500.00, '2025-02-27 00:00:00', 1500.00,
+     '2025-02-28 00:00:00', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL),
+    ('OPG ', '0001', '00000202', 'A', '1.1.04', 'Débito de proveedor', 350.00, '2025-03-25 00:00:00', 350.00, NULL,
+     NULL, 'db-99', NULL, '007', '2025-03-25 00:00:00', NULL, NULL, NULL);
+
+INSERT INTO VE_SALDOAPLICACION (CUENTA, TCO_ORIGEN, SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, SALDO) VALUES
+    ('1001', 'FC  ', '0001', '00000012', 'A', 0),
+    ('1002', 'FC  ', '0001', '00000013', 'A', 370.00),
+    ('2001', 'FCC ', '0004', '00001520', 'A', 700.00),
+    ('2002', 'FCC ', '0012', '00004410', 'B', 0);

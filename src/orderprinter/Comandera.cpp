@@ -20,7 +20,6 @@ namespace {
 constexpr int AnchoTicket = 34;
 constexpr int ColumnaDescripcion = AnchoTicket - 7;
 constexpr int AnchoLineaImporte = 33;
-constexpr long ObjetoNoEstablecido = 91;
 
 const QString TituloSinComandera = QStringLiteral("Aviso al operador!!!");
 const QString TituloPuerto = QStringLiteral("Aviso al operador!!");
@@ -72,7 +71,7 @@ QString ImporteAjustado(Moneda valor, int ancho)
 const Recordset& Abierto(const std::unique_ptr<Recordset>& rs)
 {
     if (!rs)
-        throw Err(ObjetoNoEstablecido, QStringLiteral("Variable de objeto o bloque With no establecido"));
+        throw Err(NumeroError::ObjetoNoEstablecido);
     return *rs;
 }
 

@@ -7,12 +7,10 @@
 
 namespace {
 
-constexpr long ErrorDeAutomatizacion = 401;
-
 Politica politicaDelGenerador()
 {
     return politicas::dejaPasar(
-        {NumeroError::Desbordamiento, ErrorDeAutomatizacion}, politicas::dialogo([](const Err& e) {
+        {NumeroError::Desbordamiento, NumeroError::ErrorDeAutomatizacion}, politicas::dialogo([](const Err& e) {
             return int(MuestraError(e, std::nullopt, QStringLiteral("GeneraAuxiliarComprobantes")));
         }));
 }

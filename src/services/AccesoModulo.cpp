@@ -102,7 +102,7 @@ std::vector<CampoSQL>& listaAbierta()
 {
     auto& lista = ListaCampos();
     if (!lista)
-        throw Err(NumeroError::SubindiceFueraDeRango, QStringLiteral("Subíndice fuera del intervalo"));
+        throw Err(NumeroError::SubindiceFueraDeRango);
     return *lista;
 }
 

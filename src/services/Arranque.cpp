@@ -18,7 +18,9 @@ namespace {
 const QString ArchivoIni = QStringLiteral("TQ484hz.INI");
 // At once the statistics database, its login, the login's password and its default database.
 const QString NombreEstadisticas = QStringLiteral("QX_PRESIDIUMBAR");
-constexpr long LecturaSinConfirmar = 256;
+// The table the start-up reads first: a main database without it (an empty
+// file, another program's database) is no database of this system.
+const QString TablaDelSistema = QStringLiteral("TA_CONFIGURACION");
 constexpr int16_t TiempoEsperaPorDefecto = 360;
 
 struct DatosLinea {
@@ -152,6 +154,7 @@ bool IniciaConexion(bool UsaIniSiVacia, const QString& LineaComando, QString& Ca
             cn.setBaseDatos(d.baseDatos);
             cn.setPassword(d.password);
             cn.setServidor(ObtieneNombreServidor(d.servidor));
+            cn.setTablaExigida(TablaDelSistema);
         });
         g.paso([&] {
             cn.Conecta(d.servidor.trimmed().isEmpty() || d.usuario.trimmed().isEmpty(), ModoConexion,
@@ -162,7 +165,7 @@ bool IniciaConexion(bool UsaIniSiVacia, const QString& LineaComando, QString& Ca
         g.paso([&] { ConectaEstadisticas(); });
         g.paso([&] { m.UsuarioActual = cn.Usuario(); });
         g.paso([&] { cn.Conexion().setCommandTimeout(m.TimeOut); });
-        g.paso([&] { cn.Conexion().setIsolationLevel(LecturaSinConfirmar); });
+        g.paso([&] { cn.Conexion().setIsolationLevel(NivelAislamiento::LecturaSinConfirmar); });
     }
 
     if (!g.salio() && !cn.BaseDatos().isEmpty())
@@ -189,7 +192,10 @@ void ConectaEstadisticas()
         CreaUsuarioBase(base, usuario, password, conexion);
     });
     g.paso([&] { cv.setMotor(principal.ObtieneMotor()); });
-    g.paso([&] { cv.setServidor(principal.Servidor()); });
+    g.paso([&] {
+        cv.setServidor(principal.Servidor());
+        cv.setCarpetaServidor(principal.CarpetaServidor());
+    });
     cv.setBaseDatos(NombreEstadisticas);
     cv.setUsuario(NombreEstadisticas);
     cv.setPassword(NombreEstadisticas);

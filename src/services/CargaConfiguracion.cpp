@@ -74,7 +74,7 @@ void leeUsuario(GuardaErrores& g, EstadoModulo& m)
         if (m.UsaFacturaProforma) {
             const QVariant verProforma = rs->Campo(QStringLiteral("verproforma"));
             if (verProforma.isNull())
-                throw Err(NumeroError::UsoInvalidoDeNull, QStringLiteral("Uso no válido de Null"));
+                throw Err(NumeroError::UsoInvalidoDeNull);
             m.UsaFacturaProforma = verProforma.toBool();
         }
     });

@@ -21,7 +21,7 @@ QString tablaConfiguracion()
 Recordset& abierto(const std::unique_ptr<Recordset>& rs)
 {
     if (!rs)
-        throw Err(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
+        throw Err(NumeroError::ObjetoNoEstablecido);
     return *rs;
 }
 

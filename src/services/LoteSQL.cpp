@@ -1,6 +1,7 @@
 #include "services/LoteSQL.h"
 
 #include "platform/base/GuardaErrores.h"
+#include "platform/data/NumeroNativo.h"
 #include "platform/dialogs/Dialogos.h"
 #include "services/MuestraError.h"
 #include "services/Objetos.h"
@@ -52,7 +53,8 @@ int32_t ReportaFallo(const std::vector<ErrorDatos>& recogidos, const QString& te
     const int32_t numero = int32_t(recogidos.front().NativeError);
     QString texto = TextoErroresServidor(recogidos);
     mensaje = texto;
-    if ((silencio2627 && numero == 2627) || (silencio547 && numero == 547)) {
+    if ((silencio2627 && numero == NumeroNativo::ClaveDuplicada)
+        || (silencio547 && numero == NumeroNativo::Restriccion)) {
         mensaje = recogidos.front().Description;
         texto.clear();
     }
@@ -129,7 +131,7 @@ void GrabaErrorSQL(const QString& sql, const QString& proceso, int32_t numeroErr
     std::unique_ptr<Recordset> rs;
     auto registro = [&rs]() -> Recordset& {
         if (!rs)
-            throw Err(91, QStringLiteral("Variable de objeto no establecida"));
+            throw Err(NumeroError::ObjetoNoEstablecido);
         return *rs;
     };
     const QDateTime ahora = QDateTime::currentDateTime();

@@ -4,6 +4,7 @@
 #include "platform/base/Cp1252.h"
 #include "platform/base/GuardaErrores.h"
 #include "platform/data/ConexionDatos.h"
+#include "platform/data/NumeroNativo.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/objects/Sistema.h"
 #include "services/LineaComando.h"
@@ -17,11 +18,6 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 const QString NombreEstadisticas = QStringLiteral("QX_PRESIDIUMBAR");
-
-constexpr long ContrasenaRechazada = 15116;
-constexpr long BaseInexistente = 15010;
-constexpr long LoginExistente = 15025;
-constexpr long ObjetoCerrado = 3704;
 
 // setupadmin carries one more blank, as the suite has always sent it.
 const QStringList RolesServidor{QStringLiteral("sysadmin"),     QStringLiteral("securityadmin"),
@@ -174,16 +170,16 @@ void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, Co
     if (errores.Count() > 0) {
         const ErrorDatos primero = errores.Item(0);
         switch (primero.NativeError) {
-        case ContrasenaRechazada:
+        case NumeroNativo::ContrasenaRechazada:
             dialogos().MsgBox(primero.Description + CRLF + QStringLiteral("Debe cambiar la contraseña del Usuario ") +
                               usuario + QStringLiteral(" para que cumpla con las directivas de Windows."));
             break;
-        case BaseInexistente: {
+        case NumeroNativo::BaseDelLoginInexistente: {
             QString base = NombreEstadisticas;
             g.paso([&] { CreaBaseDatos(principal.Servidor(), base); });
             break;
         }
-        case LoginExistente:
+        case NumeroNativo::LoginExistente:
             return;
         default:
             break;
@@ -202,7 +198,7 @@ void CreaUsuarioBase(QString& baseDatos, QString& usuario, QString& password, Co
 
 void CreaBaseDatos(const QString& servidor, QString& baseDatos)
 {
-    GuardaErrores g(politicas::dejaPasar({ObjetoCerrado}, DialogoSinRutina()));
+    GuardaErrores g(politicas::dejaPasar({NumeroError::ObjetoCerrado}, DialogoSinRutina()));
 
     QString completo;
     g.paso([&] { completo = CarpetaDelPrograma() + QStringLiteral("completocve.sql"); });
@@ -228,6 +224,7 @@ void CreaBaseDatos(const QString& servidor, QString& baseDatos)
         cv.setBaseDatos(baseDatos);
         cv.setPassword(baseDatos);
         cv.setServidor(ObtieneNombreServidor(servidor));
+        cv.setCarpetaServidor(principal.CarpetaServidor());
     });
     g.paso([&] { cv.Conecta(false, 3, QString(), false, true); });
     if (g.salio() || !cv.EstaConectado())

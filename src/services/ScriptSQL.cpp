@@ -3,6 +3,7 @@
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Cp1252.h"
 #include "platform/base/GuardaErrores.h"
+#include "platform/data/NumeroNativo.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/objects/Sistema.h"
 #include "services/Configuracion.h"
@@ -30,9 +31,10 @@ const QString Estrellas(112, u'*');
 const QString MarcaOrden = QStringLiteral("\u00EF\u00BB\u00BF");
 const QString ClaveAcceso = QStringLiteral("KRIM@");
 constexpr int MaximoPases = 20;
-constexpr long ObjetoInexistente = 208;
 // Objects that are missing yet or already made: a re-run script meets them.
-constexpr long Tolerados[] = {208, 1779, 1781, 1913, 2714, 2729};
+constexpr long Tolerados[] = {NumeroNativo::ObjetoInexistente,     NumeroNativo::ClavePrimariaExistente,
+                              NumeroNativo::ValorPorDefectoExistente, NumeroNativo::IndiceExistente,
+                              NumeroNativo::ObjetoExistente,       NumeroNativo::ProcedimientoExistente};
 
 bool Tolerado(long nativo)
 {
@@ -329,7 +331,7 @@ private:
                 registra(primero, texto);
                 erroresRegistrados_ = true;
             }
-            if (!repetir && primero.NativeError == ObjetoInexistente)
+            if (!repetir && primero.NativeError == NumeroNativo::ObjetoInexistente)
                 repetir = true;
         }
         errores.Clear();

@@ -7,7 +7,7 @@ namespace {
 
 [[noreturn]] void FueraDeRango()
 {
-    throw Err(NumeroError::SubindiceFueraDeRango, QStringLiteral("El subíndice está fuera del intervalo"));
+    throw Err(NumeroError::SubindiceFueraDeRango);
 }
 
 const std::vector<CampoSQL>& Registros(const std::optional<std::vector<CampoSQL>>& lista)
@@ -58,7 +58,7 @@ QString AdaptaSQLMotor(const QString& sql)
     const QString resto = sql.mid(p + 3);
     const qsizetype estrella = resto.indexOf(u'*');
     if (estrella < 0)
-        throw Err(NumeroError::LlamadaInvalida, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        throw Err(NumeroError::LlamadaInvalida);
     const QString cantidad = resto.left(estrella);
     const QString cola = resto.mid(estrella + 1);
     return cabeza + QStringLiteral(" * ") + cola + QStringLiteral(" WHERE ROWNUM <= ") + cantidad;

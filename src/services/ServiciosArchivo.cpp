@@ -36,7 +36,7 @@ QDateTime fechaDelServidor(const QVariant& valor)
     if (!fecha.isValid())
         fecha = QDateTime::fromString(valor.toString().trimmed(), Qt::ISODateWithMs);
     if (!fecha.isValid())
-        throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
+        throw Err(NumeroError::TiposNoCoinciden);
     return QDateTime(fecha.date(), QTime(fecha.time().hour(), fecha.time().minute(), fecha.time().second()));
 }
 

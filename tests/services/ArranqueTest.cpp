@@ -4,8 +4,14 @@
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -139,4 +145,57 @@ TEST_F(Arranque, HashServerBuildsTheOracleConnectionString)
     QString propia = QStringLiteral("DSN=propio;");
     EXPECT_FALSE(IniciaConexion(false, QStringLiteral("@Server=#ORCL;@DbName=XE;@Usuario=operador;"), propia, 3));
     EXPECT_EQ(propia, "DSN=propio;");
+}
+
+TEST_F(Arranque, WhileAnotherProgramHoldsTheDatabaseTheStartShowsItWaitsAndWhyItGaveUp)
+{
+    ejecuta(QStringLiteral("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('BaseDeDatos', 'TIMEOUT', '2')"),
+            archivoEstadisticas());
+    ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+    ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('ZZ', 'otro programa')"));
+    ASSERT_TRUE(inicia()) << "the start goes on without what it could not write";
+    ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+
+    const auto& espera = dialogos->espera;
+    const auto veces = [&](const QString& e) { return std::count(espera.begin(), espera.end(), e); };
+    EXPECT_GT(veces(QStringLiteral("Muestra:Esperando la base de datos...")), 0);
+    EXPECT_EQ(veces(QStringLiteral("Muestra:Esperando la base de datos...")), veces(QStringLiteral("Cierra")));
+    const QStringList mensajes = dialogos->mensajes();
+    ASSERT_FALSE(mensajes.isEmpty());
+    EXPECT_TRUE(mensajes.first().contains(archivoBase + QStringLiteral(": otro programa la tiene bloqueada")))
+        << mensajes.first().toStdString();
+    EXPECT_TRUE(mensajes.last().contains(QStringLiteral("bloqueada"))) << "the failed access row says why";
+    EXPECT_EQ(cuenta("Control_Acceso"), 1) << "only the demo's row";
+}
+
+// Programs started together on a fresh database, its statistics database
+// missing: every one connects to both, and the one statistics file they
+// build between them is whole.
+TEST_F(Arranque, FourProgramsStartingTogetherOnAFreshDatabaseAllConnect)
+{
+    for (int ronda = 0; ronda < 3; ++ronda) {
+        BaseDemo fresca;
+        ASSERT_TRUE(QFile::remove(fresca.archivoEstadisticas()));
+        const QString linea =
+            QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=demo;@Password=clave;").arg(fresca.archivoBase);
+        std::vector<std::unique_ptr<QProcess>> programas;
+        for (int i = 0; i < 4; ++i) {
+            programas.push_back(std::make_unique<QProcess>());
+            programas.back()->start(QStringLiteral(ESCANEO_BINARY_DIR "/arranque_aparte"), {linea});
+        }
+        for (auto& p : programas) {
+            ASSERT_TRUE(p->waitForFinished(60000));
+            const QString salida = QString::fromUtf8(p->readAllStandardOutput());
+            EXPECT_EQ(p->exitCode(), 0) << "round " << ronda << ": " << salida.toStdString();
+            EXPECT_FALSE(salida.contains(QStringLiteral("aviso:"))) << salida.toStdString();
+        }
+        EXPECT_EQ(fresca.valor(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION WHERE Clave = 'TIMEOUT'"),
+                               fresca.archivoEstadisticas())
+                      .toInt(),
+                  1);
+        EXPECT_EQ(fresca.cuenta(QStringLiteral("Control_Acceso")), 1 + 4);
+        const QStringList restos =
+            QDir(fresca.dir.path()).entryList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(restos.isEmpty()) << restos.join(u' ').toStdString();
+    }
 }

@@ -1,12 +1,9 @@
 #pragma once
 
+#include "platform/base/Err.h"
+
 #include <QByteArray>
 #include <QString>
-
-namespace NumeroError {
-constexpr long ErrorAccesoRuta = 75;
-constexpr long RutaNoEncontrada = 76;
-}
 
 // A file written whole: the bytes go to a short hidden name of this
 // process's own in the target's folder, and only a confirmed write is synced

@@ -13,7 +13,7 @@ namespace {
 
 [[noreturn]] void desborda()
 {
-    throw Err(NumeroError::Desbordamiento, QStringLiteral("Desbordamiento"));
+    throw Err(NumeroError::Desbordamiento);
 }
 
 // Val skips these wherever they stand.

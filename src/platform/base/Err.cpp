@@ -1,5 +1,41 @@
 #include "platform/base/Err.h"
 
+namespace {
+
+// The runtime's own text for the numbers raised without a description of
+// their own.
+QString textoDeError(long numero)
+{
+    switch (numero) {
+    case NumeroError::LlamadaInvalida:
+        return QStringLiteral("Llamada a procedimiento o argumento no válido");
+    case NumeroError::Desbordamiento:
+        return QStringLiteral("Desbordamiento");
+    case NumeroError::SubindiceFueraDeRango:
+        return QStringLiteral("Subíndice fuera del intervalo");
+    case NumeroError::TiposNoCoinciden:
+        return QStringLiteral("No coinciden los tipos");
+    case NumeroError::ObjetoNoEstablecido:
+        return QStringLiteral("Variable de objeto o bloque With no establecido");
+    case NumeroError::UsoInvalidoDeNull:
+        return QStringLiteral("Uso no válido de Null");
+    case NumeroError::SinRegistroActual:
+        return QStringLiteral("BOF o EOF es True, o el registro actual se eliminó.");
+    case NumeroError::NoActualizable:
+        return QStringLiteral("El conjunto de registros actual no admite actualizaciones.");
+    case NumeroError::ObjetoCerrado:
+        return QStringLiteral("La operación no está permitida si el objeto está cerrado.");
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+Err::Err(long numero) : Err(numero, textoDeError(numero))
+{
+}
+
 Err::Err(long numero, const QString& descripcion, const QString& fuente)
     : Number(numero), Description(descripcion), Source(fuente),
       texto_(QStringLiteral("(%1) %2").arg(numero).arg(descripcion).toUtf8())

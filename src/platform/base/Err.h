@@ -7,6 +7,8 @@
 // A run-time error as the classic runtime raised it: callers test its number.
 class Err : public std::exception {
 public:
+    // With the runtime's own text for the number (NumeroError).
+    explicit Err(long numero);
     Err(long numero, const QString& descripcion, const QString& fuente = QStringLiteral("escaneo"));
 
     long Number;
@@ -19,17 +21,31 @@ private:
     QByteArray texto_;
 };
 
-// The runtime's numbers that callers test.
+// The runtime's numbers that callers raise or test, every one declared here.
 namespace NumeroError {
 constexpr long LlamadaInvalida = 5;
 constexpr long Desbordamiento = 6;
 constexpr long SubindiceFueraDeRango = 9;
 constexpr long TiposNoCoinciden = 13;
 constexpr long ArchivoNoEncontrado = 53;
+constexpr long ErrorDeDispositivo = 57;
+constexpr long ErrorAccesoRuta = 75;
+constexpr long RutaNoEncontrada = 76;
+constexpr long ObjetoNoEstablecido = 91;
 constexpr long UsoInvalidoDeNull = 94;
+constexpr long ErrorDeAutomatizacion = 401;
 constexpr long NoSePuedeCrearObjeto = 429;
-constexpr long ElementoNoEncontrado = 3265;
 constexpr long SinRegistroActual = 3021;
+constexpr long NoActualizable = 3251;
+constexpr long ElementoNoEncontrado = 3265;
+constexpr long ObjetoCerrado = 3704;
+// The serial port control's own.
+constexpr long NumeroPuertoInvalido = 8002;
+constexpr long PuertoYaAbierto = 8005;
+constexpr long PuertoNoAbierto = 8012;
+constexpr long ErrorDeLinea = 8015;
 // What the data-access layer raises for a statement the server rejects.
 constexpr long ErrorDelServidor = -2147217900;
+// A row to update that is no longer there as it was read.
+constexpr long FilaNoEncontrada = -2147217864;
 }

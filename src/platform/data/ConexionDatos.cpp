@@ -5,13 +5,6 @@
 
 namespace {
 
-constexpr long ObjetoCerrado = 3704;
-
-Err objetoCerrado()
-{
-    return Err(ObjetoCerrado, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
-}
-
 bool esSqlite(const QString& servidor)
 {
     return servidor.trimmed().compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0;
@@ -54,7 +47,7 @@ QString numeroDeTexto(const QString& texto)
     bool ok = false;
     const double d = t.toDouble(&ok);
     if (!ok)
-        throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
+        throw Err(NumeroError::TiposNoCoinciden);
     const qlonglong entero = t.toLongLong(&ok);
     return ok ? QString::number(entero) : QString::number(d, 'g', QLocale::FloatingPointShortest);
 }
@@ -64,7 +57,7 @@ QString numeroDeTexto(const QString& texto)
 MotorDatos& ConexionAdo::abierto() const
 {
     if (!motor_)
-        throw objetoCerrado();
+        throw Err(NumeroError::ObjetoCerrado);
     return *motor_;
 }
 
@@ -75,9 +68,16 @@ void ConexionAdo::setCommandTimeout(int segundos)
         motor_->fijaTiempoEspera(segundos);
 }
 
+long ConexionAdo::IsolationLevel() const
+{
+    return motor_ ? isolationLevelEfectivo_ : isolationLevel_;
+}
+
 void ConexionAdo::setIsolationLevel(long nivel)
 {
     isolationLevel_ = nivel;
+    if (motor_)
+        isolationLevelEfectivo_ = motor_->fijaAislamiento(nivel);
 }
 
 void ConexionAdo::setDefaultDatabase(const QString& base)
@@ -140,14 +140,17 @@ void ConexionDatos::Conecta(bool, int, const QString& cadenaConexion, bool, bool
 {
     setEstaConectado(false);
     errorConexion_.clear();
-    const DatosConexion datos{servidor_, baseDatos_, usuario_, password_, cadenaConexion.trimmed()};
+    const DatosConexion datos{servidor_,        baseDatos_,    usuario_,           password_, cadenaConexion.trimmed(),
+                              carpetaServidor_, tablaExigida_, ado_.commandTimeout_};
     abierto_ = esSqlite(servidor_) ? conectaSqlite(datos, errorConexion_) : conectaOdbc(datos, errorConexion_);
     if (!abierto_)
         return;
     ado_.motor_ = abierto_.get();
     ado_.errores_.Clear();
-    abierto_->fijaTiempoEspera(ado_.commandTimeout_);
+    ado_.isolationLevelEfectivo_ = abierto_->fijaAislamiento(ado_.isolationLevel_);
     ado_.defaultDatabase_ = baseDatos_;
+    if (!abierto_->carpetaServidor().isEmpty())
+        carpetaServidor_ = abierto_->carpetaServidor();
 }
 
 std::unique_ptr<Recordset> ConexionDatos::AbreRecordset(const QString& sql, int, int tipoBloqueo)

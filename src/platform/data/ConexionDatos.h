@@ -2,6 +2,7 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/ErroresDatos.h"
+#include "platform/data/NivelAislamiento.h"
 #include "platform/data/Recordset.h"
 
 #include <QDateTime>
@@ -20,7 +21,10 @@ public:
     ErroresDatos& Errors() { return errores_; }
     int CommandTimeout() const { return commandTimeout_; }
     void setCommandTimeout(int segundos);
-    long IsolationLevel() const { return isolationLevel_; }
+    // The level in effect while open (the next greater one when the server
+    // lacks the one asked for); the one asked for while closed. Connecting
+    // asks for it again.
+    long IsolationLevel() const;
     void setIsolationLevel(long nivel);
     QString DefaultDatabase() const { return defaultDatabase_; }
     void setDefaultDatabase(const QString& base);
@@ -38,7 +42,8 @@ private:
     MotorDatos* motor_ = nullptr;
     ErroresDatos errores_;
     int commandTimeout_ = 30;
-    long isolationLevel_ = 4096;
+    long isolationLevel_ = NivelAislamiento::LecturaConfirmada;
+    long isolationLevelEfectivo_ = NivelAislamiento::LecturaConfirmada;
     QString defaultDatabase_;
 };
 
@@ -66,6 +71,16 @@ public:
     void setPassword(const QString& v) { password_ = v; }
     QString Motor() const { return motor_; }
     void setMotor(const QString& v) { motor_ = v; }
+    // Where the embedded engine finds another database of the same server by
+    // its bare name: the folder of the file this connection opened last, or
+    // the one set here (from the main connection, for the other databases of
+    // its server).
+    QString CarpetaServidor() const { return carpetaServidor_; }
+    void setCarpetaServidor(const QString& v) { carpetaServidor_ = v; }
+    // A table the database must hold: a database without it (an empty file,
+    // another program's database) is a failed connection, left untouched.
+    QString TablaExigida() const { return tablaExigida_; }
+    void setTablaExigida(const QString& v) { tablaExigida_ = v; }
     // "sqlite" or "odbc" for the open connection; Motor() when closed.
     QString ObtieneMotor() const;
     // Holds "oracle" for an Oracle connection.
@@ -117,4 +132,5 @@ private:
     std::unique_ptr<MotorDatos> abierto_;
     ConexionAdo ado_;
     QString servidor_, baseDatos_, usuario_, password_, motor_, errorConexion_;
+    QString carpetaServidor_, tablaExigida_;
 };

@@ -5,6 +5,6 @@
 const ErrorDatos& ErroresDatos::Item(int i) const
 {
     if (i < 0 || i >= Count())
-        throw Err(NumeroError::SubindiceFueraDeRango, QStringLiteral("Subíndice fuera del intervalo"));
+        throw Err(NumeroError::SubindiceFueraDeRango);
     return lista_[size_t(i)];
 }

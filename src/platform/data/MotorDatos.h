@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/data/ErroresDatos.h"
+#include "platform/data/NivelAislamiento.h"
 #include "platform/data/Recordset.h"
 
 #include <QDateTime>
@@ -21,10 +22,22 @@ public:
     virtual QString literalFecha(const QDateTime& fecha) const = 0;
     virtual void fijaTiempoEspera(int segundos) = 0;
     virtual void fijaBaseDefecto(const QString& base) = 0;
+    // Asks for a classic isolation level (NivelAislamiento); returns the one
+    // in effect, the next greater one when the server lacks it.
+    virtual long fijaAislamiento(long nivel) = 0;
+    // Where another database of the same server is found by its bare name:
+    // the embedded engine's folder; empty on a real server.
+    virtual QString carpetaServidor() const = 0;
 };
 
 struct DatosConexion {
     QString servidor, baseDatos, usuario, password, cadena;
+    // The embedded engine looks for a bare database name here.
+    QString carpetaServidor{};
+    // A table the database must hold to be taken; empty takes any.
+    QString tablaExigida{};
+    // Seconds a statement waits for a locked database; 0 waits for ever.
+    int tiempoEspera = 30;
 };
 
 // Each returns nullptr when it cannot connect; `error` then says why.

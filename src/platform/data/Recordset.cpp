@@ -1,40 +1,51 @@
 #include "platform/data/Recordset.h"
 
 #include "platform/base/Err.h"
-
-namespace {
-constexpr long ObjetoCerrado = 3704;
-constexpr long NoActualizable = 3251;
-}
+#include "platform/data/LectorFilas.h"
 
 Recordset::Recordset(QStringList columnas, QVector<QVector<QVariant>> filas, Escritor escritor)
     : columnas_(std::move(columnas)), filas_(std::move(filas)), escritor_(std::move(escritor))
 {
 }
 
+Recordset::Recordset(std::unique_ptr<LectorFilas> lector) : columnas_(lector->columnas()), lector_(std::move(lector))
+{
+}
+
+Recordset::~Recordset() = default;
+
 void Recordset::exigeAbierto() const
 {
     if (!abierto_)
-        throw Err(ObjetoCerrado, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
+        throw Err(NumeroError::ObjetoCerrado);
 }
 
 void Recordset::exigeActualizable() const
 {
     exigeAbierto();
     if (!escritor_)
-        throw Err(NoActualizable, QStringLiteral("El conjunto de registros actual no admite actualizaciones."));
+        throw Err(NumeroError::NoActualizable);
 }
 
 bool Recordset::BOF() const
 {
     exigeAbierto();
+    if (lector_)
+        return lector_->vacio();
     return filas_.isEmpty() && !(editando_ && cambio_.nuevo);
 }
 
 bool Recordset::EOF() const
 {
     exigeAbierto();
+    if (lector_)
+        return !lector_->hayFila();
     return posicion_ >= filas_.size() && !(editando_ && cambio_.nuevo);
+}
+
+int Recordset::ContarFilas() const
+{
+    return lector_ ? lector_->cuenta() : int(filas_.size());
 }
 
 void Recordset::guardaPendiente()
@@ -47,6 +58,8 @@ void Recordset::MoveFirst()
 {
     exigeAbierto();
     guardaPendiente();
+    if (lector_)
+        return lector_->alPrincipio();
     posicion_ = 0;
 }
 
@@ -54,9 +67,13 @@ void Recordset::MoveNext()
 {
     exigeAbierto();
     guardaPendiente();
+    if (lector_) {
+        if (!lector_->hayFila())
+            throw Err(NumeroError::SinRegistroActual);
+        return lector_->siguiente();
+    }
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual,
-                  QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw Err(NumeroError::SinRegistroActual);
     ++posicion_;
 }
 
@@ -66,13 +83,37 @@ void Recordset::Close()
     // An edit never saved is dropped, as closing the classic object did.
     editando_ = false;
     abierto_ = false;
+    lector_.reset();
+}
+
+bool Recordset::nombresUnicos() const
+{
+    if (unicos_ < 0) {
+        unicos_ = 1;
+        for (int i = 0; i < columnas_.size() && unicos_; ++i)
+            for (int j = 0; j < i && unicos_; ++j)
+                unicos_ = columnas_[i].compare(columnas_[j], Qt::CaseInsensitive) != 0;
+    }
+    return unicos_;
 }
 
 int Recordset::indice(const QString& nombre) const
 {
+    if (pista_ < columnas_.size() && columnas_[pista_] == nombre && nombresUnicos())
+        return pista_++;
+    // Most callers spell the names as the columns do, which compares
+    // fastest; names equal but for case are as long and share their first
+    // letter but for case.
     for (int i = 0; i < columnas_.size(); ++i) {
-        if (columnas_[i].compare(nombre, Qt::CaseInsensitive) == 0)
+        const QString& columna = columnas_[i];
+        if (columna.size() != nombre.size())
+            continue;
+        if (columna == nombre
+            || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
+                && columna.compare(nombre, Qt::CaseInsensitive) == 0)) {
+            pista_ = i + 1;
             return i;
+        }
     }
     throw Err(NumeroError::ElementoNoEncontrado,
               QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal "
@@ -94,6 +135,11 @@ QVariant Recordset::Campo(int i) const
                   QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el "
                                  "ordinal solicitado: %1")
                       .arg(i));
+    if (lector_) {
+        if (const QVariant* valor = lector_->valor(i))
+            return *valor;
+        throw Err(NumeroError::SinRegistroActual);
+    }
     if (editando_) {
         const int escrito = int(cambio_.columnas.lastIndexOf(columnas_[i]));
         if (escrito >= 0)
@@ -102,7 +148,7 @@ QVariant Recordset::Campo(int i) const
             return {};
     }
     if (posicion_ >= filas_.size())
-        throw Err(NumeroError::SinRegistroActual, QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+        throw Err(NumeroError::SinRegistroActual);
     return filas_[posicion_].value(i);
 }
 
@@ -120,8 +166,7 @@ void Recordset::AsignaCampo(const QString& nombre, const QVariant& valor)
     const int i = indice(nombre);
     if (!editando_) {
         if (posicion_ >= filas_.size())
-            throw Err(NumeroError::SinRegistroActual,
-                      QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."));
+            throw Err(NumeroError::SinRegistroActual);
         cambio_ = Cambio{false, {}, {}, columnas_, filas_[posicion_], posicion_};
         editando_ = true;
     }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr long kObjetoNoEstablecido = 91;
-
 // The return column's position; an empty name returns the first column.
 int columnaRetorno(const QStringList& columnas, const QString& campoRetorno)
 {
@@ -27,7 +25,7 @@ void Buscador::Busca(const QString& sql, const QString& titulo)
 {
     seleccion_.reset();
     if (!conexion_)
-        throw Err(kObjetoNoEstablecido, QStringLiteral("La búsqueda no tiene conexión de datos"));
+        throw Err(NumeroError::ObjetoNoEstablecido);
 
     auto rs = conexion_->AbreRecordset(sql, 0, 1);
     QStringList columnas;

@@ -29,7 +29,7 @@ QString recortaBlancos(const QString& texto)
 void exigeAnchoValido(int ancho)
 {
     if (ancho < 0)
-        throw Err(NumeroError::LlamadaInvalida, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        throw Err(NumeroError::LlamadaInvalida);
 }
 
 // The number a typed amount holds, as sign, digits and "." ("-1234.56"):
@@ -92,7 +92,7 @@ Moneda monedaExacta(const QString& numero)
     const QString fraccion = punto < 0 ? QString() : cuerpo.mid(punto + 1);
 
     const auto desborda = [] {
-        throw Err(NumeroError::Desbordamiento, QStringLiteral("Desbordamiento"));
+        throw Err(NumeroError::Desbordamiento);
     };
     uint64_t valor = 0;
     const auto agrega = [&](QChar d) {

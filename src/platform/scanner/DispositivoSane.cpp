@@ -99,7 +99,7 @@ SANE_Word ajustaAConstriccion(const SANE_Option_Descriptor& d, SANE_Word w)
 
 Err ErrorEscaner(const QString& descripcion)
 {
-    return Err(ErrorDeDispositivo, descripcion, QStringLiteral("SANE"));
+    return Err(NumeroError::ErrorDeDispositivo, descripcion, QStringLiteral("SANE"));
 }
 
 bool IniciaSane()

@@ -26,9 +26,9 @@ struct CuadroSane {
     QByteArray datos;
 };
 
-// The runtime's "device I/O error": every failure the scanner reports
-// carries it, with the device's own words as the description.
-constexpr long ErrorDeDispositivo = 57;
+// The runtime's "device I/O error" (NumeroError::ErrorDeDispositivo): every
+// failure the scanner reports carries it, with the device's own words as the
+// description.
 Err ErrorEscaner(const QString& descripcion);
 
 // Starts the process's SANE session on first use; it ends when the process

@@ -15,12 +15,6 @@
 
 namespace {
 
-// The classic control's error numbers.
-constexpr long NumeroPuertoInvalido = 8002;
-constexpr long PuertoYaAbierto = 8005;
-constexpr long PuertoNoAbierto = 8012;
-constexpr long ErrorDeLinea = 8015;
-
 QString razon(int numero)
 {
     return QString::fromLocal8Bit(std::strerror(numero));
@@ -28,7 +22,8 @@ QString razon(int numero)
 
 [[noreturn]] void fallaApertura(const QString& dispositivo, const QString& motivo)
 {
-    throw Err(NumeroPuertoInvalido, QStringLiteral("No se puede abrir el puerto %1: %2").arg(dispositivo, motivo),
+    throw Err(NumeroError::NumeroPuertoInvalido,
+              QStringLiteral("No se puede abrir el puerto %1: %2").arg(dispositivo, motivo),
               QStringLiteral("PuertoSerie"));
 }
 
@@ -63,9 +58,11 @@ PuertoSerie::~PuertoSerie()
 void PuertoSerie::setCommPort(int puerto)
 {
     if (PortOpen())
-        throw Err(PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"), QStringLiteral("PuertoSerie"));
+        throw Err(NumeroError::PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"),
+                  QStringLiteral("PuertoSerie"));
     if (puerto < 1)
-        throw Err(NumeroPuertoInvalido, QStringLiteral("Número de puerto no válido"), QStringLiteral("PuertoSerie"));
+        throw Err(NumeroError::NumeroPuertoInvalido, QStringLiteral("Número de puerto no válido"),
+                  QStringLiteral("PuertoSerie"));
     puerto_ = puerto;
 }
 
@@ -73,7 +70,8 @@ void PuertoSerie::setPortOpen(bool abierto)
 {
     if (abierto == PortOpen()) {
         if (abierto)
-            throw Err(PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"), QStringLiteral("PuertoSerie"));
+            throw Err(NumeroError::PuertoYaAbierto, QStringLiteral("El puerto ya está abierto"),
+                  QStringLiteral("PuertoSerie"));
         return;
     }
     if (abierto)
@@ -114,7 +112,7 @@ void PuertoSerie::cierra()
 void PuertoSerie::setOutput(const QByteArray& bytes)
 {
     if (!PortOpen())
-        throw Err(PuertoNoAbierto, QStringLiteral("La operación no es válida con el puerto cerrado"),
+        throw Err(NumeroError::PuertoNoAbierto, QStringLiteral("La operación no es válida con el puerto cerrado"),
                   QStringLiteral("PuertoSerie"));
     qsizetype enviados = 0;
     while (enviados < bytes.size()) {
@@ -122,7 +120,7 @@ void PuertoSerie::setOutput(const QByteArray& bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            throw Err(ErrorDeLinea, QStringLiteral("Error al enviar por el puerto: ") + razon(errno),
+            throw Err(NumeroError::ErrorDeLinea, QStringLiteral("Error al enviar por el puerto: ") + razon(errno),
                       QStringLiteral("PuertoSerie"));
         enviados += n;
     }

@@ -7,7 +7,10 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <utility>
 
 namespace {
 
@@ -114,4 +117,39 @@ TEST(CreaBaseSqlite, StatisticsSchemaKeepsItsKeys)
     db.Ejecuta("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('BaseDeDatos', 'TIMEOUT', '0')");
     EXPECT_EQ(db.BuscaValor("TA_CONFIGURACION", "timeout ", "Valor", "Clave").toString(), "0");
     EXPECT_THROW(db.Ejecuta("INSERT INTO TA_CONFIGURACION (Clave) VALUES ('TimeOut')"), Err);
+}
+
+// Debian's sqlite3 shell, with the engine's collation and functions loaded
+// from the extension, reads the demo database as the engine does.
+TEST_F(DemoBase, TheSqliteShellReadsItWithTheEnginesExtension)
+{
+    const auto shell = [&](const QStringList& opciones, const QString& sql) {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), opciones + QStringList{archivo, sql});
+        EXPECT_TRUE(p.waitForFinished(30000)) << "sqlite3 (Debian package sqlite3) must be installed";
+        const QByteArray salida = p.readAllStandardOutput() + p.readAllStandardError();
+        return std::pair{p.exitCode(), QString::fromUtf8(salida).trimmed()};
+    };
+    const QStringList extension{QStringLiteral("-cmd"),
+                                QStringLiteral(".load " ESCANEO_BINARY_DIR "/libescaneo_sqlite")};
+    const struct {
+        const char* enElShell;
+        const char* enElMotor;
+    } casos[] = {
+        {"SELECT COUNT(*) FROM CTROL_ESCANEO", "SELECT COUNT(*) FROM CTROL_ESCANEO"},
+        {"SELECT COUNT(*) FROM CTROL_ESCANEO WHERE Cpte = 'fc  000100000012a  '",
+         "SELECT COUNT(*) FROM CTROL_ESCANEO WHERE Cpte = 'fc  000100000012a  '"},
+        {"SELECT COUNT(*) FROM V_MV_CPTE WHERE len(TC) = 2 AND sqlsrv_left(TC, 1) = 'f' COLLATE SQLSRV",
+         "SELECT COUNT(*) FROM V_MV_CPTE WHERE LEN(TC) = 2 AND LEFT(TC, 1) = 'f'"},
+        {"SELECT upper(sqlsrv_isnull(NULL, 'ñandú'))", "SELECT UPPER(ISNULL(NULL, 'ñandú'))"},
+    };
+    for (const auto& c : casos) {
+        const auto [estado, salida] = shell(extension, QString::fromUtf8(c.enElShell));
+        EXPECT_EQ(estado, 0) << salida.toStdString();
+        auto rs = db.AbreRecordset(QString::fromUtf8(c.enElMotor));
+        EXPECT_EQ(salida, rs->Campo(0).toString()) << c.enElShell;
+    }
+    const auto [estado, salida] = shell({}, QStringLiteral("SELECT COUNT(*) FROM CTROL_ESCANEO"));
+    EXPECT_NE(estado, 0);
+    EXPECT_TRUE(salida.contains(QStringLiteral("no such collation sequence"))) << "without it the shell cannot";
 }

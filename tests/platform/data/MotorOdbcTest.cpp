@@ -4,10 +4,12 @@
 #include "platform/data/odbc/OdbcCadena.h"
 
 #include "support/NumeroDeError.h"
+#include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -323,4 +325,80 @@ TEST(ConexionDatosOdbc, AnyServerButSqliteGoesThroughOdbcWithTheGivenString)
     rs->Update();
     EXPECT_EQ(conexion.BuscaValor(QStringLiteral("t"), 1, QStringLiteral("v"), QStringLiteral("k")).toString(),
               QStringLiteral("l'uno"));
+}
+
+// The driver manager's trace shows each level as the driver is asked for it;
+// SQLite's driver has only serializable, which it then reports for all.
+TEST(ConexionDatosOdbc, TheIsolationLevelAskedForReachesTheDriver)
+{
+    QTemporaryDir dir;
+    const QString traza = dir.filePath(QStringLiteral("traza.log"));
+    QFile ini(dir.filePath(QStringLiteral("odbcinst.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[ODBC]\nTrace=Yes\nTraceFile=" + QFile::encodeName(traza) + "\n");
+    ini.close();
+    VariableTemporal ajustesOdbc("ODBCSYSINI", QFile::encodeName(dir.path()));
+    // The levels the driver manager was asked for since `desde` of the trace.
+    const auto pedidos = [&](qint64 desde) {
+        QFile f(traza);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        f.seek(desde);
+        const QStringList lineas = QString::fromUtf8(f.readAll()).split(u'\n');
+        QStringList valores;
+        for (qsizetype i = 0; i + 1 < lineas.size(); ++i) {
+            if (lineas[i].contains(QLatin1String("SQLSetConnectAttr.c")) && i + 4 < lineas.size()
+                && lineas[i + 3].contains(QLatin1String("SQL_ATTR_TXN_ISOLATION")))
+                valores << lineas[i + 4].section(u'=', 1).trimmed();
+        }
+        return valores;
+    };
+
+    ConexionDatos conexion;
+    conexion.setServidor(QStringLiteral("SRVCONTABLE"));
+    conexion.Conexion().setIsolationLevel(NivelAislamiento::LecturaSinConfirmar);
+    EXPECT_EQ(conexion.Conexion().IsolationLevel(), NivelAislamiento::LecturaSinConfirmar) << "kept while closed";
+    conexion.Conecta(false, 3,
+                     QStringLiteral("Driver=%1;Database=%2;").arg(driverSqlite(), dir.filePath(QStringLiteral("c.db"))),
+                     false, false);
+    ASSERT_TRUE(conexion.EstaConectado()) << conexion.ErrorConexion().toStdString();
+    EXPECT_EQ(pedidos(0), QStringList{QStringLiteral("0x1")}) << "connecting asks for the level set before";
+
+    const std::pair<long, const char*> casos[] = {
+        {NivelAislamiento::Caos, "0x1"},
+        {NivelAislamiento::LecturaSinConfirmar, "0x1"},
+        {NivelAislamiento::LecturaConfirmada, "0x2"},
+        {NivelAislamiento::LecturaRepetible, "0x4"},
+        {NivelAislamiento::Serializable, "0x8"},
+    };
+    for (const auto& [nivel, pedido] : casos) {
+        const qint64 desde = QFileInfo(traza).size();
+        conexion.Conexion().setIsolationLevel(nivel);
+        EXPECT_EQ(pedidos(desde), QStringList{QString::fromLatin1(pedido)}) << nivel;
+        EXPECT_EQ(conexion.Conexion().IsolationLevel(), NivelAislamiento::Serializable) << "read back from the driver";
+    }
+    const qint64 desde = QFileInfo(traza).size();
+    conexion.Conexion().setIsolationLevel(NivelAislamiento::SinEspecificar);
+    EXPECT_TRUE(pedidos(desde).isEmpty()) << "unspecified leaves the driver's level";
+}
+
+TEST(ConexionDatosOdbc, ADatabaseWithoutTheRequiredTableIsAFailedConnection)
+{
+    QTemporaryDir dir;
+    const QString cadena =
+        QStringLiteral("Driver=%1;Database=%2;").arg(driverSqlite(), dir.filePath(QStringLiteral("c.db")));
+    ConexionDatos conexion;
+    conexion.setServidor(QStringLiteral("SRVCONTABLE"));
+    conexion.setBaseDatos(QStringLiteral("Contable"));
+    conexion.Conecta(false, 3, cadena, false, false);
+    ASSERT_TRUE(conexion.EstaConectado());
+    conexion.Ejecuta(QStringLiteral("CREATE TABLE TA_CONFIGURACIONES (k INTEGER)"));
+
+    conexion.setTablaExigida(QStringLiteral("TA_CONFIGURACION"));
+    conexion.Conecta(false, 3, cadena, false, false);
+    EXPECT_FALSE(conexion.EstaConectado()) << "a name that only begins alike is not the table";
+    EXPECT_TRUE(conexion.ErrorConexion().contains(QLatin1String("TA_CONFIGURACION")));
+
+    conexion.setTablaExigida(QStringLiteral("ta_configuraciones"));
+    conexion.Conecta(false, 3, cadena, false, false);
+    EXPECT_TRUE(conexion.EstaConectado()) << conexion.ErrorConexion().toStdString();
 }

@@ -55,21 +55,66 @@ TEST(ConexionSqlite, AFileThatIsNoDatabaseFailsToConnect)
     EXPECT_FALSE(db.EstaConectado());
 }
 
-TEST(ConexionSqlite, OtherDatabasesAreFilesBesideTheMainOne)
+TEST(ConexionSqlite, OtherDatabasesAreFilesBesideTheMainOneOfTheirOwnConnection)
 {
-    BaseDePrueba principal(esquema, QStringLiteral("principal.db"));
-    CreaBaseSqlite(principal.ruta(QStringLiteral("QX_ESTADISTICAS.db")), {});
-    ConexionDatos otra;
-    otra.setServidor(QStringLiteral("sqlite"));
-    otra.setBaseDatos(QStringLiteral("QX_ESTADISTICAS"));
-    otra.Conecta(false, 3, QString(), false, false);
-    EXPECT_TRUE(otra.EstaConectado()) << otra.ErrorConexion().toStdString();
-    EXPECT_EQ(ResuelveBaseSqlite(QStringLiteral("QX_ESTADISTICAS")),
-              principal.ruta(QStringLiteral("QX_ESTADISTICAS.db")));
-    otra.setBaseDatos(QStringLiteral("NO_EXISTE"));
-    otra.Conecta(false, 3, QString(), false, false);
-    EXPECT_FALSE(otra.EstaConectado());
-    EXPECT_FALSE(QFileInfo::exists(principal.ruta(QStringLiteral("NO_EXISTE.db"))));
+    // Two servers, each a folder with its own statistics file; the second is
+    // opened last and must not move the first one's.
+    BaseDePrueba primera(esquema, QStringLiteral("principal.db"));
+    BaseDePrueba segunda(esquema, QStringLiteral("principal.db"));
+    for (BaseDePrueba* b : {&primera, &segunda}) {
+        const QString marca = b->ruta(QStringLiteral("marca.sql"));
+        QFile f(marca);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("CREATE TABLE MARCA (Carpeta TEXT); INSERT INTO MARCA VALUES ('%1');")
+                    .arg(b->dir.path())
+                    .toUtf8());
+        f.close();
+        CreaBaseSqlite(b->ruta(QStringLiteral("QX_ESTADISTICAS.db")), {marca});
+        EXPECT_EQ(b->db.CarpetaServidor(), QFileInfo(b->archivo).absolutePath());
+    }
+    for (BaseDePrueba* b : {&primera, &segunda}) {
+        ConexionDatos otra;
+        otra.setServidor(QStringLiteral("sqlite"));
+        otra.setCarpetaServidor(b->db.CarpetaServidor());
+        otra.setBaseDatos(QStringLiteral("QX_ESTADISTICAS"));
+        otra.Conecta(false, 3, QString(), false, false);
+        ASSERT_TRUE(otra.EstaConectado()) << otra.ErrorConexion().toStdString();
+        auto rs = otra.AbreRecordset(QStringLiteral("SELECT Carpeta FROM MARCA"));
+        EXPECT_EQ(rs->Campo(0).toString(), b->dir.path());
+        otra.setBaseDatos(QStringLiteral("NO_EXISTE"));
+        otra.Conecta(false, 3, QString(), false, false);
+        EXPECT_FALSE(otra.EstaConectado());
+        EXPECT_FALSE(QFileInfo::exists(b->ruta(QStringLiteral("NO_EXISTE.db"))));
+    }
+    ConexionDatos sinServidor;
+    sinServidor.setServidor(QStringLiteral("sqlite"));
+    sinServidor.setBaseDatos(QStringLiteral("QX_ESTADISTICAS"));
+    sinServidor.Conecta(false, 3, QString(), false, false);
+    EXPECT_FALSE(sinServidor.EstaConectado()) << "no folder of its own, whatever opened last";
+}
+
+// Read uncommitted is the one level SQLite offers below serializable.
+TEST_F(MotorSqlite, IsolationLevelsBecomeWhatSqliteOffers)
+{
+    const auto sinConfirmar = [&] {
+        return db.AbreRecordset(QStringLiteral("PRAGMA read_uncommitted"))->Campo(0).toInt();
+    };
+    const struct {
+        long pedido, efectivo;
+        int pragma;
+    } casos[] = {
+        {NivelAislamiento::Caos, NivelAislamiento::LecturaSinConfirmar, 1},
+        {NivelAislamiento::LecturaConfirmada, NivelAislamiento::Serializable, 0},
+        {NivelAislamiento::LecturaSinConfirmar, NivelAislamiento::LecturaSinConfirmar, 1},
+        {NivelAislamiento::SinEspecificar, NivelAislamiento::LecturaSinConfirmar, 1},
+        {NivelAislamiento::LecturaRepetible, NivelAislamiento::Serializable, 0},
+        {NivelAislamiento::Serializable, NivelAislamiento::Serializable, 0},
+    };
+    for (const auto& c : casos) {
+        db.Conexion().setIsolationLevel(c.pedido);
+        EXPECT_EQ(db.Conexion().IsolationLevel(), c.efectivo) << c.pedido;
+        EXPECT_EQ(sinConfirmar(), c.pragma) << c.pedido;
+    }
 }
 
 TEST_F(MotorSqlite, ErrorsAreClearedBeforeEachExecutionAndHoldOnlyErrors)

@@ -79,12 +79,28 @@ void MotorOdbc::fijaBaseDefecto(const QString& base)
                 errores);
 }
 
+long MotorOdbc::fijaAislamiento(long nivel)
+{
+    return enlace_->fijaAislamiento(nivel);
+}
+
+QString MotorOdbc::carpetaServidor() const
+{
+    return {};
+}
+
 std::unique_ptr<MotorDatos> conectaOdbc(const DatosConexion& datos, QString& error)
 {
     const CadenaOdbc cadena = cadenaOdbc(datos);
     std::shared_ptr<EnlaceOdbc> enlace = EnlaceOdbc::conecta(cadena.cadena, error);
     if (!enlace)
         return nullptr;
+    enlace->tiempoEspera = datos.tiempoEspera;
+    if (!datos.tablaExigida.trimmed().isEmpty() && !enlace->tieneTabla(datos.tablaExigida)) {
+        error = QStringLiteral("La base de datos %1 no es una base de datos de este sistema: no tiene la tabla %2.")
+                    .arg(datos.baseDatos.trimmed(), datos.tablaExigida.trimmed());
+        return nullptr;
+    }
     error.clear();
     return std::make_unique<MotorOdbc>(std::move(enlace), cadena.proveedor);
 }

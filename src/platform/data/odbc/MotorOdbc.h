@@ -23,6 +23,8 @@ public:
     QString literalFecha(const QDateTime& fecha) const override;
     void fijaTiempoEspera(int segundos) override;
     void fijaBaseDefecto(const QString& base) override;
+    long fijaAislamiento(long nivel) override;
+    QString carpetaServidor() const override;
 
 private:
     bool esSqlServer() const;

@@ -1,6 +1,7 @@
 #include "platform/data/odbc/OdbcEnlace.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/NivelAislamiento.h"
 
 #include <QStringList>
 
@@ -8,6 +9,19 @@ namespace {
 
 // ADO's own default: a login that hangs must not freeze the program.
 constexpr SQLULEN segundosParaConectar = 15;
+
+struct Nivel {
+    long clasico;
+    SQLULEN odbc;
+};
+
+// In increasing isolation; chaos, below them all, gets the first.
+constexpr Nivel niveles[] = {
+    {NivelAislamiento::LecturaSinConfirmar, SQL_TXN_READ_UNCOMMITTED},
+    {NivelAislamiento::LecturaConfirmada, SQL_TXN_READ_COMMITTED},
+    {NivelAislamiento::LecturaRepetible, SQL_TXN_REPEATABLE_READ},
+    {NivelAislamiento::Serializable, SQL_TXN_SERIALIZABLE},
+};
 
 QString sinPrefijos(QString texto)
 {
@@ -99,6 +113,48 @@ QString EnlaceOdbc::nombreServidor() const
     if (!exitoOdbc(SQLGetInfo(dbc_, SQL_DBMS_NAME, nombre, SQLSMALLINT(sizeof nombre), &largo)))
         return {};
     return QString::fromUtf8(reinterpret_cast<const char*>(nombre));
+}
+
+long EnlaceOdbc::fijaAislamiento(long nivel)
+{
+    // A driver without the level takes another one itself or refuses it;
+    // then the next greater one is asked for. Inside an open transaction
+    // every one is refused and the level stays as it was.
+    for (const Nivel& n : niveles) {
+        if (nivel != NivelAislamiento::SinEspecificar && n.clasico >= nivel
+            && exitoOdbc(SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(n.odbc), 0)))
+            break;
+    }
+    SQLULEN actual = 0;
+    if (exitoOdbc(SQLGetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, &actual, sizeof actual, nullptr))) {
+        for (const Nivel& n : niveles) {
+            if (n.odbc == actual)
+                return n.clasico;
+        }
+    }
+    return NivelAislamiento::SinEspecificar;
+}
+
+bool EnlaceOdbc::tieneTabla(const QString& tabla)
+{
+    SentenciaOdbc st(*this);
+    if (st.manejador() == SQL_NULL_HSTMT)
+        return false;
+    QByteArray nombre = tabla.trimmed().toUtf8();
+    if (!exitoOdbc(SQLTables(st.manejador(), nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nombre.data()),
+                             SQL_NTS, nullptr, 0)))
+        return false;
+    // The name is a pattern, where "_" stands for any character.
+    for (SQLRETURN r = SQLFetch(st.manejador()); exitoOdbc(r); r = SQLFetch(st.manejador())) {
+        SQLCHAR encontrado[256] = {};
+        SQLLEN largo = 0;
+        if (!exitoOdbc(SQLGetData(st.manejador(), 3, SQL_C_CHAR, encontrado, sizeof encontrado, &largo)))
+            continue;
+        const QString nombreEncontrado = QString::fromUtf8(reinterpret_cast<const char*>(encontrado));
+        if (nombreEncontrado.compare(tabla.trimmed(), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 SentenciaOdbc::SentenciaOdbc(const EnlaceOdbc& enlace)

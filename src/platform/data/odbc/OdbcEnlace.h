@@ -36,6 +36,12 @@ public:
     SQLHDBC conexion() const { return dbc_; }
     // The server product as the driver names it ("Microsoft SQL Server", ...).
     QString nombreServidor() const;
+    // Asks the driver for a classic isolation level (NivelAislamiento), or
+    // the next greater one it offers; returns the level in effect, or
+    // SinEspecificar when the driver does not say.
+    long fijaAislamiento(long nivel);
+    // Whether the database has a table or view of that name.
+    bool tieneTabla(const QString& tabla);
 
     // Seconds a statement may run; 0 waits for ever.
     int tiempoEspera = 30;

@@ -8,11 +8,6 @@
 
 namespace {
 
-// The runtime's numbers for a recordset that cannot write and for a row that
-// is no longer there as it was read.
-constexpr long NoActualizable = 3251;
-constexpr long FilaNoEncontrada = -2147217864;
-
 const QString fuente = QStringLiteral("ODBC");
 
 struct Estado {
@@ -123,10 +118,10 @@ void inserta(Estado& e, const EnlaceOdbc& enlace, const Recordset::Cambio& cambi
 [[noreturn]] void rechazaFila(ErroresDatos& errores, const QString& texto)
 {
     ErrorDatos error;
-    error.Number = FilaNoEncontrada;
+    error.Number = NumeroError::FilaNoEncontrada;
     error.Description = texto;
     errores.Agrega(error);
-    throw Err(FilaNoEncontrada, texto, fuente);
+    throw Err(NumeroError::FilaNoEncontrada, texto, fuente);
 }
 
 void actualiza(Estado& e, const EnlaceOdbc& enlace, const Recordset::Cambio& cambio)
@@ -136,7 +131,8 @@ void actualiza(Estado& e, const EnlaceOdbc& enlace, const Recordset::Cambio& cam
         return;
     const QStringList busqueda = columnasDeBusqueda(e, enlace, cambio.todasLasColumnas);
     if (busqueda.isEmpty())
-        throw Err(NoActualizable, QStringLiteral("No hay columnas con que ubicar la fila de %1").arg(e.tabla), fuente);
+        throw Err(NumeroError::NoActualizable, QStringLiteral("No hay columnas con que ubicar la fila de %1").arg(e.tabla),
+                  fuente);
     ParametrosOdbc parametros;
     QStringList asignaciones, condiciones;
     for (qsizetype i = 0; i < columnas.size(); ++i) {
@@ -170,12 +166,13 @@ Recordset::Escritor escritorOdbc(std::weak_ptr<EnlaceOdbc> enlace, const QString
     auto estado = std::make_shared<Estado>(Estado{std::move(enlace), tabla, std::move(columnas), comillas, errores, {}});
     return [estado](const Recordset::Cambio& cambio) {
         if (estado->tabla.isEmpty())
-            throw Err(NoActualizable,
+            throw Err(NumeroError::NoActualizable,
                       QStringLiteral("La consulta no lee una sola tabla: el conjunto de registros no se puede actualizar"),
                       fuente);
         const std::shared_ptr<EnlaceOdbc> abierto = estado->enlace.lock();
         if (!abierto)
-            throw Err(NoActualizable, QStringLiteral("La conexión del conjunto de registros está cerrada"), fuente);
+            throw Err(NumeroError::NoActualizable, QStringLiteral("La conexión del conjunto de registros está cerrada"),
+                      fuente);
         if (cambio.nuevo)
             inserta(*estado, *abierto, cambio);
         else

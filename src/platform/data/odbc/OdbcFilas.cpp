@@ -1,6 +1,6 @@
 #include "platform/data/odbc/OdbcFilas.h"
 
-#include <QDateTime>
+#include "platform/data/FechasLocales.h"
 
 namespace {
 
@@ -88,16 +88,16 @@ QVariant decimalDeTexto(const QString& texto, SQLSMALLINT decimales)
 }
 
 // A time alone lands on the classic runtime's day zero.
-QVariant fechaDe(const SQL_TIMESTAMP_STRUCT& f, bool soloHora)
+QVariant fechaDe(const SQL_TIMESTAMP_STRUCT& f, bool soloHora, FechasLocales& fechas)
 {
     const QDate dia = soloHora ? QDate(1899, 12, 30) : QDate(f.year, f.month, f.day);
     const QTime hora(f.hour, f.minute, f.second, int(f.fraction / 1000000));
     if (!dia.isValid() || !hora.isValid())
         return {};
-    return QDateTime(dia, hora);
+    return fechas.fecha(dia, hora);
 }
 
-SQLRETURN leeValor(SQLHSTMT st, SQLUSMALLINT columna, const ColumnaOdbc& c, QVariant& valor)
+SQLRETURN leeValor(SQLHSTMT st, SQLUSMALLINT columna, const ColumnaOdbc& c, FechasLocales& fechas, QVariant& valor)
 {
     bool nulo = false;
     SQLRETURN r = SQL_SUCCESS;
@@ -133,7 +133,7 @@ SQLRETURN leeValor(SQLHSTMT st, SQLUSMALLINT columna, const ColumnaOdbc& c, QVar
         } else {
             r = leeFijo(st, columna, SQL_C_TYPE_TIMESTAMP, fecha, nulo);
         }
-        valor = fechaDe(fecha, soloHora);
+        valor = fechaDe(fecha, soloHora, fechas);
         break;
     }
     case Forma::Binario: {
@@ -186,10 +186,11 @@ SQLRETURN leeResultado(SQLHSTMT st, ResultadoOdbc& resultado)
     if (!exitoOdbc(r))
         return r;
     resultado.filas.clear();
+    FechasLocales fechas;
     while (exitoOdbc(r = SQLFetch(st))) {
         QVector<QVariant> fila(cuantas);
         for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(cuantas); ++i) {
-            const SQLRETURN rv = leeValor(st, i, resultado.columnas[i - 1], fila[i - 1]);
+            const SQLRETURN rv = leeValor(st, i, resultado.columnas[i - 1], fechas, fila[i - 1]);
             if (!exitoOdbc(rv))
                 return rv;
         }

@@ -1,5 +1,6 @@
 #include "platform/data/sqlite/BaseSqlite.h"
 
+#include "platform/data/NumeroNativo.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 
 #include <sqlite3.h>
@@ -14,8 +15,16 @@ BaseSqlite::~BaseSqlite()
     cierra();
 }
 
+void BaseSqlite::suspendeLecturas()
+{
+    // Each reader leaves the list as it suspends.
+    while (!lecturas.empty())
+        lecturas.back()->suspende();
+}
+
 void BaseSqlite::cierra()
 {
+    suspendeLecturas();
     for (sqlite3_stmt* st : std::as_const(preparadas_))
         sqlite3_finalize(st);
     preparadas_.clear();
@@ -45,7 +54,24 @@ sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
         LanzaErrorSqlite(db, errores);
     }
     if (!st)
-        LanzaErrorServidor(102, QStringLiteral("La sentencia está vacía."), QStringLiteral("42000"), errores);
+        LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("La sentencia está vacía."),
+                           QStringLiteral("42000"), errores);
     preparadas_.insert(sql, st);
     return st;
+}
+
+sqlite3_stmt* BaseSqlite::toma(const QString& sql, ErroresDatos* errores)
+{
+    sqlite3_stmt* st = prepara(sql, errores);
+    preparadas_.remove(sql);
+    return st;
+}
+
+void BaseSqlite::devuelve(const QString& sql, sqlite3_stmt* st)
+{
+    sqlite3_reset(st);
+    if (db && !preparadas_.contains(sql) && preparadas_.size() < maximoPreparadas)
+        preparadas_.insert(sql, st);
+    else
+        sqlite3_finalize(st);
 }

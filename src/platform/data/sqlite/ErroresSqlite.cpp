@@ -1,6 +1,7 @@
 #include "platform/data/sqlite/ErroresSqlite.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/NumeroNativo.h"
 
 #include <sqlite3.h>
 
@@ -13,20 +14,24 @@ struct Traduccion {
 
 Traduccion traduce(int extendido, const QString& mensaje)
 {
+    if ((extendido & 0xff) == SQLITE_BUSY)
+        return {NumeroNativo::TiempoDeBloqueoAgotado, "HYT00"};
     if (extendido == SQLITE_CONSTRAINT_PRIMARYKEY || extendido == SQLITE_CONSTRAINT_UNIQUE)
-        return {2627, "23000"};
+        return {NumeroNativo::ClaveDuplicada, "23000"};
     if ((extendido & 0xff) == SQLITE_CONSTRAINT)
-        return {547, "23000"};
+        return {NumeroNativo::Restriccion, "23000"};
     if (mensaje.startsWith(QLatin1String("no such table")) || mensaje.startsWith(QLatin1String("no such view")))
-        return {208, "42S02"};
+        return {NumeroNativo::ObjetoInexistente, "42S02"};
     if (mensaje.contains(QLatin1String("already exists")))
-        return {mensaje.startsWith(QLatin1String("index")) ? 1913L : 2714L, "42S01"};
+        return {mensaje.startsWith(QLatin1String("index")) ? NumeroNativo::IndiceExistente
+                                                            : NumeroNativo::ObjetoExistente,
+                "42S01"};
     if (mensaje.startsWith(QLatin1String("no such column")))
-        return {207, "42S22"};
+        return {NumeroNativo::ColumnaInexistente, "42S22"};
     if (mensaje.startsWith(QLatin1String("no such function")))
-        return {195, "42000"};
+        return {NumeroNativo::FuncionInexistente, "42000"};
     if (mensaje.contains(QLatin1String("syntax error")) || mensaje.contains(QLatin1String("incomplete input")))
-        return {102, "42000"};
+        return {NumeroNativo::ErrorDeSintaxis, "42000"};
     // Anything else keeps the engine's own code.
     return {extendido, "HY000"};
 }
@@ -42,7 +47,12 @@ void LanzaErrorServidor(long nativo, const QString& mensaje, const QString& esta
 
 void LanzaErrorSqlite(sqlite3* db, ErroresDatos* errores)
 {
-    const QString mensaje = QString::fromUtf8(sqlite3_errmsg(db));
-    const Traduccion t = traduce(sqlite3_extended_errcode(db), mensaje);
+    const int extendido = sqlite3_extended_errcode(db);
+    // The engine's "database is locked" does not say who holds it.
+    const QString mensaje =
+        (extendido & 0xff) == SQLITE_BUSY
+            ? QStringLiteral("Se agotó el tiempo de espera: otro programa tiene bloqueada la base de datos.")
+            : QString::fromUtf8(sqlite3_errmsg(db));
+    const Traduccion t = traduce(extendido, mensaje);
     LanzaErrorServidor(t.nativo, mensaje, QLatin1String(t.estado), errores);
 }

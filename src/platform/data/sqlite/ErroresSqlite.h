@@ -10,6 +10,6 @@ struct sqlite3;
 // (when there is one) and raised as Err with the server's text.
 [[noreturn]] void LanzaErrorServidor(long nativo, const QString& mensaje, const QString& estado,
                                      ErroresDatos* errores);
-// The engine's last error on `db`, with the server's native number for the
-// cases callers test (2627, 547, 208, 207, 2714, 1913, 102, 195).
+// The engine's last error on `db`, with the server's native number
+// (NumeroNativo) for the cases callers test.
 [[noreturn]] void LanzaErrorSqlite(sqlite3* db, ErroresDatos* errores);

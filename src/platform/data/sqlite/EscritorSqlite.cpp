@@ -54,9 +54,11 @@ struct Escritor {
     void operator()(const Recordset::Cambio& c) const
     {
         if (!base->db)
-            throw Err(3704, QStringLiteral("La operación no está permitida si el objeto está cerrado."));
+            throw Err(NumeroError::ObjetoCerrado);
+        EsperaSqlite::Tramo tramo(base->espera);
         if (base->errores)
             base->errores->Clear();
+        base->suspendeLecturas();
         const QSet<QString> fechas = columnasFecha(*base, tabla);
         QVector<QVariant> valores = c.valores;
         QVector<bool> esFecha;
@@ -104,7 +106,7 @@ struct Escritor {
         const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                                 .arg(citado(tabla), asignaciones.join(u','), condiciones.join(QLatin1String(" AND ")));
         if (corre(*base, sql, valores, esFecha) == 0)
-            LanzaErrorServidor(-2147217864,
+            LanzaErrorServidor(NumeroError::FilaNoEncontrada,
                                QStringLiteral("No se encuentra la fila para actualizar. Algunos valores pueden "
                                               "haber cambiado desde la última lectura."),
                                QStringLiteral("HY000"), base->errores);

@@ -1,33 +1,31 @@
 #include "platform/data/sqlite/MotorSqlite.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/NumeroNativo.h"
 #include "platform/data/sql/AdaptadorSql.h"
 #include "platform/data/sqlite/BaseSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"
+#include "platform/data/sqlite/FilasSqlite.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
 #include "platform/data/sqlite/ValoresSqlite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <unistd.h>
 
 #include <sqlite3.h>
-
-#include <climits>
 
 namespace {
 
 const QString columnaFila = QStringLiteral("rowid AS \"__fila_oculta\"");
 
-// The folder of the SQLite database most recently opened by its path: other
-// databases "on the same server" live beside it.
-QString& carpetaDelServidor()
-{
-    static QString carpeta;
-    return carpeta;
-}
-
+// The file a database name stands for: an existing path as given; a bare
+// name (no "/"), <name>.db in the server's folder. Empty when there is no
+// such file.
 QString hermano(const QString& carpeta, const QString& nombre)
 {
     if (QFileInfo(nombre).isFile())
@@ -50,17 +48,29 @@ sqlite3* abreArchivo(const QString& archivo, int banderas, QString& error)
     return db;
 }
 
-// Builds the file; empty on success, else why not.
-QString construye(const QString& archivo, const QStringList& scripts)
+struct Construccion {
+    QString error;          // empty when the file is built and in place
+    bool yaEstaba = false;  // the file was there first: nothing was built
+};
+
+// Builds the file under a short hidden name of this process's own (with a
+// random part, since SQLite opens it without O_EXCL), so programs building
+// the same database at once never share a half-built file, and renames it
+// into place when complete, never over a file that another program put there
+// in the meantime.
+Construccion construye(const QString& archivo, const QStringList& scripts)
 {
     if (QFileInfo::exists(archivo))
-        return QStringLiteral("El archivo ya existe: %1").arg(archivo);
-    const QString temporal = archivo + QStringLiteral(".tmp");
-    QFile::remove(temporal);
+        return {QStringLiteral("El archivo ya existe: %1").arg(archivo), true};
+    const QFileInfo destino(archivo);
+    const QString temporal = destino.absoluteDir().filePath(
+        QStringLiteral(".%1-%2.tmp").arg(getpid()).arg(QRandomGenerator::system()->generate64(), 0, 36));
     QString error;
     sqlite3* db = abreArchivo(temporal, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
-    if (!db)
-        return error;
+    if (!db) {
+        QFile::remove(temporal);
+        return {error};
+    }
     RegistraFuncionesSqlite(db, nullptr);
     // The file is a scratch copy until renamed, so durability can wait.
     sqlite3_exec(db, "PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY", nullptr, nullptr, nullptr);
@@ -78,11 +88,39 @@ QString construye(const QString& archivo, const QStringList& scripts)
         }
     }
     sqlite3_close_v2(db);
-    if (error.isEmpty() && !QFile::rename(temporal, archivo))
-        error = QStringLiteral("No se puede crear el archivo %1").arg(archivo);
+    bool yaEstaba = false;
+    // Qt renames without replacing: a file already there stays.
+    if (error.isEmpty() && !QFile::rename(temporal, archivo)) {
+        yaEstaba = QFileInfo::exists(archivo);
+        error = yaEstaba ? QStringLiteral("El archivo ya existe: %1").arg(archivo)
+                         : QStringLiteral("No se puede crear el archivo %1").arg(archivo);
+    }
     if (!error.isEmpty())
         QFile::remove(temporal);
-    return error;
+    return {error, yaEstaba};
+}
+
+// False, with why in `error`, when the file is no database, or lacks the
+// table that marks the databases of this system.
+bool esDelSistema(BaseSqlite& base, const QString& tabla, QString& error)
+{
+    sqlite3_stmt* st = nullptr;
+    const char* sql = "SELECT count(*) FROM sqlite_master WHERE type IN ('table', 'view') AND (?1 = '' OR name = ?1 "
+                      "COLLATE NOCASE)";
+    const QByteArray nombre = tabla.trimmed().toUtf8();
+    int rc = sqlite3_prepare_v2(base.db, sql, -1, &st, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, nombre.constData(), int(nombre.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(st);
+    }
+    const bool tiene = rc == SQLITE_ROW && sqlite3_column_int(st, 0) > 0;
+    if (rc != SQLITE_ROW)
+        error = QString::fromUtf8(sqlite3_errmsg(base.db));
+    sqlite3_finalize(st);
+    if (rc == SQLITE_ROW && !tiene && !nombre.isEmpty())
+        error = QStringLiteral("El archivo %1 no es una base de datos de este sistema: no tiene la tabla %2.")
+                    .arg(base.archivo, tabla.trimmed());
+    return rc == SQLITE_ROW && (tiene || nombre.isEmpty());
 }
 
 struct Filas {
@@ -166,8 +204,8 @@ private:
             while (j < lote.size() && lote[j].clase != SentenciaAdaptada::FinBloque)
                 j = unidad(lote, j, ejecutar);
             if (j == lote.size())
-                LanzaErrorServidor(102, QStringLiteral("Sintaxis incorrecta: falta END."), QStringLiteral("42000"),
-                                   &errores_);
+                LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("Sintaxis incorrecta: falta END."),
+                                   QStringLiteral("42000"), &errores_);
             return j + 1;
         }
         case SentenciaAdaptada::SiExiste: {
@@ -179,7 +217,7 @@ private:
         }
         case SentenciaAdaptada::FinBloque:
         case SentenciaAdaptada::OtroCaso:
-            LanzaErrorServidor(156,
+            LanzaErrorServidor(NumeroNativo::PalabraClaveInesperada,
                                QStringLiteral("Sintaxis incorrecta cerca de la palabra clave '%1'.")
                                    .arg(s.clase == SentenciaAdaptada::FinBloque ? QStringLiteral("END")
                                                                                 : QStringLiteral("ELSE")),
@@ -216,23 +254,19 @@ private:
         sqlite3_stmt* st = base_.prepara(sql, &errores_);
         const int columnas = sqlite3_column_count(st);
         const bool captura = filas_ && !filas_->capturadas && columnas > 0;
-        std::vector<TipoColumna> tipos;
+        ValoresColumnas valores(st);
         if (captura) {
             filas_->capturadas = true;
-            for (int c = 0; c < columnas; ++c) {
-                tipos.push_back(TipoDeclarado(sqlite3_column_decltype(st, c)));
-                if (c >= filas_->ocultas)
-                    filas_->columnas << QString::fromUtf8(sqlite3_column_name(st, c));
-            }
+            for (int c = filas_->ocultas; c < columnas; ++c)
+                filas_->columnas << QString::fromUtf8(sqlite3_column_name(st, c));
         }
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
             if (!captura)
                 continue;
-            QVector<QVariant> fila;
-            fila.reserve(columnas - filas_->ocultas);
+            QVector<QVariant> fila(columnas - filas_->ocultas);
             for (int c = filas_->ocultas; c < columnas; ++c)
-                fila << LeeValor(st, c, tipos[size_t(c)]);
+                valores.lee(st, c, fila[c - filas_->ocultas]);
             if (filas_->ocultas > 0)
                 filas_->claves << sqlite3_column_int64(st, 0);
             filas_->filas << fila;
@@ -274,7 +308,7 @@ private:
     void confirma()
     {
         if (sqlite3_get_autocommit(base_.db))
-            LanzaErrorServidor(3902,
+            LanzaErrorServidor(NumeroNativo::ConfirmaSinTransaccion,
                                QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la correspondiente "
                                               "BEGIN TRANSACTION."),
                                QStringLiteral("25000"), &errores_);
@@ -289,7 +323,7 @@ private:
     void deshace()
     {
         if (sqlite3_get_autocommit(base_.db))
-            LanzaErrorServidor(3903,
+            LanzaErrorServidor(NumeroNativo::DeshaceSinTransaccion,
                                QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la correspondiente "
                                               "BEGIN TRANSACTION."),
                                QStringLiteral("25000"), &errores_);
@@ -306,27 +340,38 @@ private:
     void agregaLogin(const QStringList& argumentos)
     {
         const QString base = argumentos.value(2).trimmed();
-        if (!base.isEmpty() && hermano(carpeta(), base).isEmpty())
-            LanzaErrorServidor(15010,
+        if (!base.isEmpty() && hermano(carpeta(), base).isEmpty()) {
+            base_.basesAusentes.insert(base.toLower());
+            LanzaErrorServidor(NumeroNativo::BaseDelLoginInexistente,
                                QStringLiteral("La base de datos '%1' no existe. Proporcione un nombre de base de "
                                               "datos válido.")
                                    .arg(base),
                                QStringLiteral("42000"), &errores_);
+        }
     }
 
     void creaBase(const QString& nombre)
     {
         if (nombre.isEmpty() || nombre.contains(u'/') || nombre.contains(u'\\'))
-            LanzaErrorServidor(102, QStringLiteral("Nombre de base de datos no válido: '%1'.").arg(nombre),
+            LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis,
+                               QStringLiteral("Nombre de base de datos no válido: '%1'.").arg(nombre),
                                QStringLiteral("42000"), &errores_);
         const QString archivo = QDir(carpeta()).filePath(nombre + QStringLiteral(".db"));
-        if (QFileInfo::exists(archivo))
-            LanzaErrorServidor(1801, QStringLiteral("La base de datos '%1' ya existe.").arg(nombre),
-                               QStringLiteral("42000"), &errores_);
+        // Another program starting at the same time may have made it since
+        // this connection found it missing: it is then the one to use.
+        const bool esperada = base_.basesAusentes.remove(nombre.toLower());
+        if (QFileInfo::exists(archivo)) {
+            if (esperada)
+                return;
+            LanzaErrorServidor(NumeroNativo::BaseExistente,
+                               QStringLiteral("La base de datos '%1' ya existe.").arg(nombre), QStringLiteral("42000"),
+                               &errores_);
+        }
         const QString esquema = QStringLiteral(":/db/%1.sql").arg(nombre);
-        const QString error = construye(archivo, QFile::exists(esquema) ? QStringList{esquema} : QStringList{});
-        if (!error.isEmpty())
-            LanzaErrorServidor(1802, QStringLiteral("Error en CREATE DATABASE: %1").arg(error),
+        const Construccion hecha = construye(archivo, QFile::exists(esquema) ? QStringList{esquema} : QStringList{});
+        if (!hecha.error.isEmpty() && !hecha.yaEstaba)
+            LanzaErrorServidor(NumeroNativo::BaseNoCreada,
+                               QStringLiteral("Error en CREATE DATABASE: %1").arg(hecha.error),
                                QStringLiteral("HY000"), &errores_);
     }
 
@@ -345,7 +390,9 @@ public:
 
     void ejecuta(const QString& sql, long* afectados, ErroresDatos& errores) override
     {
+        EsperaSqlite::Tramo tramo(base_->espera);
         base_->errores = &errores;
+        base_->suspendeLecturas();
         Ejecutor e(*base_, errores, nullptr);
         e.corre(AdaptaLote(sql));
         if (afectados)
@@ -354,11 +401,17 @@ public:
 
     std::unique_ptr<Recordset> abre(const QString& sql, bool actualizable, ErroresDatos& errores) override
     {
+        EsperaSqlite::Tramo tramo(base_->espera);
         base_->errores = &errores;
+        base_->suspendeLecturas();
         std::vector<SentenciaAdaptada> lote = AdaptaLote(sql);
+        SentenciaAdaptada* consulta = unicaConsulta(lote);
+        if (!actualizable && consulta) {
+            if (std::unique_ptr<LectorFilas> lector = LeeFilasSqlite(base_, consulta->sql))
+                return std::make_unique<Recordset>(std::move(lector));
+        }
         QString tabla;
-        SentenciaAdaptada* consulta = actualizable ? unicaConsulta(lote) : nullptr;
-        if (consulta)
+        if (actualizable && consulta)
             tabla = PartesDeNombre(TablaDeConsulta(consulta->sql)).last();
         const bool conFila = !tabla.isEmpty() && esTablaConRowid(tabla);
         if (conFila)
@@ -372,8 +425,9 @@ public:
                                       conFila ? std::make_shared<QVector<qlonglong>>(filas.claves) : nullptr);
         else if (actualizable)
             escritor = [](const Recordset::Cambio&) {
-                throw Err(3251, QStringLiteral("El conjunto de registros actual no admite actualizaciones: la "
-                                               "consulta no lee una sola tabla."));
+                throw Err(NumeroError::NoActualizable,
+                          QStringLiteral("El conjunto de registros actual no admite actualizaciones: la consulta no "
+                                         "lee una sola tabla."));
             };
         return std::make_unique<Recordset>(filas.columnas, filas.filas, std::move(escritor));
     }
@@ -385,12 +439,34 @@ public:
 
     void fijaTiempoEspera(int segundos) override
     {
-        // 0 waits for ever, as the server's command time-out 0 does.
-        sqlite3_busy_timeout(base_->db, segundos <= 0 ? INT_MAX : segundos * 1000);
+        base_->espera.fijaLimite(segundos);
     }
 
     // One file is one database: there is no other to switch to.
     void fijaBaseDefecto(const QString&) override {}
+
+    // A transaction here is always serializable. Read uncommitted is what
+    // the engine can select, and SQLite honours it only between connections
+    // sharing one cache, which this engine never opens; the write-ahead log
+    // already lets readers go on past a writer, which is what the suite asks
+    // of read uncommitted.
+    long fijaAislamiento(long nivel) override
+    {
+        if (nivel != NivelAislamiento::SinEspecificar)
+            sqlite3_exec(base_->db,
+                         nivel <= NivelAislamiento::LecturaSinConfirmar ? "PRAGMA read_uncommitted = 1"
+                                                                         : "PRAGMA read_uncommitted = 0",
+                         nullptr, nullptr, nullptr);
+        sqlite3_stmt* st = base_->prepara(QStringLiteral("PRAGMA read_uncommitted"), nullptr);
+        const bool sinConfirmar = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) != 0;
+        sqlite3_reset(st);
+        return sinConfirmar ? NivelAislamiento::LecturaSinConfirmar : NivelAislamiento::Serializable;
+    }
+
+    QString carpetaServidor() const override
+    {
+        return QFileInfo(base_->archivo).absolutePath();
+    }
 
 private:
     static SentenciaAdaptada* unicaConsulta(std::vector<SentenciaAdaptada>& lote)
@@ -424,14 +500,9 @@ private:
 
 }  // namespace
 
-QString ResuelveBaseSqlite(const QString& nombre)
-{
-    return hermano(carpetaDelServidor(), nombre.trimmed());
-}
-
 void CreaBaseSqlite(const QString& archivo, const QStringList& archivosScript)
 {
-    const QString error = construye(archivo, archivosScript);
+    const QString error = construye(archivo, archivosScript).error;
     if (!error.isEmpty())
         throw Err(NumeroError::ErrorDelServidor, error, QStringLiteral("SQLite"));
 }
@@ -439,7 +510,7 @@ void CreaBaseSqlite(const QString& archivo, const QStringList& archivosScript)
 std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& error)
 {
     const QString nombre = datos.baseDatos.trimmed();
-    const QString archivo = ResuelveBaseSqlite(nombre);
+    const QString archivo = hermano(datos.carpetaServidor, nombre);
     if (archivo.isEmpty()) {
         error = QStringLiteral("No existe la base de datos '%1'.").arg(nombre);
         return nullptr;
@@ -448,22 +519,23 @@ std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& e
     base->db = abreArchivo(archivo, SQLITE_OPEN_READWRITE, error);
     if (!base->db)
         return nullptr;
-    // Opening is lazy: read the schema now so a file that is no database
-    // fails here and not on the first statement.
-    if (sqlite3_exec(base->db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        error = QString::fromUtf8(sqlite3_errmsg(base->db));
-        return nullptr;
-    }
     base->archivo = QFileInfo(archivo).absoluteFilePath();
+    // Before any statement: one that meets a lock waits instead of failing.
+    base->espera.instala(base->db, base->archivo);
+    base->espera.fijaLimite(datos.tiempoEspera);
+    // Opening is lazy: reading the schema now makes a file that is no
+    // database fail here, and one of another system fail before anything
+    // (such as the journal mode below) writes to it.
+    {
+        EsperaSqlite::Tramo tramo(base->espera);
+        if (!esDelSistema(*base, datos.tablaExigida, error))
+            return nullptr;
+    }
     base->usuario = datos.usuario;
     RegistraFuncionesSqlite(base->db, &base->usuario);
     sqlite3_exec(base->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
     // A write-ahead log syncs once per commit instead of four times, and
     // every committed row still survives a crash.
     sqlite3_exec(base->db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
-    if (archivo == nombre)
-        carpetaDelServidor() = QFileInfo(archivo).absolutePath();
-    auto motor = std::make_unique<MotorSqlite>(std::move(base));
-    motor->fijaTiempoEspera(30);
-    return motor;
+    return std::make_unique<MotorSqlite>(std::move(base));
 }

@@ -7,11 +7,7 @@
 
 // Builds a NEW database file from plain SQLite scripts (UTF-8, run as they
 // stand), with the engine's functions and collation available. The file is
-// built under archivo + ".tmp" and renamed into place when complete. Raises
-// Err when the file exists, a script is missing or a statement fails.
+// built under a hidden name of the process's own beside it and renamed into
+// place when complete. Raises Err when the file exists, a script is missing
+// or a statement fails.
 void CreaBaseSqlite(const QString& archivo, const QStringList& archivosScript);
-
-// The file a database name stands for: an existing path as given; a bare
-// name (no "/"), <name>.db beside the SQLite database most recently opened
-// by path. Empty when there is no such file.
-QString ResuelveBaseSqlite(const QString& nombre);

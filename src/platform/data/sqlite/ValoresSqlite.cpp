@@ -2,8 +2,8 @@
 
 #include "platform/base/Err.h"
 
+
 #include <QByteArray>
-#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -34,16 +34,66 @@ QDateTime fechaDelOperador(const QString& texto)
     return {};
 }
 
+// The number the digits at `texto` write; -1 when one of them is no digit.
+int numero(const char* texto, int cifras)
+{
+    int n = 0;
+    for (int i = 0; i < cifras; ++i) {
+        const unsigned cifra = unsigned(static_cast<unsigned char>(texto[i])) - '0';
+        if (cifra > 9)
+            return -1;
+        n = n * 10 + int(cifra);
+    }
+    return n;
+}
+
+// Reads yyyy-mm-dd, optionally followed by " " or "T" and hh:mm, hh:mm:ss or
+// hh:mm:ss with a fraction of any length (kept to the millisecond), by
+// position: no format string is interpreted and no zone consulted. A date
+// alone leaves `hora` null.
+bool partesFechaIso(const char* s, qsizetype n, QDate& dia, QTime& hora)
+{
+    if (n < 10 || s[4] != '-' || s[7] != '-')
+        return false;
+    const int anio = numero(s, 4);
+    if (anio < 0)
+        return false;
+    dia = QDate(anio, numero(s + 5, 2), numero(s + 8, 2));
+    hora = QTime();
+    if (n == 10)
+        return dia.isValid();
+    if (n < 16 || (s[10] != ' ' && s[10] != 'T') || s[13] != ':')
+        return false;
+    int segundos = 0, milisegundos = 0;
+    if (n > 16) {
+        if (n < 19 || s[16] != ':')
+            return false;
+        segundos = numero(s + 17, 2);
+        if (n > 19 && (n < 21 || s[19] != '.'))
+            return false;
+        int escala = 100;
+        for (qsizetype i = 20; i < n; ++i, escala /= 10) {
+            const int cifra = numero(s + i, 1);
+            if (cifra < 0)
+                return false;
+            milisegundos += cifra * escala;
+        }
+    }
+    hora = QTime(numero(s + 11, 2), numero(s + 14, 2), segundos, milisegundos);
+    return dia.isValid() && hora.isValid();
+}
+
 }  // namespace
 
 TipoColumna TipoDeclarado(const char* tipo)
 {
     if (!tipo)
         return TipoColumna::Libre;
-    const QString t = QString::fromUtf8(tipo).toUpper();
-    if (t.contains(QLatin1String("DATE")) || t.contains(QLatin1String("TIME")))
+    // Type names are ASCII words, read as they are, without copying.
+    const QLatin1StringView t(tipo);
+    if (t.contains(QLatin1String("DATE"), Qt::CaseInsensitive) || t.contains(QLatin1String("TIME"), Qt::CaseInsensitive))
         return TipoColumna::Fecha;
-    if (t.startsWith(QLatin1String("BIT")) || t.startsWith(QLatin1String("BOOL")))
+    if (t.startsWith(QLatin1String("BIT"), Qt::CaseInsensitive) || t.startsWith(QLatin1String("BOOL"), Qt::CaseInsensitive))
         return TipoColumna::Logico;
     return TipoColumna::Libre;
 }
@@ -55,43 +105,51 @@ QString TextoFechaIso(const QDateTime& fecha)
 
 QDateTime FechaIso(const QString& texto)
 {
-    static const char* formatos[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
-                                     "yyyy-MM-dd HH:mm", "yyyy-MM-dd"};
-    for (const char* f : formatos) {
-        const QDateTime d = QDateTime::fromString(texto, QLatin1String(f));
-        if (d.isValid())
-            return d;
-    }
-    return {};
+    const QByteArray b = texto.toUtf8();
+    QDate dia;
+    QTime hora;
+    if (!partesFechaIso(b.constData(), b.size(), dia, hora))
+        return {};
+    return FechaLocal(dia, hora);
 }
 
-QVariant LeeValor(sqlite3_stmt* st, int columna, TipoColumna tipo)
+ValoresColumnas::ValoresColumnas(sqlite3_stmt* st)
 {
-    switch (sqlite3_column_type(st, columna)) {
+    const int columnas = sqlite3_column_count(st);
+    tipos_.reserve(size_t(columnas));
+    for (int c = 0; c < columnas; ++c)
+        tipos_.push_back(TipoDeclarado(sqlite3_column_decltype(st, c)));
+}
+
+void ValoresColumnas::lee(sqlite3_stmt* st, int columna, QVariant& valor)
+{
+    const TipoColumna tipo = tipos_[size_t(columna)];
+    // A connection is used by one thread at a time: the value is taken once
+    // and read without the connection's lock at every part.
+    sqlite3_value* v = sqlite3_column_value(st, columna);
+    switch (sqlite3_value_type(v)) {
     case SQLITE_NULL:
-        return {};
+        return valor.clear();
     case SQLITE_INTEGER: {
-        const qlonglong v = sqlite3_column_int64(st, columna);
-        return tipo == TipoColumna::Logico ? QVariant(v != 0) : QVariant(v);
+        const qlonglong entero = sqlite3_value_int64(v);
+        return tipo == TipoColumna::Logico ? valor.setValue(entero != 0) : valor.setValue(entero);
     }
     case SQLITE_FLOAT:
-        return sqlite3_column_double(st, columna);
+        return valor.setValue(sqlite3_value_double(v));
     case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(st, columna)), sqlite3_column_bytes(st, columna));
+        return valor.setValue(QByteArray(static_cast<const char*>(sqlite3_value_blob(v)), sqlite3_value_bytes(v)));
     default: {
-        const QString s = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, columna)),
-                                            sqlite3_column_bytes(st, columna));
-        if (tipo == TipoColumna::Fecha) {
-            const QDateTime d = FechaIso(s);
-            return d.isValid() ? QVariant(d) : QVariant(s);
+        const char* s = reinterpret_cast<const char*>(sqlite3_value_text(v));
+        const int n = sqlite3_value_bytes(v);
+        const bool comoGetdate = tipo == TipoColumna::Libre && n == 19 && s[10] == ' ';
+        QDate dia;
+        QTime hora;
+        if ((tipo == TipoColumna::Fecha || comoGetdate) && partesFechaIso(s, n, dia, hora)) {
+            const QDateTime fecha = fechas_.fecha(dia, hora);
+            if (fecha.isValid())
+                return valor.setValue(fecha);
         }
-        static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"));
-        if (tipo == TipoColumna::Libre && s.size() == 19 && iso.match(s).hasMatch()) {
-            const QDateTime d = QDateTime::fromString(s, formatoIso);
-            if (d.isValid())
-                return d;
-        }
-        return s;
+        return valor.setValue(QString::fromUtf8(s, n));
     }
     }
 }
@@ -139,6 +197,6 @@ void EnlazaValor(sqlite3_stmt* st, int indice, const QVariant& valor, bool colum
     if (!d.isValid())
         d = fechaDelOperador(s.trimmed());
     if (!d.isValid())
-        throw Err(NumeroError::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"));
+        throw Err(NumeroError::TiposNoCoinciden);
     enlazaTexto(st, indice, TextoFechaIso(d));
 }
