@@ -92,5 +92,5 @@ void MotorInformes::Previsualiza(const ContenidoInforme& contenido, const QStrin
 {
     VistaPreviaInforme vista(contenido.titulo, InformePdf(contenido),
                              [&] { ImprimeEnCola(contenido, ColaDeImpresora(impresora)); });
-    vista.exec();
+    vista.Muestra();
 }

@@ -178,7 +178,7 @@ private:
             toma(Clase::Cierra, QStringLiteral("«)»"));
             return u'(' + dentro + u')';
         }
-        const QString campo = t_.campo(toma(Clase::Campo, QStringLiteral("un campo entre llaves")).texto);
+        const QString campo = t_.campo(toma(Clase::Campo, QStringLiteral("un campo entre llaves")).texto, formula_);
         toma(Clase::Igual, QStringLiteral("«=»"));
         if (es(Clase::Numero))
             return campo + QStringLiteral(" = ") + s_[i_++].texto;
@@ -199,11 +199,12 @@ TraductorSeleccion::TraductorSeleccion(const ConexionDatos& conexion, QStringLis
 {
 }
 
-QString TraductorSeleccion::campo(const QString& referencia) const
+QString TraductorSeleccion::campo(const QString& referencia, const QString& formula) const
 {
+    const QString& origen = formula.isNull() ? referencia : formula;
     const qsizetype punto = referencia.indexOf(u'.');
     if (punto < 0)
-        rechaza(QStringLiteral("«%1» no es Vista.Campo").arg(referencia), referencia);
+        rechaza(QStringLiteral("«%1» no es Vista.Campo").arg(referencia), origen);
     const QString vista = referencia.left(punto).trimmed();
     QString nombre = referencia.mid(punto + 1).trimmed();
     if (nombre.startsWith(u'[') && nombre.endsWith(u']'))
@@ -213,11 +214,11 @@ QString TraductorSeleccion::campo(const QString& referencia) const
         if (vistas_[k].compare(vista, Qt::CaseInsensitive) == 0)
             cual = k;
     if (cual < 0)
-        rechaza(QStringLiteral("el informe no lee la vista «%1»").arg(vista), referencia);
+        rechaza(QStringLiteral("el informe no lee la vista «%1»").arg(vista), origen);
     QString sinBlancos = nombre;
     sinBlancos.replace(u' ', u'_');
     if (!esIdentificador(sinBlancos) || nombre.contains(QLatin1String("  ")))
-        rechaza(QStringLiteral("«%1» no es un nombre de campo").arg(nombre), referencia);
+        rechaza(QStringLiteral("«%1» no es un nombre de campo").arg(nombre), origen);
     return vistas_[cual] + QStringLiteral(".[") + nombre + u']';
 }
 
@@ -238,7 +239,7 @@ QString TraductorSeleccion::orden(const QStringList& campos) const
         const QString dentro = t.mid(1).trimmed();
         if ((t[0] != u'+' && t[0] != u'-') || !dentro.startsWith(u'{') || dentro.indexOf(u'}') != dentro.size() - 1)
             rechaza(QStringLiteral("un campo de orden se escribe +{Vista.Campo} o -{Vista.Campo}"), t);
-        partes << campo(dentro.mid(1, dentro.size() - 2)) + (t[0] == u'-' ? QStringLiteral(" DESC") : QString());
+        partes << campo(dentro.mid(1, dentro.size() - 2), t) + (t[0] == u'-' ? QStringLiteral(" DESC") : QString());
     }
     return partes.join(QStringLiteral(", "));
 }

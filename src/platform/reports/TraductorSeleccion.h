@@ -26,8 +26,9 @@ public:
     // The ORDER BY list ("V.[F] DESC, ..."); empty when nothing sorts.
     QString orden(const QStringList& campos) const;
     // A field reference "View.Field" as the SQL names it; raises Err 5 for a
-    // view the layout does not read or a field name that cannot be one.
-    QString campo(const QString& referencia) const;
+    // view the layout does not read or a field name that cannot be one,
+    // quoting the formula it came from (the reference itself when none).
+    QString campo(const QString& referencia, const QString& formula = QString()) const;
 
 private:
     const ConexionDatos& conexion_;

@@ -4,6 +4,7 @@
 #include "platform/base/Err.h"
 #include "platform/dialogs/Dialogos.h"
 
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QPdfDocument>
 #include <QPdfView>
@@ -12,11 +13,11 @@
 
 VistaPreviaInforme::VistaPreviaInforme(const QString& titulo, QByteArray pdf, std::function<void()> imprime,
                                        QWidget* padre)
-    : QDialog(padre), pdf_(std::move(pdf)), lectura_(&pdf_), documento_(new QPdfDocument(this)),
+    : QWidget(padre, Qt::Window), pdf_(std::move(pdf)), lectura_(&pdf_), documento_(new QPdfDocument(this)),
       vista_(new QPdfView(this)), imprime_(std::move(imprime))
 {
     setWindowTitle(titulo);
-    setModal(true);
+    setWindowModality(Qt::ApplicationModal);
     resize(800, 900);
     lectura_.open(QIODevice::ReadOnly);
     documento_->load(&lectura_);
@@ -36,7 +37,23 @@ VistaPreviaInforme::VistaPreviaInforme(const QString& titulo, QByteArray pdf, st
     todo->addLayout(botones);
     connect(CmdImprimir, &QPushButton::clicked, this, &VistaPreviaInforme::CmdImprimir_Click);
     connect(CmdGuardar, &QPushButton::clicked, this, &VistaPreviaInforme::CmdGuardar_Click);
-    connect(CmdCerrar, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CmdCerrar, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void VistaPreviaInforme::Muestra()
+{
+    QEventLoop espera;
+    espera_ = &espera;
+    show();
+    espera.exec();
+    espera_ = nullptr;
+}
+
+void VistaPreviaInforme::closeEvent(QCloseEvent* evento)
+{
+    QWidget::closeEvent(evento);
+    if (espera_)
+        espera_->quit();
 }
 
 void VistaPreviaInforme::CmdImprimir_Click()
