@@ -83,8 +83,10 @@ void base(const QVector<PaginaInforme>& paginas, const QString& pdf)
         p.setPen(pluma);
         for (const QLineF& r : paginas[i].rayas)
             p.drawLine(QLineF(r.p1() * k, r.p2() * k));
+        const QFont* vigente = nullptr;
         for (const PaginaInforme::Texto& t : paginas[i].textos) {
-            p.setFont(*fuentes[int(t.estilo)]);
+            if (vigente != fuentes[int(t.estilo)])
+                p.setFont(*(vigente = fuentes[int(t.estilo)]));
             p.drawText(QRectF(t.caja.topLeft() * k, t.caja.size() * k), t.alineacion | Qt::AlignVCenter | Qt::TextSingleLine,
                        t.texto);
         }

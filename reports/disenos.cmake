@@ -24,11 +24,12 @@ endfunction()
 
 foreach(par "FC;Factura" "NC;Nota de Crédito" "ND;Nota de Débito" "FP;Factura" "NCFP;Nota de Crédito"
             "TK;Ticket" "TKFC;Ticket Factura" "NP;Nota de Pedido" "PR;Presupuesto" "RM;Remito"
-            "OP;Orden de Producción" "GF;Guía de Fletes")
+            "GF;Guía de Fletes")
   list(GET par 0 tipo)
   list(GET par 1 titulo)
   escaneo_diseno_tipo(comprobante "${titulo}" ${tipo})
 endforeach()
+escaneo_diseno_tipo(insumos "Orden de Producción" OP)
 # The work order's second form ("OT2") and its authorisation.
 set(formas_ot)
 foreach(letra IN LISTS escaneo_letras)
