@@ -67,6 +67,20 @@ protected:
             EXPECT_TRUE(texto.contains(parte)) << parte.toStdString() << "\n" << texto.toStdString();
     }
 
+    // Where a person would click in the preview: does what they would, then
+    // closes it.
+    template <typename Clics>
+    static void cierraVistaPrevia(Clics clics)
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* vista = qobject_cast<VistaPreviaInforme*>(w);
+            if (vista && vista->isVisible()) {
+                clics(*vista);
+                vista->CmdCerrar->click();
+            }
+        }
+    }
+
     ConFormatoNumerico formato{FormatoPunto()};
 };
 
@@ -102,6 +116,13 @@ TEST_F(InformeComprobante, ItPrintsOnTheCupsQueueItsPrinterNameMapsToAndTellsOfA
                           "la impresora predeterminada (escaneo)."});
     ASSERT_EQ(cups.documentos().size(), 2);
     EXPECT_TRUE(TextoPdf(cups.documentos()[1]).contains(QStringLiteral("Orden de Trabajo")));
+
+    // The preview's Print goes to the report's printer.
+    ObjReporte().setNombreImpresora(QStringLiteral("Caja Principal"));
+    QTimer::singleShot(0, [&] { cierraVistaPrevia([](VistaPreviaInforme& v) { v.CmdImprimir->click(); }); });
+    imprime(ObjReporte().DestinoPantalla());
+    ASSERT_EQ(cups.documentos().size(), 3);
+    EXPECT_TRUE(TextoPdf(cups.documentos()[2]).contains(QStringLiteral("0001-00000050")));
 }
 
 TEST_F(InformeComprobante, TheScreenShowsAModalPreviewThatSavesThePdf)
@@ -110,16 +131,12 @@ TEST_F(InformeComprobante, TheScreenShowsAModalPreviewThatSavesThePdf)
     int paginas = -1;
     bool modal = false;
     QTimer::singleShot(0, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* vista = qobject_cast<VistaPreviaInforme*>(w);
-            if (!vista || !vista->isVisible())
-                continue;
-            modal = vista->isModal();
-            paginas = vista->Documento()->pageCount();
+        cierraVistaPrevia([&](VistaPreviaInforme& v) {
+            modal = v.isModal();
+            paginas = v.Documento()->pageCount();
             dialogos->responde(guardado);
-            vista->CmdGuardar->click();
-            vista->CmdCerrar->click();
-        }
+            v.CmdGuardar->click();
+        });
     });
     imprime(ObjReporte().DestinoPantalla());
     EXPECT_TRUE(modal);
