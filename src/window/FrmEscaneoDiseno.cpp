@@ -71,6 +71,9 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdEliminar, &QPushButton::clicked, this, &FrmEscaneo::CmdEliminar_Click);
     connect(CmdBuscar, &QPushButton::clicked, this, &FrmEscaneo::CmdBuscar_Click);
     connect(CmdCancelar, &QPushButton::clicked, this, &FrmEscaneo::CmdCancelar_Click);
+    connect(CmdImagen, &QPushButton::clicked, this, &FrmEscaneo::CmdImagen_Click);
+    connect(cmdGuardaCambio, &QPushButton::clicked, this, &FrmEscaneo::cmdGuardaCambio_Click);
+    connect(MSFlexGrid1, &FlexGrid::clicked, this, &FrmEscaneo::MSFlexGrid1_Click);
     connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
