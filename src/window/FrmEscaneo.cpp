@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -139,6 +140,9 @@ bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == MSFlexGrid1->parentWidget() && evento->type() == QEvent::Resize)
         AjustaGrilla();
+    // Decoding the decorative picture would delay a start on the search tab.
+    if (objeto == I && evento->type() == QEvent::Show && I->pixmap().isNull())
+        I->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(Px(960), Px(960)));
     return EventoDeCampo(objeto, evento) || QWidget::eventFilter(objeto, evento);
 }
 
