@@ -407,3 +407,32 @@ UPDATE V_MV_CPTE SET MATRICULA = 'AB123CD', MODELO = 'Hilux', SERIE = '8AJFA22G'
     WHERE TC = 'OT' AND IDCOMPROBANTE = '000100000101X';
 
 DROP TABLE DatosCuenta;
+
+-- E-mail: the demo user sends through a local server (localhost, port 2525,
+-- type "Otro" from the configuration); the customers' contacts and
+-- additional addresses; one mailing rule.
+UPDATE ta_usuarios SET eMail_Server = NULL WHERE Nombre = 'demo';
+
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
+    ('EMAIL', 'EMAIL_SERVER',         'Otro',                 '', 'Falso'),
+    ('EMAIL', 'EMAIL_USUARIO',        'envios@example.com',   '', 'Falso'),
+    ('EMAIL', 'EMAIL_PASSWORD',       '',                     '', 'Falso'),
+    ('EMAIL', 'EMAIL_NOMBRE',         'Escaneo de Documentos', '', 'Falso'),
+    ('EMAIL', 'EMAIL_OTROSERVER',     'localhost',            '', 'Falso'),
+    ('EMAIL', 'EMAIL_PUERTO',         '2525',                 '', 'Falso'),
+    ('EMAIL', 'EMAIL_DE',             'envios@example.com',   '', 'Falso'),
+    ('EMAIL', 'EMAIL_FORMATOADJUNTO', 'PDF',                  '', 'Falso');
+
+INSERT INTO ma_contactos (CuentaRel, Nombre, eMail, MAILPGCB, MAILOT, MAILOC) VALUES
+    ('1001', 'Compras',     'compras@tornillo.example',  1, 0, 1),
+    ('1001', 'Tesorería',   'tesoreria@tornillo.example', 1, 1, 0),
+    ('1002', 'Administración', 'admin@norte.example',    1, 0, 0),
+    ('1002', 'Sin correo',  '',                          1, 0, 0),
+    ('1003', 'Juan Carlos', 'jcperez@example.com',       0, 0, 0);
+
+INSERT INTO MA_CUENTASADIC (Codigo, mail) VALUES
+    ('1003', 'jcperez@example.com;'),
+    ('2001', 'ventas@papelera.example;pagos@papelera.example');
+
+INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
+    ('FC NC ND', 0, 0, 'envios@example.com', 'facturacion@example.com', 'Comprobante', 'Adjuntamos su comprobante.');
