@@ -86,6 +86,16 @@ std::vector<Fuente> Fuentes(const QString& html)
     return fuentes;
 }
 
+// The attribute's text as the page means it: the file's URL.
+QString ValorAtributo(QString texto)
+{
+    return texto.replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&#39;"), QLatin1String("'"))
+        .replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
 }
 
 std::vector<QString> FuentesImagenes(const QString& html)
@@ -103,8 +113,9 @@ std::vector<ImagenDePagina> ImagenesIncrustadas(const std::vector<QString>& fuen
         const QString& src = fuentes[i];
         if (!src.startsWith(QLatin1String("file:///"), Qt::CaseInsensitive))
             continue;
-        const QString nombre = ObtieneNombreImagen(src);
-        const QString ruta = QUrl(src).toLocalFile();
+        const QString url = ValorAtributo(src);
+        const QString nombre = ObtieneNombreImagen(url);
+        const QString ruta = QUrl(url).toLocalFile();
         if (nombre.isEmpty() || !QFileInfo(ruta).isFile())
             continue;
         imagenes.push_back({src, {ruta, nombre + QString::number(i)}});
