@@ -8,6 +8,7 @@
 #include "services/Objetos.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,7 +53,7 @@ void Informa(const QString& rutina, Accion accion)
 
 }
 
-FrmEnviar::FrmEnviar(QWidget* padre) : QDialog(padre)
+FrmEnviar::FrmEnviar(QWidget* padre) : QWidget(padre, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Formulario Envio de eMail"));
     resize(Px(AnchoVentana), Px(AltoVentana));
@@ -166,24 +167,33 @@ bool FrmEnviar::Form_KeyDown(int16_t codigoTecla, Qt::KeyboardModifiers)
 void FrmEnviar::showEvent(QShowEvent* evento)
 {
     Carga();
-    QDialog::showEvent(evento);
+    QWidget::showEvent(evento);
 }
 
 void FrmEnviar::keyPressEvent(QKeyEvent* evento)
 {
-    if (!Form_KeyDown(ManejoCampos::CodigoTecla(evento->key()), evento->modifiers()))
-        QDialog::keyPressEvent(evento);
-}
-
-void FrmEnviar::reject()
-{
-    cmdExit_Click();
+    // Escape is "[ESC] Salir", the window's cancel button.
+    if (evento->key() == Qt::Key_Escape)
+        cmdExit_Click();
+    else if (!Form_KeyDown(ManejoCampos::CodigoTecla(evento->key()), evento->modifiers()))
+        QWidget::keyPressEvent(evento);
 }
 
 void FrmEnviar::closeEvent(QCloseEvent* evento)
 {
     Form_Unload();
-    QDialog::closeEvent(evento);
+    QWidget::closeEvent(evento);
+    emit descargada();
+}
+
+void FrmEnviar::MuestraModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop espera;
+    connect(this, &FrmEnviar::descargada, &espera, &QEventLoop::quit);
+    show();
+    if (isVisible())
+        espera.exec();
 }
 
 void FrmEnviar::cmdExit_Click()
@@ -200,5 +210,6 @@ void FrmEnviar::Form_Unload()
 void FrmEnviar::Descarga()
 {
     Form_Unload();
-    done(QDialog::Rejected);
+    hide();
+    emit descargada();
 }

@@ -3,7 +3,7 @@
 #include "email/CuentaEmail.h"
 #include "email/RegistroEnvios.h"
 
-#include <QDialog>
+#include <QWidget>
 #include <QString>
 #include <QStringList>
 
@@ -23,7 +23,7 @@ class VistaPagina;
 // attachments, sent through the current user's SMTP account and logged.
 // Callers set the public variables, load it (Carga), fill its fields, then
 // show it modally or call cmdSend_Click without showing it.
-class FrmEnviar : public QDialog {
+class FrmEnviar : public QWidget {
     Q_OBJECT
 public:
     explicit FrmEnviar(QWidget* padre = nullptr);
@@ -41,6 +41,8 @@ public:
     void Carga();
     void Form_Load();
     void Form_Unload();
+    // Shows the window modally and returns once it has been unloaded.
+    void MuestraModal();
     // F2 sends; true when the key was used.
     bool Form_KeyDown(int16_t codigoTecla, Qt::KeyboardModifiers shift);
     void cmdSend_Click();
@@ -96,7 +98,9 @@ protected:
     void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
-    void reject() override;
+
+signals:
+    void descargada();
 
 private:
     // The send steps of one message; false when the operator left the send.
