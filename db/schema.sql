@@ -115,6 +115,111 @@ CREATE TABLE CTROL_ESCANEO (
 CREATE INDEX IX_CTROL_ESCANEO_Cpte ON CTROL_ESCANEO (Cuenta, Cpte);
 CREATE INDEX IX_CTROL_ESCANEO_NombreArchivo ON CTROL_ESCANEO (NombreArchivo);
 
+-- ---------------------------------------------------------------------------
+-- Voucher web page: what the page of a voucher reads besides the register.
+-- ---------------------------------------------------------------------------
+
+-- The header columns of the voucher views that the page shows (the name,
+-- the seller, the total and the currency come with the order tickets and the
+-- print data below). Codes of the sale terms and the business unit are
+-- numbers; amounts are REAL; the dates of the work order are dates.
+
+
+-- Names of the voucher types.
+CREATE TABLE TA_COMPROBANTES (
+    CODIGO      TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    DESCRIPCION TEXT COLLATE SQLSRV
+);
+
+-- The contact person of an account.
+CREATE TABLE MA_CUENTASADIC (
+    CODIGO   TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    CONTACTO TEXT COLLATE SQLSRV
+);
+
+CREATE TABLE V_TA_UNIDADNEGOCIO (
+    CODIGO      INTEGER NOT NULL PRIMARY KEY,
+    DESCRIPCION TEXT COLLATE SQLSRV
+);
+
+-- Sale and purchase terms.
+CREATE TABLE V_TA_CPRA_VTA (
+    IDCOND_CPRA_VTA INTEGER NOT NULL PRIMARY KEY,
+    DESCRIPCION     TEXT COLLATE SQLSRV
+);
+
+-- The purchase-side detail lines of the vouchers, keyed by account, type and
+-- voucher. ID keeps the order the lines were entered in. HORAS are minutes.
+-- The sales-side ones serve the order tickets and the print data too and
+-- are defined with them below.
+CREATE TABLE C_MV_CPTEINSUMOS (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    CUENTA        TEXT COLLATE SQLSRV NOT NULL,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDARTICULO    TEXT COLLATE SQLSRV,
+    DESCRIPCION   TEXT COLLATE SQLSRV,
+    IDUNIDAD      TEXT COLLATE SQLSRV,
+    CANTIDAD      REAL,
+    IMPORTE       REAL,
+    TOTAL         REAL
+);
+CREATE INDEX IX_C_MV_CPTEINSUMOS ON C_MV_CPTEINSUMOS (CUENTA, TC, IDCOMPROBANTE);
+
+CREATE TABLE C_MV_CPTETAREAS (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    CUENTA        TEXT COLLATE SQLSRV NOT NULL,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDTAREA       TEXT COLLATE SQLSRV,
+    DESCRIPCION   TEXT COLLATE SQLSRV,
+    HORAS         REAL,
+    VALORHORA     REAL,
+    TOTAL         REAL
+);
+CREATE INDEX IX_C_MV_CPTETAREAS ON C_MV_CPTETAREAS (CUENTA, TC, IDCOMPROBANTE);
+
+-- Typed remarks of a voucher; TIPO_OBS says where they go (EN header, PP
+-- footer, OC other concepts).
+CREATE TABLE C_MV_CPTE_OBSERV (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    CUENTA        TEXT COLLATE SQLSRV NOT NULL,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    TIPO_OBS      TEXT COLLATE SQLSRV,
+    OBSERVACION   TEXT COLLATE SQLSRV,
+    IMPORTE       REAL
+);
+CREATE INDEX IX_C_MV_CPTE_OBSERV ON C_MV_CPTE_OBSERV (CUENTA, TC, IDCOMPROBANTE);
+
+
+
+-- Stock movements; those of an order (TC_ORIGEN, IDCOMPROBANTE_ORIGEN) are
+-- its reception reports. IDCOMPROBANTE_ORIGEN is branch, number and letter
+-- as stored, the letter padded to 4.
+CREATE TABLE V_MV_STOCK (
+    ID                   INTEGER PRIMARY KEY AUTOINCREMENT,
+    FECHA                DATETIME,
+    TC                   TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE        TEXT COLLATE SQLSRV NOT NULL,
+    TC_ORIGEN            TEXT COLLATE SQLSRV,
+    IDCOMPROBANTE_ORIGEN TEXT COLLATE SQLSRV,
+    SECUENCIA            INTEGER
+);
+
+-- The history of actions taken on a voucher (A added, B removed, M changed).
+CREATE TABLE V_MV_CPTEACCIONES (
+    ID            INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC            TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPROBANTE TEXT COLLATE SQLSRV NOT NULL,
+    IDCOMPLEMENTO INTEGER NOT NULL DEFAULT 0,
+    TIPO_ACCION   TEXT COLLATE SQLSRV,
+    FECHAHORA     DATETIME,
+    USUARIO       TEXT COLLATE SQLSRV,
+    PC            TEXT COLLATE SQLSRV,
+    SYSTEMUSER    TEXT COLLATE SQLSRV
+);
+
 -- Order tickets: the voucher's table, waiter, customer and total, its items
 -- with what is already prepared or billed, and the articles' kitchen ("C")
 -- and bar ("B") marks.
@@ -123,10 +228,11 @@ ALTER TABLE V_MV_CPTE ADD COLUMN IDVENDEDOR TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN NOMBRE TEXT COLLATE SQLSRV;
 ALTER TABLE V_MV_CPTE ADD COLUMN IMPORTE NUMERIC;
 
--- Supply lines of a voucher: what order tickets read, and what the voucher
--- print reads (with the customer's VAT condition). Batches and their
--- quantities (or serial numbers) are "|"-separated lists; ControladoPor says
--- whether the article is followed by batch or by serial number.
+-- Supply lines of a voucher: what order tickets read, what the voucher
+-- print reads (with the customer's VAT condition) and what the voucher page
+-- shows (with the discount). Batches and their quantities (or serial
+-- numbers) are "|"-separated lists; ControladoPor says whether the article
+-- is followed by batch or by serial number.
 CREATE TABLE V_MV_CPTEINSUMOS (
     ID                INTEGER PRIMARY KEY AUTOINCREMENT,
     TC                TEXT COLLATE SQLSRV NOT NULL,
@@ -141,6 +247,7 @@ CREATE TABLE V_MV_CPTEINSUMOS (
     IMPORTE_S_IVA     NUMERIC,
     IMPORTE           NUMERIC,
     TOTAL             NUMERIC,
+    IMPORTEDTO        NUMERIC,
     ALICIVA           NUMERIC,
     CONDICIONIVA      TEXT COLLATE SQLSRV,
     NRO_LOTE          TEXT COLLATE SQLSRV,
@@ -155,6 +262,7 @@ CREATE TABLE V_MV_CPTEINSUMOS (
     UD_PR             TEXT COLLATE SQLSRV,
     IMPORTE_UD        NUMERIC
 );
+CREATE INDEX IX_V_MV_CPTEINSUMOS ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IDCOMPLEMENTO);
 
 CREATE TABLE V_MA_ARTICULOS (
     IDARTICULO   TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
@@ -314,8 +422,12 @@ ALTER TABLE V_MV_CPTE ADD COLUMN IMPDESCUENTO1 NUMERIC;
 -- One row per voucher applied by a document (TC, IDCOMPROBANTE) to an origin
 -- voucher, on the print of a receipt or payment order (the _PRINT columns).
 CREATE TABLE MV_APLICACION (
+    ID                   INTEGER PRIMARY KEY AUTOINCREMENT,
     CUENTA               TEXT COLLATE SQLSRV,
     TC                   TEXT COLLATE SQLSRV NOT NULL,
+    SUCURSAL             TEXT COLLATE SQLSRV,
+    NUMERO               TEXT COLLATE SQLSRV,
+    LETRA                TEXT COLLATE SQLSRV,
     IDCOMPROBANTE        TEXT COLLATE SQLSRV NOT NULL,
     TCO_ORIGEN           TEXT COLLATE SQLSRV NOT NULL,
     IDCOMPROBANTE_ORIGEN TEXT COLLATE SQLSRV NOT NULL,
@@ -347,7 +459,10 @@ CREATE TABLE MV_ASIENTOS (
     VENCIMIENTO            DATETIME,
     TJ_NROCUPON            TEXT COLLATE SQLSRV,
     TJ_NROSOCIO            TEXT COLLATE SQLSRV,
-    TJ_CUOTAS              INTEGER
+    TJ_CUOTAS              INTEGER,
+    -- The perceptions the purchase page shows.
+    LIVA_RET_PERC          NUMERIC,
+    LIVA_RET_IBTOS         NUMERIC
 );
 
 CREATE TABLE VE_SALDOAPLICACION (

@@ -25,6 +25,8 @@ SQL
         "$raiz/db/schema.sql" "$raiz/db/demo.sql" "$ubicacion" || estado=$?
     rm -f "$ubicacion"
     ((estado == 0)) || exit "$estado"
+    # The scanned pages the demo vouchers' register rows name.
+    cp -n "$raiz"/db/imagenes/*.jpg "$escaneos"
 fi
 
 # The upload batch's requests, its share, and the scans as its source.

@@ -10,13 +10,12 @@
 #include "services/Objetos.h"
 #include "services/SentenciasSQL.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 namespace {
-
-constexpr long ErrorDeAutomatizacion = 401;
 
 struct Totales {
     Moneda ImporteCpte, ImporteAplicado, ImporteSaldo, ImporteMP;
@@ -39,7 +38,7 @@ class Recibo {
 public:
     Recibo(const QString& tc, const QString& sucursal, const QString& numero, const QString& letra,
            const QString& cuenta)
-        : g(politicas::dejaPasar({ErrorDeAutomatizacion, NumeroError::ErrorDelServidor},
+        : g(politicas::dejaPasar({NumeroError::ErrorDeAutomatizacion, NumeroError::ErrorDelServidor},
                                  politicas::dialogo([](const Err& e) {
                                      return ObjUtilidades().MuestraErrorObjeto(
                                          e, 18, QStringLiteral("GeneraAuxiliarRecibo_PagoCobranza"));
@@ -201,49 +200,73 @@ void medioDePago(Recibo& r, const QString& descripcion, Moneda monto)
 }
 
 // Classifies the journal line; true when it was printed or summed, false
-// when no test recognised it.
+// when no test recognised it. Every read is a step of its own: one that
+// fails leaves its column empty, and the line still prints.
 bool clasifica(Recibo& r)
 {
     const Recordset& linea = *r.Asientos;
-    if (r.t.Concepto.trimmed().isEmpty())
-        r.t.Concepto = r.campo(linea, "Detalle").trimmed();
-    const QString cuenta = r.campo(linea, "CUENTA");
-    // With no applied row there is no counterpart to compare with.
-    const bool contrapartida = !r.Cuenta.isEmpty() && !r.Aplicados->EOF()
-                               && igual(r.Cuenta, r.campo(*r.Aplicados, "CUENTA").trimmed())
-                               && igual(cuenta.trimmed(), r.Cuenta);
-    const Moneda monto = r.importe(linea, "Importe");
+    r.g.paso([&] {
+        if (r.t.Concepto.trimmed().isEmpty())
+            r.t.Concepto = r.campo(linea, "Detalle").trimmed();
+    });
+    QString cuenta;
+    bool contrapartida = false;
+    r.g.paso([&] {
+        cuenta = r.campo(linea, "CUENTA");
+        // With no applied row there is no counterpart to compare with.
+        contrapartida = !r.Cuenta.isEmpty() && !r.Aplicados->EOF()
+                        && igual(r.Cuenta, r.campo(*r.Aplicados, "CUENTA").trimmed())
+                        && igual(cuenta.trimmed(), r.Cuenta);
+    });
+    Moneda monto;
+    r.g.paso([&] { monto = r.importe(linea, "Importe"); });
     QString descripcion;
-    if (EsCuentaEfectivoRetencion(QString(), descripcion, cuenta) && !contrapartida) {
+    const auto prueba = [&](auto&& esCuenta) {
+        bool es = false;
+        r.g.paso([&] { es = esCuenta(); });
+        return es;
+    };
+    if (prueba([&] { return EsCuentaEfectivoRetencion(QString(), descripcion, cuenta); }) && !contrapartida) {
         medioDePago(r, descripcion, monto);
         return true;
     }
-    QString codigo = cuenta;
-    const bool cheque = EsCuentaCheque(QString(), descripcion, cuenta);
-    const bool propio = EsCuentaChequePropio(QString(), codigo, QString(), descripcion);
-    codigo = cuenta;
-    const bool debito = EsCuentaDebito(QString(), codigo, QString(), descripcion);
+    // The four-argument tests hand back the account's code: the line's stays.
+    const bool cheque = prueba([&] { return EsCuentaCheque(QString(), descripcion, cuenta); });
+    const bool propio = prueba([&] {
+        QString codigo = cuenta;
+        return EsCuentaChequePropio(QString(), codigo, QString(), descripcion);
+    });
+    const bool debito = prueba([&] {
+        QString codigo = cuenta;
+        return EsCuentaDebito(QString(), codigo, QString(), descripcion);
+    });
     if (cheque || propio || (debito && !contrapartida)) {
-        const bool marcaPropio = linea.Campo(QStringLiteral("ChPropio")).toBool();
+        bool marcaPropio = false;
+        r.g.paso([&] { marcaPropio = linea.Campo(QStringLiteral("ChPropio")).toBool(); });
         medioDePago(r, descripcion + (marcaPropio ? QStringLiteral("(Propio)") : QString()), monto);
-        QString numero = r.campo(linea, "NroComprobanteBancario").toUpper();
-        const QString librador = r.campo(linea, "tj_observaciones").trimmed();
-        if (r.Librador && !librador.isEmpty())
-            numero += QStringLiteral(" (") + r.u.Reemplaza(librador, QStringLiteral("/"), QStringLiteral("-")) + u')';
-        r.agrega("COLUMNA5", numero);
-        const QString banco = r.campo(linea, "IdBanco");
-        r.agrega("COLUMNA6", banco + u'-'
-                                 + r.u.ValorCampo(r.cn.BuscaValor(QStringLiteral("V_TA_BANCOS"), banco,
-                                                                  QStringLiteral("DESCRIPCION"),
-                                                                  QStringLiteral("IDBANCO"))));
-        r.agrega("COLUMNA7", r.campo(linea, "Vencimiento"));
+        r.g.paso([&] {
+            QString numero = r.campo(linea, "NroComprobanteBancario").toUpper();
+            const QString librador = r.campo(linea, "tj_observaciones").trimmed();
+            if (r.Librador && !librador.isEmpty())
+                numero += QStringLiteral(" (") + r.u.Reemplaza(librador, QStringLiteral("/"), QStringLiteral("-"))
+                          + u')';
+            r.agrega("COLUMNA5", numero);
+        });
+        r.g.paso([&] {
+            const QString banco = r.campo(linea, "IdBanco");
+            r.agrega("COLUMNA6", banco + u'-'
+                                     + r.u.ValorCampo(r.cn.BuscaValor(QStringLiteral("V_TA_BANCOS"), banco,
+                                                                      QStringLiteral("DESCRIPCION"),
+                                                                      QStringLiteral("IDBANCO"))));
+        });
+        r.g.paso([&] { r.agrega("COLUMNA7", r.campo(linea, "Vencimiento")); });
         return true;
     }
-    if (EsCuentaTarjeta(QString(), descripcion, cuenta) && !contrapartida) {
+    if (prueba([&] { return EsCuentaTarjeta(QString(), descripcion, cuenta); }) && !contrapartida) {
         medioDePago(r, descripcion + QStringLiteral("(Propio)"), monto);
-        r.agrega("COLUMNA5", r.campo(linea, "TJ_NroCupon").toUpper());
-        r.agrega("COLUMNA6", QStringLiteral("Socio: ") + r.campo(linea, "TJ_NroSocio"));
-        r.agrega("COLUMNA7", QStringLiteral(" Nº Cuotas ") + r.campo(linea, "TJ_cuotas"));
+        r.g.paso([&] { r.agrega("COLUMNA5", r.campo(linea, "TJ_NroCupon").toUpper()); });
+        r.g.paso([&] { r.agrega("COLUMNA6", QStringLiteral("Socio: ") + r.campo(linea, "TJ_NroSocio")); });
+        r.g.paso([&] { r.agrega("COLUMNA7", QStringLiteral(" Nº Cuotas ") + r.campo(linea, "TJ_cuotas")); });
         return true;
     }
     const std::pair<const QString*, Moneda*> retenciones[] = {{&r.CuentaRetIVA, &r.t.RetIVA},
@@ -262,7 +285,7 @@ void ladoDerecho(Recibo& r)
 {
     bool reconocida = false;
     while (!reconocida && !r.g.salio() && !r.Asientos->EOF()) {
-        r.g.paso([&] { reconocida = clasifica(r); });
+        reconocida = clasifica(r);
         if (!reconocida)
             r.g.paso([&] { r.Asientos->MoveNext(); });
     }
@@ -309,15 +332,12 @@ void otrosCreditos(Recibo& r)
                          + QStringLiteral(" AND IDCOMPROBANTE = ") + r.literal(r.IdComprobante())
                          + QStringLiteral(") ORDER BY IDCOMPROBANTE_PRINT"));
     while (rs && !r.g.salio() && !rs->EOF()) {
-        r.g.paso([&] {
-            r.nuevaFila();
-            const QString tipo = r.campo(*rs, "TC");
-            r.agrega("COLUMNA4", tipo);
-            r.agrega("COLUMNA6", tipo + u' ' + r.campo(*rs, "IdComprobante"));
-            r.agrega("COLUMNA8", Recibo::moneda(Recibo::texto(r.importe(*rs, "Importe"))));
-            r.agrega("COLUMNA10", QStringLiteral("   1"));
-            suma(r.t.ImporteMP, r.importe(*rs, "Importe"));
-        });
+        r.nuevaFila();
+        r.g.paso([&] { r.agrega("COLUMNA4", r.campo(*rs, "TC")); });
+        r.g.paso([&] { r.agrega("COLUMNA6", r.campo(*rs, "TC") + u' ' + r.campo(*rs, "IdComprobante")); });
+        r.g.paso([&] { r.agrega("COLUMNA8", Recibo::moneda(Recibo::texto(r.importe(*rs, "Importe")))); });
+        r.agrega("COLUMNA10", QStringLiteral("   1"));
+        r.g.paso([&] { suma(r.t.ImporteMP, r.importe(*rs, "Importe")); });
         r.guardaFila();
         r.g.paso([&] { rs->MoveNext(); });
     }
@@ -358,12 +378,10 @@ void retencionesDelComprobante(Recibo& r)
                               + QStringLiteral(" AND IDCOMPROBANTE = ") + r.literal(r.IdComprobante()));
     if (!rs)
         return;
-    r.g.paso([&] {
-        r.t.RetGanancias = r.importe(*rs, "RetGan_Importe");
-        r.t.RetIVA = r.importe(*rs, "RetIVA_importe");
-        r.t.RetIBrtos = r.importe(*rs, "RETIBR_Importe");
-        r.t.DescuentosOtorgados = r.importe(*rs, "ImpDescuento1");
-    });
+    r.g.paso([&] { r.t.RetGanancias = r.importe(*rs, "RetGan_Importe"); });
+    r.g.paso([&] { r.t.RetIVA = r.importe(*rs, "RetIVA_importe"); });
+    r.g.paso([&] { r.t.RetIBrtos = r.importe(*rs, "RETIBR_Importe"); });
+    r.g.paso([&] { r.t.DescuentosOtorgados = r.importe(*rs, "ImpDescuento1"); });
 }
 
 // Each word's first letter upper-case, the rest lower-case.
@@ -378,26 +396,33 @@ QString tipoTitulo(const QString& texto)
 
 void formulas(Recibo& r, QStringList& Formulas)
 {
-    const auto entrada = [&](const char* nombre, const QString& valor) {
-        Formulas.append(QLatin1String(nombre) + QStringLiteral(" = '") + valor + u'\'');
-    };
     const auto moneda = [](Moneda m) { return Recibo::moneda(Recibo::texto(m)); };
+    const std::pair<const char*, std::function<QString()>> entradas[] = {
+        {"Prm_ImporteCpte", [&] { return moneda(r.t.ImporteCpte); }},
+        {"Prm_ImporteAplicado", [&] { return moneda(r.t.ImporteAplicado).replace(u',', u'.'); }},
+        {"Prm_ImporteSaldo", [&] { return moneda(r.t.ImporteSaldo); }},
+        {"Prm_ImporteEnLetras",
+         [&] {
+             return tipoTitulo(ImporteALetras(Recibo::texto(r.t.ImporteMP), std::nullopt, QStringLiteral(" Pesos ")));
+         }},
+        {"Prm_ImporteMP", [&] { return moneda(r.t.ImporteMP); }},
+        {"Prm_RetGanancias", [&] { return moneda(r.t.RetGanancias); }},
+        {"Prm_RetIVA", [&] { return moneda(r.t.RetIVA); }},
+        {"Prm_RetIBrtos", [&] { return moneda(r.t.RetIBrtos); }},
+        {"Prm_DescuentosOtorgados", [&] { return moneda(r.t.DescuentosOtorgados); }},
+        {"Prm_Concepto", [&] { return r.t.Concepto; }},
+    };
     if (Formulas.isEmpty())
         Formulas.append(QString());
     Formulas.erase(Formulas.begin() + 1, Formulas.end());
-    r.g.paso([&] { entrada("Prm_ImporteCpte", moneda(r.t.ImporteCpte)); });
-    r.g.paso([&] { entrada("Prm_ImporteAplicado", moneda(r.t.ImporteAplicado).replace(u',', u'.')); });
-    r.g.paso([&] { entrada("Prm_ImporteSaldo", moneda(r.t.ImporteSaldo)); });
-    r.g.paso([&] {
-        entrada("Prm_ImporteEnLetras",
-                tipoTitulo(ImporteALetras(Recibo::texto(r.t.ImporteMP), std::nullopt, QStringLiteral(" Pesos "))));
-    });
-    r.g.paso([&] { entrada("Prm_ImporteMP", moneda(r.t.ImporteMP)); });
-    r.g.paso([&] { entrada("Prm_RetGanancias", moneda(r.t.RetGanancias)); });
-    r.g.paso([&] { entrada("Prm_RetIVA", moneda(r.t.RetIVA)); });
-    r.g.paso([&] { entrada("Prm_RetIBrtos", moneda(r.t.RetIBrtos)); });
-    r.g.paso([&] { entrada("Prm_DescuentosOtorgados", moneda(r.t.DescuentosOtorgados)); });
-    r.g.paso([&] { entrada("Prm_Concepto", r.t.Concepto); });
+    // Each entry's place is made before its value, so a value skipped on an
+    // error leaves the later ones at their indexes.
+    for (const auto& [nombre, valor] : entradas) {
+        if (r.g.salio())
+            return;
+        Formulas.append(QString());
+        r.g.paso([&] { Formulas.last() = QLatin1String(nombre) + QStringLiteral(" = '") + valor() + u'\''; });
+    }
 }
 
 }

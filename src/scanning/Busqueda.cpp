@@ -6,10 +6,12 @@
 #include "platform/dialogs/VentanaEspera.h"
 #include "scanning/GrillaFlex.h"
 #include "scanning/RegistroEscaneos.h"
+#include "scanning/SeleccionGrilla.h"
 #include "services/Objetos.h"
 
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -65,9 +67,12 @@ public:
     {
     }
 
-    void corre(const QString& sql, bool soloEscaneados)
+    // Rows of vouchers note the view they came from, for the page a click
+    // on them shows.
+    void corre(const QString& sql, bool soloEscaneados, VistaDeFila vista)
     {
         sql_ = sql;
+        vista_ = vista;
         filas_.reset();
         guarda_.paso([this] { filas_ = conexion_.AbreRecordset(sql_, 0, 1); });
         if (!soloEscaneados)
@@ -131,6 +136,7 @@ private:
     {
         guarda_.paso([this] { espera_.Actualiza(0, Texto(filas_->Campo(CampoCpteEscaneo))); });
         ++contador_;
+        grilla_.setRowData(contador_, long(VistaDeFila::Desconocida));
         negrita(true);
         cuenta(CampoCuentaEscaneo);
         guarda_.paso([this] { celda(3, CampoCpteEscaneo); });
@@ -148,6 +154,7 @@ private:
             espera_.Actualiza(0, tc_ + cpte_);
         });
         ++contador_;
+        grilla_.setRowData(contador_, long(vista_));
         guarda_.paso([this] {
             QString nombre, ruta;
             const bool hay = escaneos_
@@ -175,6 +182,7 @@ private:
     std::unique_ptr<ConsultaEscaneo> escaneos_;
     std::unique_ptr<ConsultaPreparada> nombres_;
     QString tc_, cpte_;
+    VistaDeFila vista_ = VistaDeFila::Desconocida;
     int contador_ = 0;
     bool avanzo_ = false;
 };
@@ -254,10 +262,13 @@ int Busca(ConexionDatos& conexion, const FiltroBusqueda& filtro, GrillaFlex& gri
     guarda.paso([&] { sentencias = SentenciasBusqueda(CondicionBusqueda(conexion, filtro), filtro.SoloEscaneados); });
     guarda.paso([&] { PreparaGrillaBusqueda(grilla); });
     Busqueda busqueda(conexion, grilla, espera, guarda);
-    for (const QString& sql : std::as_const(sentencias)) {
+    // The sales view's statement comes first, the purchases' second.
+    const VistaDeFila vistas[] = {VistaDeFila::Ventas, VistaDeFila::Compras};
+    for (qsizetype i = 0; i < sentencias.size(); ++i) {
         if (guarda.salio())
             break;
-        busqueda.corre(sql, filtro.SoloEscaneados);
+        busqueda.corre(sentencias[i], filtro.SoloEscaneados,
+                       filtro.SoloEscaneados ? VistaDeFila::Desconocida : vistas[std::min<qsizetype>(i, 1)]);
     }
     return busqueda.contador();
 }

@@ -21,7 +21,10 @@ void Exige(bool dentro)
 }
 
 GrillaFlex::GrillaFlex(QObject* parent)
-    : QAbstractTableModel(parent), celdas_(size_t(filas_ * columnas_)), anchos_(size_t(columnas_), AnchoPorDefecto)
+    : QAbstractTableModel(parent),
+      celdas_(size_t(filas_ * columnas_)),
+      datosFila_(size_t(filas_)),
+      anchos_(size_t(columnas_), AnchoPorDefecto)
 {
 }
 
@@ -39,6 +42,7 @@ void GrillaFlex::setRows(int filas)
     else if (avisa)
         beginRemoveRows(QModelIndex(), despues, antes - 1);
     celdas_.resize(size_t(filas) * size_t(columnas_));
+    datosFila_.resize(size_t(filas));
     const bool cambiaEncabezado = (filas_ == 0) != (filas == 0);
     filas_ = filas;
     if (avisa && despues > antes)
@@ -89,6 +93,18 @@ void GrillaFlex::cambiaCelda(int fila, int columna)
     }
     const QModelIndex i = index(fila - 1, columna);
     emit dataChanged(i, i);
+}
+
+long GrillaFlex::RowData(int fila) const
+{
+    Exige(fila >= 0 && fila < filas_);
+    return datosFila_[size_t(fila)];
+}
+
+void GrillaFlex::setRowData(int fila, long dato)
+{
+    Exige(fila >= 0 && fila < filas_);
+    datosFila_[size_t(fila)] = dato;
 }
 
 QString GrillaFlex::TextMatrix(int fila, int columna) const

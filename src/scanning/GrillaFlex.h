@@ -24,6 +24,10 @@ public:
     void setTextMatrix(int fila, int columna, const QString& texto);
     bool CellFontBold(int fila, int columna) const;
     void setCellFontBold(int fila, int columna, bool negrita);
+    // A number kept with each row for the code that filled it; new rows
+    // hold 0.
+    long RowData(int fila) const;
+    void setRowData(int fila, long dato);
     int ColWidth(int columna) const;
     void setColWidth(int columna, int twips);
     // Empties the text and the bold flag of every cell; rows, columns and
@@ -54,5 +58,6 @@ private:
     int columnas_ = 2;
     // Row after row, each of columnas_ cells.
     std::vector<Celda> celdas_;
+    std::vector<long> datosFila_;
     std::vector<int> anchos_;
 };

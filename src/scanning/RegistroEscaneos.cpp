@@ -53,12 +53,17 @@ QString EjecutaEnRegistro(ConexionDatos& conexion, const QString& sql)
 
 QString SentenciaAltaEscaneo(const ConexionDatos& conexion, const FilaEscaneo& fila)
 {
-    return QStringLiteral("INSERT INTO CTROL_ESCANEO (Cuenta,Cpte,Fecha,Usuario,RutaArchivo,NombreArchivo) ")
+    const QString fecha = conexion.LiteralFecha(QDateTime(fila.Fecha, QTime(0, 0)));
+    const bool asignada = !fila.ActualizadoPor.isEmpty();
+    return QStringLiteral("INSERT INTO CTROL_ESCANEO (Cuenta,Cpte,Fecha,Usuario,RutaArchivo,NombreArchivo")
+           + (asignada ? QStringLiteral(",ActualizadoPor,FhActualizado) ") : QStringLiteral(") "))
            + QStringLiteral(" VALUES (") + Literal(conexion, fila.Cuenta) + QLatin1Char(',')
-           + Literal(conexion, fila.Cpte) + QLatin1Char(',')
-           + conexion.LiteralFecha(QDateTime(fila.Fecha, QTime(0, 0))) + QLatin1Char(',')
+           + Literal(conexion, fila.Cpte) + QLatin1Char(',') + fecha + QLatin1Char(',')
            + Literal(conexion, fila.Usuario) + QLatin1Char(',') + Literal(conexion, fila.RutaArchivo)
-           + QLatin1Char(',') + Literal(conexion, fila.NombreArchivo) + QLatin1Char(')');
+           + QLatin1Char(',') + Literal(conexion, fila.NombreArchivo)
+           + (asignada ? QLatin1Char(',') + Literal(conexion, fila.ActualizadoPor) + QLatin1Char(',') + fecha
+                       : QString())
+           + QLatin1Char(')');
 }
 
 ConsultaEscaneo::ConsultaEscaneo(ConexionDatos& conexion)

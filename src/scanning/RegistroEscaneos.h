@@ -31,6 +31,8 @@ struct FilaEscaneo {
     QString Usuario;
     QString RutaArchivo;
     QString NombreArchivo;
+    // An assigned file also records who assigned it, on the same date.
+    QString ActualizadoPor;
 };
 QString SentenciaAltaEscaneo(const ConexionDatos& conexion, const FilaEscaneo& fila);
 

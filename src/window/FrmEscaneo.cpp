@@ -16,6 +16,7 @@
 #include "services/LineaComando.h"
 #include "services/Modulo.h"
 #include "services/Objetos.h"
+#include "window/EsperaRegistro.h"
 #include "window/FlexGrid.h"
 
 #include <QCheckBox>
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -138,6 +140,9 @@ bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == MSFlexGrid1->parentWidget() && evento->type() == QEvent::Resize)
         AjustaGrilla();
+    // Decoding the decorative picture would delay a start on the search tab.
+    if (objeto == I && evento->type() == QEvent::Show && I->pixmap().isNull())
+        I->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(Px(960), Px(960)));
     return EventoDeCampo(objeto, evento) || QWidget::eventFilter(objeto, evento);
 }
 
@@ -242,34 +247,22 @@ void FrmEscaneo::CmdEliminar_Click()
     const QString nombre = LblNombre->text();
     if (nombre.isEmpty())
         return;
-    VentanaEspera& espera = ObjVentanaEspera();
     if (dialogos().MsgBox(QStringLiteral("¿Desea Eliminar el registro seleccionado? \r\n") + nombre,
                           Botones::SiNo + Botones::IconoCritico, TituloAviso)
         != Resultado::Si) {
-        espera.Cierra();
+        ObjVentanaEspera().Cierra();
         return;
     }
-    GuardaErrores guarda(politicas::dialogo([&espera](const Err& e) {
-        espera.Cierra();
-        return ObjUtilidades().MuestraErrorObjeto(e);
-    }));
-    guarda.paso([&] { espera.Muestra(QStringLiteral("Eliminando"), 0); });
-    guarda.paso([&] { espera.Actualiza(0, QStringLiteral("Eliminando")); });
+    EsperaRegistro trabajo(QStringLiteral("Eliminando"), QStringLiteral("Eliminando"));
     QString error;
-    guarda.paso([&] {
+    trabajo.guarda().paso([&] {
         ConexionDatos& conexion = ConexionPrincipal();
         const QString clave = ClaveComprobante(Campo(QStringLiteral("ResTC"))->text(),
                                                Campo(QStringLiteral("ResCpte"))->text().trimmed());
         error = EjecutaEnRegistro(conexion, SentenciaRetiroEscaneo(conexion, Modulo().UsuarioActual, nombre,
                                                                    Campo(QStringLiteral("ResCuenta"))->text(), clave));
     });
-    guarda.paso([&] {
-        if (!error.isEmpty()) {
-            espera.Cierra();
-            dialogos().MsgBox(error);
-        }
-    });
-    espera.Cierra();
+    trabajo.MuestraError(error);
 }
 
 bool FrmEscaneo::ExisteEscaneo(const QString& Cuenta, const QString& TC, const QString& Cpte, QString& NombreArchivo,

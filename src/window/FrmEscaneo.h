@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -49,7 +50,8 @@ public:
     void CodificaRutaArch(const QString& Ruta, QString& Nombre, QString& Carpeta);
     // The TxtFields member bound to a data field; raises Err 9 when none is.
     QLineEdit* Campo(const QString& dataField) const;
-    // Shows a page file in wbExplorer. A browser step that fails is skipped.
+    // Shows a page file in wbExplorer, a blank page for an empty path. A
+    // browser step that fails is skipped.
     void NavegaArchivo(const QString& Ruta);
     // wbExplorer, made and placed on first use; raises Err 429 when the
     // browser cannot be loaded.
@@ -68,6 +70,18 @@ public:
     void CmdCancelar_Click();
     // The BMP-to-JPEG upload batch, with the file it compresses in lblState.
     void CmdUpload_Click();
+
+    // The voucher pane: a blank page under a new name, and the page of one
+    // voucher written and shown. `UsaVMvCpte`, when known, is the view the
+    // voucher came from.
+    void CrearTempNew();
+    void Mostrar(const QString& iTc, const QString& iSucursal, const QString& iNumero, const QString& iLetra,
+                 bool EsVenta, const QString& Cuenta, std::optional<bool> UsaVMvCpte = std::nullopt);
+    // Selects the grid's current row and shows its voucher.
+    void MSFlexGrid1_Click();
+    // Picks the image file to assign, and assigns it to the selected voucher.
+    void CmdImagen_Click();
+    void cmdGuardaCambio_Click();
 
     void TxtFields_GotFocus(int indice);
     void TxtFields_LostFocus(int indice);
@@ -126,6 +140,7 @@ public:
     double Resolucion = 290;
     int TipoPixel = 0;
     int16_t Copias = 1;
+    QString RutaTemporal;
     QString ArchivoHtmlActual;
 
 protected:

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 
 // The window's controls and their places; the handlers live beside.
@@ -63,6 +62,9 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(CmdEliminar, &QPushButton::clicked, this, &FrmEscaneo::CmdEliminar_Click);
     connect(CmdBuscar, &QPushButton::clicked, this, &FrmEscaneo::CmdBuscar_Click);
     connect(CmdCancelar, &QPushButton::clicked, this, &FrmEscaneo::CmdCancelar_Click);
+    connect(CmdImagen, &QPushButton::clicked, this, &FrmEscaneo::CmdImagen_Click);
+    connect(cmdGuardaCambio, &QPushButton::clicked, this, &FrmEscaneo::cmdGuardaCambio_Click);
+    connect(MSFlexGrid1, &FlexGrid::clicked, this, &FrmEscaneo::MSFlexGrid1_Click);
     connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
@@ -101,8 +103,9 @@ void FrmEscaneo::CreaPestanaEscanear(QWidget* pagina)
     cmdNumeriser = CreaBoton(pagina, QStringLiteral("Escánear"), QString(), 240, 3120, 1500, 480);
     Quit = CreaBoton(pagina, QStringLiteral("Salir"), QString(), 1860, 3120, 1500, 480);
     lblState = Crea<QLabel>(pagina, QStringLiteral("..."), 240, 3780, 6000, 255);
+    // Its picture is loaded when the tab first shows.
     I = Crea<QLabel>(pagina, QString(), 4920, 240, 960, 960);
-    I->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(Px(960), Px(960)));
+    I->installEventFilter(this);
 }
 
 QLineEdit* FrmEscaneo::CreaCampo(QWidget* padre, const char* dataField)

@@ -31,5 +31,8 @@ VistaPagina& FrmEscaneo::Explorador()
 void FrmEscaneo::NavegaArchivo(const QString& Ruta)
 {
     GuardaErrores guarda(politicas::reanudaTodo());
-    guarda.paso([&] { Explorador().Navega(QUrl::fromLocalFile(Ruta)); });
+    // A page that could not be written is no page: the pane goes blank.
+    guarda.paso([&] {
+        Explorador().Navega(Ruta.isEmpty() ? QUrl(QStringLiteral("about:blank")) : QUrl::fromLocalFile(Ruta));
+    });
 }

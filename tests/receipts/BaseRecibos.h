@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TextoQt.h"
+
 #include "support/modulo/BaseDePrueba.h"
 
 // The demo database with the main connection open, the configuration loaded

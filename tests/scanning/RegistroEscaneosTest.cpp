@@ -52,7 +52,7 @@ TEST(CodificaRutaArch, FolderAndNameAtTheLastSeparator)
 TEST_F(RegistroEscaneos, InsertingARowWithAllItsColumns)
 {
     FilaEscaneo fila{QStringLiteral("O'Brien"), ClaveComprobante(QStringLiteral("FC"), QStringLiteral("000100000099B")),
-                     QDate(2025, 7, 9), QStringLiteral("demo"), QStringLiteral("/scan/d'or.bmp"), QStringLiteral("d'or")};
+                     QDate(2025, 7, 9), QStringLiteral("demo"), QStringLiteral("/scan/d'or.bmp"), QStringLiteral("d'or"), QString()};
     EXPECT_EQ(EjecutaEnRegistro(cn(), SentenciaAltaEscaneo(cn(), fila)), QString());
     EXPECT_EQ(valor(QStringLiteral("SELECT Cpte FROM CTROL_ESCANEO WHERE NombreArchivo='d''or'")).toString(),
               QStringLiteral("FC  000100000099B"));

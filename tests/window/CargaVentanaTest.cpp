@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -199,6 +200,16 @@ TEST_F(WindowLoad, TheBrowserFollowsTheWindowSize)
     ventana.resize(300, 40);
     EXPECT_EQ(ventana.wbExplorer->width(), 0);
     EXPECT_EQ(ventana.wbExplorer->height(), 0);
+}
+
+TEST_F(WindowLoad, TheSettingsPictureIsLoadedWhenItsTabFirstShows)
+{
+    FrmEscaneo ventana;
+    ventana.SSTab1->setCurrentIndex(1);
+    ventana.show();
+    EXPECT_TRUE(ventana.I->pixmap().isNull());
+    ventana.SSTab1->setCurrentIndex(0);
+    EXPECT_FALSE(ventana.I->pixmap().isNull());
 }
 
 // The browser is loaded only for a page, and no start shows one.

@@ -40,12 +40,16 @@ std::vector<Control> ControlesVisibles(QWidget& ventana)
     return controles;
 }
 
-QString Nombre(const QWidget* w)
+std::string Describe(const Control& c)
 {
-    QString nombre = QString::fromLatin1(w->metaObject()->className());
-    if (const QVariant texto = w->property("text"); texto.isValid())
-        nombre += QStringLiteral(" \"") + texto.toString() + u'"';
-    return nombre;
+    const QVariant texto = c.widget->property("text");
+    return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
+        .arg(QLatin1String(c.widget->metaObject()->className()), texto.toString())
+        .arg(c.area.x())
+        .arg(c.area.y())
+        .arg(c.area.width())
+        .arg(c.area.height())
+        .toStdString();
 }
 
 class WindowLayout : public ::testing::TestWithParam<std::tuple<QSize, int>> {
@@ -72,10 +76,7 @@ TEST_P(WindowLayout, NoTwoVisibleControlsOverlap)
     for (size_t i = 0; i < controles.size(); ++i) {
         for (size_t j = i + 1; j < controles.size(); ++j) {
             EXPECT_FALSE(controles[i].area.intersects(controles[j].area))
-                << Nombre(controles[i].widget).toStdString() << " " << controles[i].area.x() << ","
-                << controles[i].area.y() << " " << controles[i].area.width() << "x" << controles[i].area.height()
-                << " overlaps " << Nombre(controles[j].widget).toStdString() << " " << controles[j].area.x() << ","
-                << controles[j].area.y() << " " << controles[j].area.width() << "x" << controles[j].area.height();
+                << Describe(controles[i]) << " overlaps " << Describe(controles[j]);
         }
     }
 }

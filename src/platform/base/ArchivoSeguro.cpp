@@ -37,7 +37,7 @@ void FallaAccesoArchivo(const QString& ruta, const QString& motivo)
               QStringLiteral("Error de acceso a la ruta o al archivo: %1 (%2)").arg(ruta, motivo));
 }
 
-EscrituraSegura::EscrituraSegura(const QString& ruta) : ruta_(ruta)
+EscrituraSegura::EscrituraSegura(const QString& ruta, bool duradera) : ruta_(ruta), duradera_(duradera)
 {
     for (int intento = 0; descriptor_ < 0; ++intento) {
         provisional_ = nombreProvisional(ruta);
@@ -82,12 +82,13 @@ void EscrituraSegura::escribe(qint64 posicion, const char* datos, qint64 largo)
         largo -= escritos;
     }
     // Only a hint: whatever it leaves is written by the sync.
-    ::sync_file_range(descriptor_, off_t(desde), off_t(total), SYNC_FILE_RANGE_WRITE);
+    if (duradera_)
+        ::sync_file_range(descriptor_, off_t(desde), off_t(total), SYNC_FILE_RANGE_WRITE);
 }
 
 void EscrituraSegura::confirma()
 {
-    if (::fdatasync(descriptor_) != 0 || ::close(descriptor_) != 0) {
+    if ((duradera_ && ::fdatasync(descriptor_) != 0) || ::close(descriptor_) != 0) {
         const int error = errno;
         falla(error);
     }
@@ -102,6 +103,13 @@ void EscrituraSegura::confirma()
 void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido)
 {
     EscrituraSegura archivo(ruta);
+    archivo.escribe(0, contenido.constData(), contenido.size());
+    archivo.confirma();
+}
+
+void EscribeArchivoPasajero(const QString& ruta, const QByteArray& contenido)
+{
+    EscrituraSegura archivo(ruta, false);
     archivo.escribe(0, contenido.constData(), contenido.size());
     archivo.confirma();
 }

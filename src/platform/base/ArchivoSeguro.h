@@ -13,7 +13,9 @@
 // raises the error of FallaAccesoArchivo for the target.
 class EscrituraSegura {
 public:
-    explicit EscrituraSegura(const QString& ruta);
+    // A write that need not be `duradera` (files made again whenever they
+    // are needed) skips the sync: it is still never seen half written.
+    explicit EscrituraSegura(const QString& ruta, bool duradera = true);
     // A write never confirmed leaves nothing behind.
     ~EscrituraSegura();
     EscrituraSegura(const EscrituraSegura&) = delete;
@@ -30,12 +32,17 @@ private:
     [[noreturn]] void falla(int error);
 
     QString ruta_;
+    bool duradera_;
     QByteArray provisional_;
     int descriptor_ = -1;
 };
 
 // Writes the whole file through EscrituraSegura. Raises Err on failure.
 void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido);
+// The same replacement in one piece, without waiting for the disk: for files
+// made again whenever they are needed (the pages on view), which readers
+// must never see half written but which need not outlive a crash.
+void EscribeArchivoPasajero(const QString& ruta, const QByteArray& contenido);
 // Makes the folder's entries (a file just renamed into it) survive a crash.
 // Raises the error of FallaAccesoArchivo for the folder.
 void SincronizaCarpeta(const QString& carpeta);

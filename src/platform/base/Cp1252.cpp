@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -27,20 +28,40 @@ int byteDe(char32_t c)
     return -1;
 }
 
+// Appends to `salida`.
 template <typename Sustituto>
-QByteArray codifica(const QString& texto, Sustituto sustituto)
+void codifica(const QString& texto, Sustituto sustituto, QByteArray& salida)
 {
-    QByteArray salida;
-    salida.reserve(texto.size());
-    const auto puntos = texto.toUcs4();
-    for (char32_t c : puntos) {
-        int b = byteDe(c);
-        if (b >= 0)
-            salida += char(b);
-        else
-            salida += sustituto(c);
+    // One byte per character in the common case, written in place; only a
+    // character outside the code page makes room for its substitute.
+    const qsizetype largo = texto.size();
+    const char16_t* origen = reinterpret_cast<const char16_t*>(texto.constData());
+    qsizetype n = salida.size();
+    salida.resize(n + largo);
+    char* destino = salida.data();
+    for (qsizetype i = 0; i < largo; ++i) {
+        const char16_t u = origen[i];
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            destino[n++] = char(u);
+            continue;
+        }
+        char32_t c = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < largo && QChar::isLowSurrogate(origen[i + 1]))
+            c = QChar::surrogateToUcs4(u, origen[++i]);
+        else if (QChar::isSurrogate(u))
+            c = QChar::ReplacementCharacter;
+        const int b = byteDe(c);
+        if (b >= 0) {
+            destino[n++] = char(b);
+            continue;
+        }
+        const QByteArray otro = sustituto(c);
+        salida.resize(n + otro.size() + (largo - i - 1));
+        destino = salida.data();
+        std::copy(otro.begin(), otro.end(), destino + n);
+        n += otro.size();
     }
-    return salida;
+    salida.truncate(n);
 }
 
 }
@@ -58,10 +79,19 @@ QString DeCp1252(const QByteArray& bytes)
 
 QByteArray ACp1252(const QString& texto)
 {
-    return codifica(texto, [](char32_t) { return QByteArray("?"); });
+    QByteArray salida;
+    codifica(texto, [](char32_t) { return QByteArray("?"); }, salida);
+    return salida;
+}
+
+void AgregaCp1252Html(QByteArray& destino, const QString& texto)
+{
+    codifica(texto, [](char32_t c) { return "&#" + QByteArray::number(uint(c)) + ';'; }, destino);
 }
 
 QByteArray ACp1252Html(const QString& texto)
 {
-    return codifica(texto, [](char32_t c) { return "&#" + QByteArray::number(uint(c)) + ';'; });
+    QByteArray salida;
+    AgregaCp1252Html(salida, texto);
+    return salida;
 }

@@ -1,7 +1,7 @@
 #include "platform/data/ConsultaPreparada.h"
 
 #include "platform/data/ConexionDatos.h"
-#include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sql/Tokens.h"
 
 namespace {
 

@@ -8,29 +8,41 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+namespace {
+
+using Escritor = void (*)(const QString&, const QByteArray&);
+const Escritor escritores[] = {EscribeArchivoCompleto, EscribeArchivoPasajero};
+
+}
+
 TEST(ArchivoSeguro, WholeWriteReplacesTheFileAndLeavesNoTemporary)
 {
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath("pagina.htm");
-    EscribeArchivoCompleto(ruta, "primera version, mas larga\r\n");
-    EscribeArchivoCompleto(ruta, QByteArray("a\0b\r\n\xff", 6));
-    EXPECT_EQ(LeeArchivoCompleto(ruta), QByteArray("a\0b\r\n\xff", 6));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pagina.htm"});
+    for (Escritor escribe : escritores) {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("pagina.htm");
+        escribe(ruta, "primera version, mas larga\r\n");
+        escribe(ruta, QByteArray("a\0b\r\n\xff", 6));
+        EXPECT_EQ(LeeArchivoCompleto(ruta), QByteArray("a\0b\r\n\xff", 6));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pagina.htm"});
+    }
 }
 
 TEST(ArchivoSeguro, WriteFailuresNameThePath)
 {
-    QTemporaryDir dir;
-    EXPECT_EQ(numeroDeError([&] { EscribeArchivoCompleto(dir.filePath("no/a.txt"), "x"); }),
-              NumeroError::RutaNoEncontrada);
-    EXPECT_EQ(numeroDeError([&] { AgregaAlArchivo(dir.filePath("no/a.log"), "x"); }), NumeroError::RutaNoEncontrada);
-    try {
-        EscribeArchivoCompleto(dir.path(), "x");
-        FAIL() << "writing over a folder must fail";
-    } catch (const Err& e) {
-        EXPECT_EQ(e.Number, NumeroError::ErrorAccesoRuta);
-        EXPECT_TRUE(e.Description.contains(dir.path()));
+    for (Escritor escribe : escritores) {
+        QTemporaryDir dir;
+        EXPECT_EQ(numeroDeError([&] { escribe(dir.filePath("no/a.txt"), "x"); }), NumeroError::RutaNoEncontrada);
+        try {
+            escribe(dir.path(), "x");
+            ADD_FAILURE() << "writing over a folder must fail";
+        } catch (const Err& e) {
+            EXPECT_EQ(e.Number, NumeroError::ErrorAccesoRuta);
+            EXPECT_TRUE(e.Description.contains(dir.path()));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
     }
+    QTemporaryDir dir;
+    EXPECT_EQ(numeroDeError([&] { AgregaAlArchivo(dir.filePath("no/a.log"), "x"); }), NumeroError::RutaNoEncontrada);
 }
 
 TEST(ArchivoSeguro, UntilConfirmedTheBytesLieUnderAShortHiddenNameOfTheirOwn)

@@ -3,7 +3,7 @@
 #include "platform/data/odbc/OdbcCadena.h"
 #include "platform/data/odbc/OdbcEjecucion.h"
 #include "platform/data/odbc/OdbcEscritor.h"
-#include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sql/TablaDeConsulta.h"
 
 #include <QDateTime>
 

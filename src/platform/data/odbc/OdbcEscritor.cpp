@@ -2,7 +2,7 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/odbc/OdbcEjecucion.h"
-#include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sql/TablaDeConsulta.h"
 
 #include <optional>
 

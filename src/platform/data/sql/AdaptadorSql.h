@@ -2,23 +2,11 @@
 
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 #include <vector>
 
 // The SQL Server texts the system builds, turned into what the embedded
-// engine runs. Everything works on tokens, so words inside string literals,
-// quoted names and comments are never touched.
-
-struct Token {
-    enum Tipo { Espacio, Comentario, Cadena, Numero, Palabra, Nombre, Simbolo };
-    Tipo tipo;
-    QString texto;
-};
-using Tokens = QVector<Token>;
-
-Tokens Tokeniza(const QString& sql);
-QString Une(const Tokens& tokens);
+// engine runs.
 
 // One statement of a batch, already adapted, with what the engine must do.
 struct SentenciaAdaptada {
@@ -46,14 +34,3 @@ std::vector<SentenciaAdaptada> AdaptaLote(const QString& lote);
 
 // The adaptation of one statement's text, without splitting.
 QString AdaptaSentencia(const QString& sql);
-
-// The one table a SELECT reads, as the statement writes it ("dbo.Tabla",
-// "[Mi Tabla]", "base..T"), without its alias and table hints; empty when it
-// reads several tables, a derived table or none.
-QString TablaDeConsulta(const QString& select);
-// A table name's parts without their quotes: catalogue, schema and table,
-// the missing ones empty ("dbo.T" gives "", "dbo", "T").
-QStringList PartesDeNombre(const QString& tabla);
-
-// The SELECT with `columna` added first to its list.
-QString AgregaColumnaInicial(const QString& select, const QString& columna);

@@ -6,9 +6,54 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
+
 namespace {
-// Enough for every statement a screen repeats; the cache starts over past it.
-constexpr int maximoPreparadas = 200;
+
+// Called while a statement compiles: notes the statements after which
+// what was compiled before may read a schema that is no longer there.
+int vigilaEsquema(void* cambiado, int accion, const char* detalle, const char*, const char*, const char*)
+{
+    switch (accion) {
+    case SQLITE_CREATE_INDEX:
+    case SQLITE_CREATE_TABLE:
+    case SQLITE_CREATE_TEMP_INDEX:
+    case SQLITE_CREATE_TEMP_TABLE:
+    case SQLITE_CREATE_TEMP_TRIGGER:
+    case SQLITE_CREATE_TEMP_VIEW:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_DROP_INDEX:
+    case SQLITE_DROP_TABLE:
+    case SQLITE_DROP_TEMP_INDEX:
+    case SQLITE_DROP_TEMP_TABLE:
+    case SQLITE_DROP_TEMP_TRIGGER:
+    case SQLITE_DROP_TEMP_VIEW:
+    case SQLITE_DROP_TRIGGER:
+    case SQLITE_DROP_VIEW:
+    case SQLITE_ALTER_TABLE:
+    case SQLITE_CREATE_VTABLE:
+    case SQLITE_DROP_VTABLE:
+    case SQLITE_ATTACH:
+    case SQLITE_DETACH:
+        *static_cast<bool*>(cambiado) = true;
+        break;
+    case SQLITE_TRANSACTION:
+        // A rollback takes back the schema changes of its transaction.
+        if (detalle && std::strcmp(detalle, "ROLLBACK") == 0)
+            *static_cast<bool*>(cambiado) = true;
+        break;
+    default:
+        break;
+    }
+    return SQLITE_OK;
+}
+
+}  // namespace
+
+void BaseSqlite::Finaliza::operator()(sqlite3_stmt* st) const
+{
+    sqlite3_finalize(st);
 }
 
 BaseSqlite::~BaseSqlite()
@@ -26,9 +71,8 @@ void BaseSqlite::suspendeLecturas()
 void BaseSqlite::cierra()
 {
     suspendeLecturas();
-    for (sqlite3_stmt* st : std::as_const(preparadas_))
-        sqlite3_finalize(st);
-    preparadas_.clear();
+    preparadas_.vacia();
+    adaptados_.vacia();
     if (db)
         sqlite3_close_v2(db);
     db = nullptr;
@@ -43,21 +87,29 @@ void BaseSqlite::comienza()
         errores->Clear();
 }
 
-sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
+void BaseSqlite::vigila()
 {
-    if (sqlite3_stmt* st = preparadas_.value(sql)) {
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
-        return st;
+    // The statement that changed the schema has run by now: the ones kept
+    // from before may still read its old columns.
+    if (esquemaCambiado_) {
+        preparadas_.vacia();
+        esquemaCambiado_ = false;
     }
-    if (preparadas_.size() >= maximoPreparadas) {
-        for (sqlite3_stmt* st : std::as_const(preparadas_))
-            sqlite3_finalize(st);
-        preparadas_.clear();
+    // Installed before the first statement is kept, since installing it
+    // makes every compiled statement compile again.
+    if (!vigilada_) {
+        sqlite3_set_authorizer(db, vigilaEsquema, &esquemaCambiado_);
+        vigilada_ = true;
     }
+}
+
+BaseSqlite::Compilada BaseSqlite::compila(const QString& sql, ErroresDatos* errores, bool guarda)
+{
     const QByteArray texto = sql.toUtf8();
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v3(db, texto.constData(), int(texto.size()), SQLITE_PREPARE_PERSISTENT, &st, nullptr)
+    // Compiling to keep costs more than compiling for one run.
+    if (sqlite3_prepare_v3(db, texto.constData(), int(texto.size()), guarda ? SQLITE_PREPARE_PERSISTENT : 0, &st,
+                           nullptr)
         != SQLITE_OK) {
         sqlite3_finalize(st);
         LanzaErrorSqlite(db, errores);
@@ -65,22 +117,47 @@ sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
     if (!st)
         LanzaErrorServidor(NumeroNativo::ErrorDeSintaxis, QStringLiteral("La sentencia está vacía."),
                            QStringLiteral("42000"), errores);
-    preparadas_.insert(sql, st);
-    return st;
+    return Compilada{std::unique_ptr<sqlite3_stmt, Finaliza>(st), esquemaCambiado_};
+}
+
+sqlite3_stmt* BaseSqlite::prepara(const QString& sql, ErroresDatos* errores)
+{
+    vigila();
+    const auto [compilada, nueva] =
+        preparadas_.obtiene(sql, [&](bool guarda) { return compila(sql, errores, guarda); });
+    if (!nueva) {
+        sqlite3_reset(compilada.st.get());
+        sqlite3_clear_bindings(compilada.st.get());
+        esquemaCambiado_ = compilada.cambiaEsquema;
+    }
+    return compilada.st.get();
+}
+
+const std::vector<SentenciaAdaptada>& BaseSqlite::adaptado(const QString& sql)
+{
+    return adaptados_.obtiene(sql, [&](bool) { return AdaptaLote(sql); }).valor;
 }
 
 sqlite3_stmt* BaseSqlite::toma(const QString& sql, ErroresDatos* errores)
 {
-    sqlite3_stmt* st = prepara(sql, errores);
-    preparadas_.remove(sql);
+    vigila();
+    if (std::optional<Compilada> guardada = preparadas_.quita(sql)) {
+        sqlite3_reset(guardada->st.get());
+        sqlite3_clear_bindings(guardada->st.get());
+        return guardada->st.release();
+    }
+    const bool guarda = preparadas_.anota(sql);
+    sqlite3_stmt* st = compila(sql, errores, guarda).st.release();
+    if (!guarda)
+        deUnaVez_.insert(st);
     return st;
 }
 
 void BaseSqlite::devuelve(const QString& sql, sqlite3_stmt* st)
 {
     sqlite3_reset(st);
-    if (db && !preparadas_.contains(sql) && preparadas_.size() < maximoPreparadas)
-        preparadas_.insert(sql, st);
-    else
-        sqlite3_finalize(st);
+    Compilada devuelta{std::unique_ptr<sqlite3_stmt, Finaliza>(st), false};
+    const bool deUnaVez = deUnaVez_.erase(st) != 0;
+    if (db && !deUnaVez)
+        preparadas_.pon(sql, std::move(devuelta));
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/data/ErroresDatos.h"
+#include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sqlite/CachePorTexto.h"
 #include "platform/data/sqlite/EsperaSqlite.h"
 
-#include <QHash>
 #include <QSet>
 #include <QString>
 
+#include <memory>
+#include <unordered_set>
 #include <vector>
 
 struct sqlite3;
@@ -33,12 +36,19 @@ struct BaseSqlite {
     BaseSqlite(const BaseSqlite&) = delete;
     BaseSqlite& operator=(const BaseSqlite&) = delete;
 
-    // The statement compiled once and kept; raises the mapped error.
+    // The statement, handed out reset and with no values bound, valid until
+    // the next call; raises the mapped error. A text used again is compiled
+    // once and kept. Once a statement that changes the schema has run, every
+    // kept statement is compiled again.
     sqlite3_stmt* prepara(const QString& sql, ErroresDatos* errores);
-    // The same, kept out of the cache while a reader steps it, so the same
-    // text run meanwhile gets a statement of its own; devuelve() puts it back.
+    // The same, owned by the caller while a reader steps it, so the same
+    // text run meanwhile gets a statement of its own; devuelve() keeps it
+    // again.
     sqlite3_stmt* toma(const QString& sql, ErroresDatos* errores);
     void devuelve(const QString& sql, sqlite3_stmt* st);
+    // The system's text adapted for the engine, valid until the next call;
+    // a text used again is adapted once and kept.
+    const std::vector<SentenciaAdaptada>& adaptado(const QString& sql);
     // Called before anything else runs on the connection, and by cierra():
     // statements then run, and the file closes, as if every open reader had
     // read all its rows when it opened.
@@ -64,5 +74,22 @@ struct BaseSqlite {
     QSet<QString> basesAusentes;
 
 private:
-    QHash<QString, sqlite3_stmt*> preparadas_;
+    struct Finaliza {
+        void operator()(sqlite3_stmt* st) const;
+    };
+    struct Compilada {
+        std::unique_ptr<sqlite3_stmt, Finaliza> st;
+        bool cambiaEsquema = false;
+    };
+
+    void vigila();
+    Compilada compila(const QString& sql, ErroresDatos* errores, bool guarda);
+
+    // Enough for every statement a screen repeats.
+    CachePorTexto<Compilada> preparadas_{200};
+    CachePorTexto<std::vector<SentenciaAdaptada>> adaptados_{200};
+    // Statements taken on their text's first use: given back, they go.
+    std::unordered_set<sqlite3_stmt*> deUnaVez_;
+    bool vigilada_ = false;
+    bool esquemaCambiado_ = false;
 };

@@ -3,6 +3,7 @@
 #include "platform/base/Err.h"
 #include "platform/data/NumeroNativo.h"
 #include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sql/TablaDeConsulta.h"
 #include "platform/data/sqlite/BaseSqlite.h"
 #include "platform/data/sqlite/ConsultaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
@@ -395,7 +396,7 @@ public:
         base_->errores = &errores;
         base_->suspendeLecturas();
         Ejecutor e(*base_, errores, nullptr);
-        e.corre(AdaptaLote(sql));
+        e.corre(base_->adaptado(sql));
         if (afectados)
             *afectados = e.afectados;
     }
@@ -405,8 +406,8 @@ public:
         EsperaSqlite::Tramo tramo(base_->espera);
         base_->errores = &errores;
         base_->suspendeLecturas();
-        std::vector<SentenciaAdaptada> lote = AdaptaLote(sql);
-        SentenciaAdaptada* consulta = unicaConsulta(lote);
+        const std::vector<SentenciaAdaptada>& lote = base_->adaptado(sql);
+        const SentenciaAdaptada* consulta = unicaConsulta(lote);
         if (!actualizable && consulta) {
             if (std::unique_ptr<LectorFilas> lector = LeeFilasSqlite(base_, consulta->sql))
                 return std::make_unique<Recordset>(std::move(lector));
@@ -414,12 +415,18 @@ public:
         QString tabla;
         if (actualizable && consulta)
             tabla = PartesDeNombre(TablaDeConsulta(consulta->sql)).last();
+        // Whether the table has rowids is the schema's to say, so it is asked
+        // on every opening; the adapted text is kept as it is.
         const bool conFila = !tabla.isEmpty() && esTablaConRowid(tabla);
-        if (conFila)
-            consulta->sql = AgregaColumnaInicial(consulta->sql, columnaFila);
+        std::vector<SentenciaAdaptada> conRowid;
+        if (conFila) {
+            conRowid = lote;
+            SentenciaAdaptada& s = conRowid[size_t(consulta - lote.data())];
+            s.sql = AgregaColumnaInicial(s.sql, columnaFila);
+        }
         Filas filas;
         filas.ocultas = conFila ? 1 : 0;
-        Ejecutor(*base_, errores, &filas).corre(lote);
+        Ejecutor(*base_, errores, &filas).corre(conFila ? conRowid : lote);
         Recordset::Escritor escritor;
         if (!tabla.isEmpty())
             escritor = EscritorSqlite(base_, tabla,
@@ -476,10 +483,10 @@ public:
     }
 
 private:
-    static SentenciaAdaptada* unicaConsulta(std::vector<SentenciaAdaptada>& lote)
+    static const SentenciaAdaptada* unicaConsulta(const std::vector<SentenciaAdaptada>& lote)
     {
-        SentenciaAdaptada* unica = nullptr;
-        for (SentenciaAdaptada& s : lote) {
+        const SentenciaAdaptada* unica = nullptr;
+        for (const SentenciaAdaptada& s : lote) {
             if (s.clase == SentenciaAdaptada::Nada)
                 continue;
             if (unica || s.clase != SentenciaAdaptada::Normal)
