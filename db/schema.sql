@@ -597,11 +597,8 @@ CREATE TABLE ma_contactos (
     MAILOC    INTEGER
 );
 
--- "mail" may hold several addresses separated by ";".
-CREATE TABLE MA_CUENTASADIC (
-    Codigo TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
-    mail   TEXT COLLATE SQLSRV
-);
+-- The account's own addresses; "mail" may hold several separated by ";".
+ALTER TABLE MA_CUENTASADIC ADD COLUMN mail TEXT COLLATE SQLSRV;
 
 CREATE VIEW vt_e_mail AS
     SELECT MA_CUENTAS.DESCRIPCION AS razonsocial, ma_contactos.Nombre AS contacto, ma_contactos.eMail AS email,
