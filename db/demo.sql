@@ -626,3 +626,31 @@ INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, FECHA, IDARTICULO, DESCRIPCION, DEPOS
 INSERT INTO V_MV_CIERRECAJA (IDCIERRE, FECHA, CUENTA, CONCEPTO, IMPORTE) VALUES
     (12, '2025-03-21 18:00:00', '1001', 'Ventas de contado', 15230.50),
     (12, '2025-03-21 18:00:00', '1002', 'Cobranzas', 4200.00);
+
+-- E-mail: the demo user sends through a local server (localhost, port 2525,
+-- type "Otro" from the configuration); the customers' contacts and
+-- additional addresses; one mailing rule.
+UPDATE ta_usuarios SET eMail_Server = NULL WHERE Nombre = 'demo';
+
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
+    ('EMAIL', 'EMAIL_SERVER',         'Otro',                 '', 'Falso'),
+    ('EMAIL', 'EMAIL_USUARIO',        'envios@example.com',   '', 'Falso'),
+    ('EMAIL', 'EMAIL_PASSWORD',       '',                     '', 'Falso'),
+    ('EMAIL', 'EMAIL_NOMBRE',         'Escaneo de Documentos', '', 'Falso'),
+    ('EMAIL', 'EMAIL_OTROSERVER',     'localhost',            '', 'Falso'),
+    ('EMAIL', 'EMAIL_PUERTO',         '2525',                 '', 'Falso'),
+    ('EMAIL', 'EMAIL_DE',             'envios@example.com',   '', 'Falso'),
+    ('EMAIL', 'EMAIL_FORMATOADJUNTO', 'PDF',                  '', 'Falso');
+
+INSERT INTO ma_contactos (CuentaRel, Nombre, eMail, MAILPGCB, MAILOT, MAILOC) VALUES
+    ('1001', 'Compras',     'compras@tornillo.example',  1, 0, 1),
+    ('1001', 'Tesorería',   'tesoreria@tornillo.example', 1, 1, 0),
+    ('1002', 'Administración', 'admin@norte.example',    1, 0, 0),
+    ('1002', 'Sin correo',  '',                          1, 0, 0),
+    ('1003', 'Juan Carlos', 'jcperez@example.com',       0, 0, 0);
+
+UPDATE MA_CUENTASADIC SET mail = 'ventas@papelera.example;pagos@papelera.example' WHERE CODIGO = '2001';
+INSERT INTO MA_CUENTASADIC (CODIGO, mail) VALUES ('1003', 'jcperez@example.com;');
+
+INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
+    ('FC NC ND', 0, 0, 'envios@example.com', 'facturacion@example.com', 'Comprobante', 'Adjuntamos su comprobante.');

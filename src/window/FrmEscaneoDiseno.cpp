@@ -1,9 +1,9 @@
 #include "window/FrmEscaneo.h"
 
 #include "daterange/FhOcx.h"
+#include "platform/dialogs/Twips.h"
 #include "window/FlexGrid.h"
 #include "window/SubeBaja.h"
-#include "window/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,14 +17,6 @@
 // The window's controls and their places; the handlers live beside.
 
 namespace {
-
-template <typename Control>
-Control* Crea(QWidget* padre, const QString& texto, int x, int y, int ancho, int alto)
-{
-    auto* control = new Control(texto, padre);
-    Ubica(control, x, y, ancho, alto);
-    return control;
-}
 
 QPushButton* CreaBoton(QWidget* padre, const QString& texto, const QString& ayuda, int x, int y, int ancho,
                        int alto)
@@ -74,6 +66,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(cmdGuardaCambio, &QPushButton::clicked, this, &FrmEscaneo::cmdGuardaCambio_Click);
     connect(MSFlexGrid1, &FlexGrid::clicked, this, &FrmEscaneo::MSFlexGrid1_Click);
     connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
+    connect(CmdImprimir, &QPushButton::clicked, this, &FrmEscaneo::CmdImprimir_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &FrmEscaneo::Text2_Change);
