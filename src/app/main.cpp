@@ -1,4 +1,5 @@
 #include "app/PrimerCuadro.h"
+#include "email/EnvioDeInformes.h"
 #include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     // Reports read their rows on the main connection, whatever string the
     // callers hand the report object.
     ObjReporte().InstalaMotor(std::make_unique<MotorInformes>(ConexionPrincipal()));
+    InstalaEnvioDeInformes();
 
     FrmEscaneo ventana;
     switch (ventana.Form_Load()) {

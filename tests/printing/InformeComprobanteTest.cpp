@@ -1,3 +1,5 @@
+#include "email/EnvioDeInformes.h"
+#include "email/FrmEnviar.h"
 #include "platform/reports/MotorInformes.h"
 #include "platform/reports/VistaPreviaInforme.h"
 #include "printing/AuxiliarComprobantes.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPdfDocument>
 #include <QPushButton>
 #include <QTimer>
@@ -159,6 +162,23 @@ TEST_F(InformeComprobante, ForEmailThePdfGoesToTheInstalledHookFromTheTemporaryF
     imprime(ObjReporte().DestinoEmail());
     EXPECT_EQ(adjunto, carpetaTemporal + QStringLiteral("OT-X.pdf"));
     EXPECT_EQ(PaginasPdf(adjunto), 1);
+
+    // The program's hook opens the e-mail window with the PDF attached.
+    InstalaEnvioDeInformes();
+    QString adjuntoEnVentana;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* frm = qobject_cast<FrmEnviar*>(w); frm && frm->isVisible()) {
+                modal = frm->isModal();
+                adjuntoEnVentana = frm->txtAttach->text();
+                frm->cmdExit_Click();
+            }
+        }
+    });
+    imprime(ObjReporte().DestinoEmail());
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(adjuntoEnVentana, carpetaTemporal + QStringLiteral("OT-X.pdf"));
 }
 
 TEST_F(InformeComprobante, ARefusedFormulaPrintsNothingAndNeverShowsTheConnectionString)
