@@ -2,6 +2,7 @@
 #include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
+#include "platform/reports/MotorInformes.h"
 #include "services/Objetos.h"
 #include "window/FrmEscaneo.h"
 
@@ -18,6 +19,9 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication aplicacion(argc, argv);
     instalaDialogos(std::make_unique<DialogosQt>());
+    // Reports read their rows on the main connection, whatever string the
+    // callers hand the report object.
+    ObjReporte().InstalaMotor(std::make_unique<MotorInformes>(ConexionPrincipal()));
 
     FrmEscaneo ventana;
     switch (ventana.Form_Load()) {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QWidget>
+
+#include <functional>
+
+class QEventLoop;
+class QPdfDocument;
+class QPdfView;
+class QPushButton;
+
+// The modal preview of a report: its PDF pages, with Print (the report's
+// printer), Save (a PDF where the operator chooses) and Close.
+class VistaPreviaInforme : public QWidget {
+    Q_OBJECT
+public:
+    VistaPreviaInforme(const QString& titulo, QByteArray pdf, std::function<void()> imprime,
+                       QWidget* padre = nullptr);
+
+    // Shows the window modally and returns when it is closed.
+    void Muestra();
+
+    QPdfDocument* Documento() const { return documento_; }
+    QPushButton* CmdImprimir = nullptr;
+    QPushButton* CmdGuardar = nullptr;
+    QPushButton* CmdCerrar = nullptr;
+
+    void CmdImprimir_Click();
+    void CmdGuardar_Click();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    QByteArray pdf_;
+    QBuffer lectura_;
+    QPdfDocument* documento_;
+    QPdfView* vista_;
+    std::function<void()> imprime_;
+    QEventLoop* espera_ = nullptr;
+};
