@@ -558,3 +558,72 @@ INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, FECHA, IDARTICULO, DESCRIPCION, DEPOS
 INSERT INTO V_MV_CIERRECAJA (IDCIERRE, FECHA, CUENTA, CONCEPTO, IMPORTE) VALUES
     (12, '2025-03-21 18:00:00', '1001', 'Ventas de contado', 15230.50),
     (12, '2025-03-21 18:00:00', '1002', 'Cobranzas', 4200.00);
+
+-- Voucher printing. The company's address, tax and electronic-voucher keys;
+-- report rows for FC-A (one file, repeated), FC-B (four files, the third
+-- empty), the third-party and cost-settlement reports and the payment
+-- settlement's fallback PG-X; printer settings per type and letter for every
+-- default destination (printer with and without a port, screen, e-mail,
+-- none, selective, fiscal, the kitchen and bar order printers), a negative
+-- and a fractional number of copies; an accounting type (AS), a stock type
+-- (AJ) and purchase types; FC 0001-00000012 A is electronic at point of
+-- sale 0001, which has its own forms; the accounting voucher
+-- AS 0001-00000301 X has two journal entries on one date.
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES
+    ('EMPRESA', 'PISO', '2'),
+    ('EMPRESA', 'DEPARTAMENTO', 'B'),
+    ('EMPRESA', 'CPOSTAL', '5500'),
+    ('EMPRESA', 'PROVINCIA', 'Mendoza'),
+    ('EMPRESA', 'TELEFONO', ' 261-4200000 '),
+    ('EMPRESA', 'CONDIVA', '1'),
+    ('EMPRESA', 'CUIT', ' 30-12345678-9 '),
+    ('EMPRESA', 'NROINGRESOSBRUTOS', '901-123456-7'),
+    ('EMPRESA', 'INICIOACTIVIDADES', '01/03/2001'),
+    ('IMPRESION', 'COPIAS_EFACTURA', '3'),
+    ('IMPRESION', 'IMPRESIONPAGOSCONSUBREPORTE', 'SI');
+
+INSERT INTO TA_CONDIVA (CODIGO, DESCRIPCION) VALUES
+    ('1', 'Responsable Inscripto'),
+    ('4', 'Exento'),
+    ('5', 'Consumidor Final');
+
+INSERT INTO TA_REPORTES (NOMBRE, ARCHIVO, ARCHIVO2, ARCHIVO3, ARCHIVO4) VALUES
+    ('FC-A', 'FC-A.rpt', NULL, NULL, NULL),
+    ('FC-B', 'FC-B', 'FC-B-Duplicado', '', 'FC-B-Cuadruplicado'),
+    ('RP_MV_3ros', 'RP_MV_3ros.rpt', NULL, NULL, NULL),
+    ('RP_Liq_Com', 'RP_Liq_Com.rpt', NULL, NULL, NULL),
+    ('PG-X', 'LiqOPG.rpt', NULL, NULL, NULL);
+
+INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, USUARIO, IMPRESORA, CANTCOPIAS, CANTLINEAS, DESTINODEFAULT) VALUES
+    ('FC  ', 'A', NULL, ' HP LaserJet | LPT1 ', '2', '40', 'Impresora'),
+    ('FC  ', 'B', NULL, '', '1', '40', 'Pantalla'),
+    ('NC  ', 'A', NULL, '', '-2', '40', 'Impresora'),
+    ('ND  ', 'A', NULL, '', '2.5', '40', 'E-M@ail'),
+    ('OT  ', 'X', NULL, 'Epson FX', '3', '60', 'Impresora'),
+    ('RM  ', 'R', NULL, '', '1', '40', 'Ninguno'),
+    ('NP  ', 'X', NULL, '', '1', '40', 'Selectivo'),
+    ('TK  ', 'T', NULL, '', '1', '0', 'Controlador Fiscal: Hasar'),
+    ('PE  ', 'P', NULL, '', '1', '0', 'Pantalla'),
+    ('PECO', 'P', NULL, '', '1', '0', 'Comandera : Cocina'),
+    ('PEBA', 'P', NULL, '', '1', '0', 'Comandera : Barra');
+
+INSERT INTO V_TA_CPTE (CODIGO, DESCRIPCION, SISTEMA) VALUES
+    ('AS  ', 'Asiento manual', 'CONTABLE'),
+    ('AJ  ', 'Ajuste de stock', 'STOCK'),
+    ('RMC ', 'Remito de compra', 'Compras'),
+    ('OC  ', 'Orden de compra', 'COMPRAS');
+
+INSERT INTO V_MV_CPTE_ELECTRONICOS (TC, IDCOMPROBANTE, CAE) VALUES
+    ('FC  ', '000100000012A', '75123456789012');
+
+INSERT INTO V_TA_UNIDADNEGOCIO (PDV, DESCRIPCION, USAEFC, RUTA_REPORTE) VALUES
+    ('0001', 'Casa central', 1, 'formularios/efactura'),
+    ('0002', 'Sucursal norte', 0, 'formularios/norte');
+
+INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, DETALLE, IMPORTE, FECHA, "NUMERO ASIENTO",
+                         MES_OPERATIVO, PERIODO) VALUES
+    ('AS  ', '0001', '00000301', 'X', '1.1.01', 'Apertura caja', 5000.00, '2025-03-25 00:00:00', 1, 3, '2025'),
+    ('AS  ', '0001', '00000301', 'X', '3.1.01', 'Apertura caja', -5000.00, '2025-03-25 00:00:00', 1, 3, '2025'),
+    ('AS  ', '0001', '00000301', 'X', '5.1.04', 'Sueldos marzo', 1200.00, '2025-03-25 00:00:00', 2, 3, '2025'),
+    ('AS  ', '0001', '00000301', 'X', '2.1.07', 'Sueldos marzo', -1200.00, '2025-03-25 00:00:00', 2, 3, '2025'),
+    ('AS  ', '0001', '00000301', 'X', '1.1.01', 'Ajuste', 10.00, '2025-04-02 00:00:00', 3, 4, '2025');

@@ -1,6 +1,7 @@
 #include "platform/data/ConexionDatos.h"
 
 #include "platform/data/MotorDatos.h"
+#include "platform/data/PrefijoAdmin.h"
 #include "platform/dialogs/RegistroErrores.h"
 
 namespace {
@@ -107,7 +108,7 @@ void ConexionAdo::Execute(const QString& sql, long* registrosAfectados)
     MotorDatos& motor = abierto();
     if (registrosAfectados)
         *registrosAfectados = 0;
-    motor.ejecuta(sql, registrosAfectados, errores_);
+    motor.ejecuta(AplicaPrefijoAdmin(sql), registrosAfectados, errores_);
 }
 
 ConexionDatos::ConexionDatos()
@@ -165,7 +166,7 @@ std::unique_ptr<Recordset> ConexionDatos::AbreRecordset(const QString& sql, int,
     ado_.errores_.Clear();
     MotorDatos& motor = ado_.abierto();
     // Lock 1 is read-only; every other lock type writes.
-    return motor.abre(sql, tipoBloqueo != 1, ado_.errores_);
+    return motor.abre(AplicaPrefijoAdmin(sql), tipoBloqueo != 1, ado_.errores_);
 }
 
 void ConexionDatos::CierraRecordset(std::unique_ptr<Recordset>& rs)
@@ -204,8 +205,9 @@ QVariant ConexionDatos::BuscaValor(const QString& tabla, const QVariant& valorCl
 std::unique_ptr<ConsultaPreparada> ConexionDatos::PreparaConsulta(const QString& sql)
 {
     ado_.errores_.Clear();
-    std::unique_ptr<ConsultaPreparada> nativa = ado_.abierto().prepara(sql, ado_.errores_);
-    return nativa ? std::move(nativa) : ConsultaPorTexto(*this, sql);
+    const QString texto = AplicaPrefijoAdmin(sql);
+    std::unique_ptr<ConsultaPreparada> nativa = ado_.abierto().prepara(texto, ado_.errores_);
+    return nativa ? std::move(nativa) : ConsultaPorTexto(*this, texto);
 }
 
 std::unique_ptr<ConsultaPreparada> ConexionDatos::PreparaBuscaValor(const QString& tabla,
