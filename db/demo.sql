@@ -627,3 +627,32 @@ INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, DETALLE, IMPORTE, 
     ('AS  ', '0001', '00000301', 'X', '5.1.04', 'Sueldos marzo', 1200.00, '2025-03-25 00:00:00', 2, 3, '2025'),
     ('AS  ', '0001', '00000301', 'X', '2.1.07', 'Sueldos marzo', -1200.00, '2025-03-25 00:00:00', 2, 3, '2025'),
     ('AS  ', '0001', '00000301', 'X', '1.1.01', 'Ajuste', 10.00, '2025-04-02 00:00:00', 3, 4, '2025');
+
+-- E-mail: the demo user sends through a local server (localhost, port 2525,
+-- type "Otro" from the configuration); the customers' contacts and
+-- additional addresses; one mailing rule.
+UPDATE ta_usuarios SET eMail_Server = NULL WHERE Nombre = 'demo';
+
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, ValorAux, PoliticaNegocio) VALUES
+    ('EMAIL', 'EMAIL_SERVER',         'Otro',                 '', 'Falso'),
+    ('EMAIL', 'EMAIL_USUARIO',        'envios@example.com',   '', 'Falso'),
+    ('EMAIL', 'EMAIL_PASSWORD',       '',                     '', 'Falso'),
+    ('EMAIL', 'EMAIL_NOMBRE',         'Escaneo de Documentos', '', 'Falso'),
+    ('EMAIL', 'EMAIL_OTROSERVER',     'localhost',            '', 'Falso'),
+    ('EMAIL', 'EMAIL_PUERTO',         '2525',                 '', 'Falso'),
+    ('EMAIL', 'EMAIL_DE',             'envios@example.com',   '', 'Falso'),
+    ('EMAIL', 'EMAIL_FORMATOADJUNTO', 'PDF',                  '', 'Falso');
+
+INSERT INTO ma_contactos (CuentaRel, Nombre, eMail, MAILPGCB, MAILOT, MAILOC) VALUES
+    ('1001', 'Compras',     'compras@tornillo.example',  1, 0, 1),
+    ('1001', 'Tesorería',   'tesoreria@tornillo.example', 1, 1, 0),
+    ('1002', 'Administración', 'admin@norte.example',    1, 0, 0),
+    ('1002', 'Sin correo',  '',                          1, 0, 0),
+    ('1003', 'Juan Carlos', 'jcperez@example.com',       0, 0, 0);
+
+INSERT INTO MA_CUENTASADIC (Codigo, mail) VALUES
+    ('1003', 'jcperez@example.com;'),
+    ('2001', 'ventas@papelera.example;pagos@papelera.example');
+
+INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
+    ('FC NC ND', 0, 0, 'envios@example.com', 'facturacion@example.com', 'Comprobante', 'Adjuntamos su comprobante.');

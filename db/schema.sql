@@ -624,3 +624,60 @@ ALTER TABLE MV_ASIENTOS ADD COLUMN MES_OPERATIVO INTEGER;
 ALTER TABLE MV_ASIENTOS ADD COLUMN PERIODO TEXT COLLATE SQLSRV;
 
 CREATE VIEW ADMIN_MV_ASIENTOS AS SELECT * FROM MV_ASIENTOS;
+
+-- E-mail: the log of sends, the mailing rules, the accounts' contacts and
+-- additional data, and the addresses the recipient lookup offers.
+CREATE TABLE v_ma_emailmov (
+    Id              INTEGER PRIMARY KEY AUTOINCREMENT,
+    De              TEXT COLLATE SQLSRV,
+    Para            TEXT COLLATE SQLSRV,
+    Asunto          TEXT COLLATE SQLSRV,
+    Mensaje         TEXT COLLATE SQLSRV,
+    Adjunto         TEXT COLLATE SQLSRV,
+    CodigoActivador TEXT COLLATE SQLSRV,
+    FechaHora       DATETIME,
+    Usuario         TEXT COLLATE SQLSRV,
+    TC              TEXT COLLATE SQLSRV,
+    IdComprobante   TEXT COLLATE SQLSRV,
+    Status          TEXT COLLATE SQLSRV,
+    Cuenta          TEXT COLLATE SQLSRV,
+    CuentaEmail     TEXT COLLATE SQLSRV,
+    Tipo            TEXT COLLATE SQLSRV,
+    uidl            TEXT COLLATE SQLSRV,
+    contestadopor   TEXT COLLATE SQLSRV
+);
+
+CREATE TABLE v_ma_email (
+    Id              INTEGER PRIMARY KEY AUTOINCREMENT,
+    codigoactivador TEXT COLLATE SQLSRV,
+    baja            INTEGER NOT NULL DEFAULT 0,
+    SinConfirmacion INTEGER,
+    De              TEXT COLLATE SQLSRV,
+    Para            TEXT COLLATE SQLSRV,
+    Asunto          TEXT COLLATE SQLSRV,
+    Mensaje         TEXT COLLATE SQLSRV
+);
+
+-- The flags tell which documents each contact takes: payments and receipts,
+-- work orders, purchase orders.
+CREATE TABLE ma_contactos (
+    Id        INTEGER PRIMARY KEY AUTOINCREMENT,
+    CuentaRel TEXT COLLATE SQLSRV NOT NULL,
+    Nombre    TEXT COLLATE SQLSRV,
+    eMail     TEXT COLLATE SQLSRV,
+    MAILPGCB  INTEGER,
+    MAILOT    INTEGER,
+    MAILOC    INTEGER
+);
+
+-- "mail" may hold several addresses separated by ";".
+CREATE TABLE MA_CUENTASADIC (
+    Codigo TEXT COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    mail   TEXT COLLATE SQLSRV
+);
+
+CREATE VIEW vt_e_mail AS
+    SELECT MA_CUENTAS.DESCRIPCION AS razonsocial, ma_contactos.Nombre AS contacto, ma_contactos.eMail AS email,
+           ma_contactos.CuentaRel AS cuenta
+    FROM ma_contactos INNER JOIN MA_CUENTAS ON MA_CUENTAS.CODIGO = ma_contactos.CuentaRel
+    WHERE ma_contactos.eMail IS NOT NULL AND ma_contactos.eMail <> '';

@@ -15,7 +15,7 @@ paquetes=(
     libsane-dev sane-utils
     libturbojpeg0-dev libjpeg-turbo-progs
     libcurl4-openssl-dev
-    python3-aiosmtpd
+    python3-aiosmtpd openssl
     xvfb xauth
 )
 

@@ -2,7 +2,7 @@
 // full size, which paints its first frame and waits.
 
 #include "app/PrimerCuadro.h"
-#include "window/Twips.h"
+#include "platform/dialogs/Twips.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "window/FlexGrid.h"
 
-#include "window/Twips.h"
+#include "platform/dialogs/Twips.h"
 
 #include <QHeaderView>
 

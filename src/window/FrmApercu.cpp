@@ -1,6 +1,6 @@
 #include "window/FrmApercu.h"
 
-#include "window/Twips.h"
+#include "platform/dialogs/Twips.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,7 +1,9 @@
 #include "window/FrmEscaneo.h"
 
 #include "platform/base/GuardaErrores.h"
+#include "platform/browser/VistaPagina.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/dialogs/Twips.h"
 #include "platform/scanner/Twain.h"
 #include "scanning/AjustesEscaneo.h"
 #include "scanning/ArchivoEscaner.h"
@@ -16,8 +18,6 @@
 #include "services/Objetos.h"
 #include "window/EsperaRegistro.h"
 #include "window/FlexGrid.h"
-#include "window/Twips.h"
-#include "window/VistaPagina.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "window/FrmEscaneo.h"
 
 #include "daterange/FhOcx.h"
+#include "platform/dialogs/Twips.h"
 #include "window/FlexGrid.h"
 #include "window/SubeBaja.h"
-#include "window/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,14 +17,6 @@
 // The window's controls and their places; the handlers live beside.
 
 namespace {
-
-template <typename Control>
-Control* Crea(QWidget* padre, const QString& texto, int x, int y, int ancho, int alto)
-{
-    auto* control = new Control(texto, padre);
-    Ubica(control, x, y, ancho, alto);
-    return control;
-}
 
 QPushButton* CreaBoton(QWidget* padre, const QString& texto, const QString& ayuda, int x, int y, int ancho,
                        int alto)

@@ -1,9 +1,9 @@
 #include "window/FrmEscaneo.h"
 
 #include "platform/base/GuardaErrores.h"
-#include "window/CreaVistaPagina.h"
-#include "window/Twips.h"
-#include "window/VistaPagina.h"
+#include "platform/browser/CreaVistaPagina.h"
+#include "platform/browser/VistaPagina.h"
+#include "platform/dialogs/Twips.h"
 
 #include <QTabWidget>
 #include <QtGlobal>

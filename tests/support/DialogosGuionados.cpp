@@ -58,6 +58,12 @@ QString DialogosGuionados::AbrirArchivo(const QString& titulo, const QString& fi
     return siguiente(QString()).toString();
 }
 
+QStringList DialogosGuionados::AbrirArchivos(const QString& titulo, const QString& filtro, const QString& carpeta)
+{
+    avisos.push_back({QStringLiteral("AbrirArchivos"), filtro, 0, titulo, {carpeta}, {}});
+    return siguiente(QStringList()).toStringList();
+}
+
 QString DialogosGuionados::GuardarArchivo(const QString& titulo, const QString& filtro, const QString& carpeta)
 {
     avisos.push_back({QStringLiteral("GuardarArchivo"), filtro, 0, titulo, {carpeta}, {}});

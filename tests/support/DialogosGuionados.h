@@ -21,7 +21,7 @@ public:
     explicit DialogosGuionados(bool estrictos = false) : estrictos_(estrictos) {}
 
     struct Aviso {
-        QString tipo;  // "MsgBox", "InputBox", "AbrirArchivo", "GuardarArchivo", "EligeFilas"
+        QString tipo;  // "MsgBox", "InputBox", "AbrirArchivo", "AbrirArchivos", "GuardarArchivo", "EligeFilas"
         QString mensaje;
         int botones = 0;
         QString titulo;
@@ -35,7 +35,8 @@ public:
     std::deque<QVariant> respuestas;
 
     // Queues an answer: an int for MsgBox, a QString for the text and file
-    // prompts, a QList<int> (row indexes) for EligeFilas.
+    // prompts, a QStringList for AbrirArchivos, a QList<int> (row indexes)
+    // for EligeFilas.
     DialogosGuionados& responde(const QVariant& r)
     {
         respuestas.push_back(r);
@@ -49,6 +50,7 @@ public:
     int MsgBox(const QString& mensaje, int botones, const QString& titulo) override;
     QString InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto) override;
     QString AbrirArchivo(const QString& titulo, const QString& filtro, const QString& carpeta) override;
+    QStringList AbrirArchivos(const QString& titulo, const QString& filtro, const QString& carpeta) override;
     QString GuardarArchivo(const QString& titulo, const QString& filtro, const QString& carpeta) override;
     std::vector<int> EligeFilas(const QString& titulo, const QStringList& columnas,
                                 const QVector<QStringList>& filas, bool multiple) override;

@@ -4,7 +4,7 @@
 #include "platform/dialogs/Dialogos.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
-#include "window/Twips.h"
+#include "platform/dialogs/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,8 +6,8 @@
 #include "services/Modulo.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
-#include "window/Twips.h"
-#include "window/VistaGrabadora.h"
+#include "platform/dialogs/Twips.h"
+#include "support/VistaGrabadora.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "support/DialogosGuionados.h"
 #include "window/FrmEscaneo.h"
-#include "window/Twips.h"
-#include "window/VistaGrabadora.h"
+#include "platform/dialogs/Twips.h"
+#include "support/VistaGrabadora.h"
 
 #include <gtest/gtest.h>
 

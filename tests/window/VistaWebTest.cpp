@@ -1,5 +1,5 @@
-#include "window/CreaVistaPagina.h"
-#include "window/VistaPagina.h"
+#include "platform/browser/CreaVistaPagina.h"
+#include "platform/browser/VistaPagina.h"
 
 #include <gtest/gtest.h>
 

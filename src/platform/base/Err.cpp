@@ -15,6 +15,10 @@ QString textoDeError(long numero)
         return QStringLiteral("Subíndice fuera del intervalo");
     case NumeroError::TiposNoCoinciden:
         return QStringLiteral("No coinciden los tipos");
+    case NumeroError::NombreArchivoIncorrecto:
+        return QStringLiteral("Nombre o número de archivo incorrecto");
+    case NumeroError::CanceladoPorElOperador:
+        return QStringLiteral("Se seleccionó Cancelar.");
     case NumeroError::ObjetoNoEstablecido:
         return QStringLiteral("Variable de objeto o bloque With no establecido");
     case NumeroError::UsoInvalidoDeNull:

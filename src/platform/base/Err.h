@@ -27,6 +27,7 @@ constexpr long LlamadaInvalida = 5;
 constexpr long Desbordamiento = 6;
 constexpr long SubindiceFueraDeRango = 9;
 constexpr long TiposNoCoinciden = 13;
+constexpr long NombreArchivoIncorrecto = 52;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long ErrorDeDispositivo = 57;
 constexpr long ErrorAccesoRuta = 75;
@@ -39,6 +40,8 @@ constexpr long SinRegistroActual = 3021;
 constexpr long NoActualizable = 3251;
 constexpr long ElementoNoEncontrado = 3265;
 constexpr long ObjetoCerrado = 3704;
+// The common dialog's, when the operator cancels it.
+constexpr long CanceladoPorElOperador = 32755;
 // The serial port control's own.
 constexpr long NumeroPuertoInvalido = 8002;
 constexpr long PuertoYaAbierto = 8005;

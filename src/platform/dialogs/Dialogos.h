@@ -48,6 +48,9 @@ public:
     // The chosen path; empty when cancelled.
     virtual QString AbrirArchivo(const QString& titulo, const QString& filtro,
                                  const QString& carpeta = QString()) = 0;
+    // Several files at once: their full paths; empty when cancelled.
+    virtual QStringList AbrirArchivos(const QString& titulo, const QString& filtro,
+                                      const QString& carpeta = QString()) = 0;
     virtual QString GuardarArchivo(const QString& titulo, const QString& filtro,
                                    const QString& carpeta = QString()) = 0;
     // A modal choice among rows of a table: the indexes chosen, in row order;

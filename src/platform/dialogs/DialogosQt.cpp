@@ -187,6 +187,12 @@ QString DialogosQt::AbrirArchivo(const QString& titulo, const QString& filtro, c
                                         FiltroQt(filtro));
 }
 
+QStringList DialogosQt::AbrirArchivos(const QString& titulo, const QString& filtro, const QString& carpeta)
+{
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), TituloDialogo(titulo), carpeta,
+                                         FiltroQt(filtro));
+}
+
 QString DialogosQt::GuardarArchivo(const QString& titulo, const QString& filtro, const QString& carpeta)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), TituloDialogo(titulo), carpeta,

@@ -21,6 +21,7 @@ public:
     int MsgBox(const QString& mensaje, int botones, const QString& titulo) override;
     QString InputBox(const QString& mensaje, const QString& titulo, const QString& porDefecto) override;
     QString AbrirArchivo(const QString& titulo, const QString& filtro, const QString& carpeta) override;
+    QStringList AbrirArchivos(const QString& titulo, const QString& filtro, const QString& carpeta) override;
     QString GuardarArchivo(const QString& titulo, const QString& filtro, const QString& carpeta) override;
     std::vector<int> EligeFilas(const QString& titulo, const QStringList& columnas,
                                 const QVector<QStringList>& filas, bool multiple) override;

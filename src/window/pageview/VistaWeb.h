@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/VistaPagina.h"
+#include "platform/browser/VistaPagina.h"
 
 #include <QObject>
 

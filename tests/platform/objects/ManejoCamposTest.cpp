@@ -47,7 +47,9 @@ TEST(ManejoCampos, OnlyEnterAdvances)
     EXPECT_FALSE(m.EsTeclaAvance(ManejoCampos::CodigoTecla(Qt::Key_Tab)));
     EXPECT_EQ(ManejoCampos::CodigoTecla(Qt::Key_Escape), 27);
     EXPECT_EQ(ManejoCampos::CodigoTecla(Qt::Key_A), 65);
-    EXPECT_EQ(ManejoCampos::CodigoTecla(Qt::Key_F5), 0);
+    EXPECT_EQ(ManejoCampos::CodigoTecla(Qt::Key_F2), 113);
+    EXPECT_EQ(ManejoCampos::CodigoTecla(Qt::Key_F12), 123);
+    EXPECT_EQ(ManejoCampos::CodigoTecla(Qt::Key_Insert), 0);
 }
 
 TEST(ManejoCampos, AdvanceSkipsWhatCannotTakeTheFocusAndWrapsAround)

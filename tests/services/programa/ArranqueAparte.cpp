@@ -24,6 +24,11 @@ public:
         imprime(titulo, 0);
         return {};
     }
+    QStringList AbrirArchivos(const QString& titulo, const QString&, const QString&) override
+    {
+        imprime(titulo, 0);
+        return {};
+    }
     QString GuardarArchivo(const QString& titulo, const QString&, const QString&) override
     {
         imprime(titulo, 0);

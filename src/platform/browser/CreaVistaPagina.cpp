@@ -1,7 +1,7 @@
-#include "window/CreaVistaPagina.h"
+#include "platform/browser/CreaVistaPagina.h"
 
 #include "platform/base/Err.h"
-#include "window/VistaPagina.h"
+#include "platform/browser/VistaPagina.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/CreaVistaPagina.h"
-#include "window/VistaPagina.h"
+#include "platform/browser/CreaVistaPagina.h"
+#include "platform/browser/VistaPagina.h"
 
 #include <vector>
 

@@ -13,3 +13,12 @@ inline void Ubica(QWidget* control, int x, int y, int ancho, int alto)
 {
     control->setGeometry(Px(x), Px(y), Px(ancho), Px(alto));
 }
+
+// A control with its text, placed by its design position and size in twips.
+template <typename Control>
+Control* Crea(QWidget* padre, const QString& texto, int x, int y, int ancho, int alto)
+{
+    auto* control = new Control(texto, padre);
+    Ubica(control, x, y, ancho, alto);
+    return control;
+}
