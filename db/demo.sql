@@ -616,9 +616,8 @@ INSERT INTO V_TA_CPTE (CODIGO, DESCRIPCION, SISTEMA) VALUES
 INSERT INTO V_MV_CPTE_ELECTRONICOS (TC, IDCOMPROBANTE, CAE) VALUES
     ('FC  ', '000100000012A', '75123456789012');
 
-INSERT INTO V_TA_UNIDADNEGOCIO (PDV, DESCRIPCION, USAEFC, RUTA_REPORTE) VALUES
-    ('0001', 'Casa central', 1, 'formularios/efactura'),
-    ('0002', 'Sucursal norte', 0, 'formularios/norte');
+UPDATE V_TA_UNIDADNEGOCIO SET PDV = '0001', USAEFC = 1, RUTA_REPORTE = 'formularios/efactura' WHERE CODIGO = 1;
+UPDATE V_TA_UNIDADNEGOCIO SET PDV = '0002', USAEFC = 0, RUTA_REPORTE = 'formularios/norte' WHERE CODIGO = 2;
 
 INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, DETALLE, IMPORTE, FECHA, "NUMERO ASIENTO",
                          MES_OPERATIVO, PERIODO) VALUES
@@ -651,8 +650,8 @@ INSERT INTO ma_contactos (CuentaRel, Nombre, eMail, MAILPGCB, MAILOT, MAILOC) VA
     ('1003', 'Juan Carlos', 'jcperez@example.com',       0, 0, 0);
 
 INSERT INTO MA_CUENTASADIC (Codigo, mail) VALUES
-    ('1003', 'jcperez@example.com;'),
-    ('2001', 'ventas@papelera.example;pagos@papelera.example');
+    ('1003', 'jcperez@example.com;');
+UPDATE MA_CUENTASADIC SET mail = 'ventas@papelera.example;pagos@papelera.example' WHERE Codigo = '2001';
 
 INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
     ('FC NC ND', 0, 0, 'envios@example.com', 'facturacion@example.com', 'Comprobante', 'Adjuntamos su comprobante.');
