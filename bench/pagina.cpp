@@ -92,6 +92,7 @@ public:
     }
     QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString AbrirArchivo(const QString&, const QString&, const QString&) override { return {}; }
+    QStringList AbrirArchivos(const QString&, const QString&, const QString&) override { return {}; }
     QString GuardarArchivo(const QString&, const QString&, const QString&) override { return {}; }
     std::vector<int> EligeFilas(const QString&, const QStringList&, const QVector<QStringList>&, bool) override
     {

@@ -2,14 +2,14 @@
 
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Cp1252.h"
+#include "platform/browser/CreaVistaPagina.h"
 #include "platform/dialogs/Dialogos.h"
 #include "scanning/SeleccionGrilla.h"
 #include "services/Objetos.h"
 #include "support/VariableTemporal.h"
-#include "window/CreaVistaPagina.h"
+#include "support/VistaGrabadora.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
-#include "window/VistaGrabadora.h"
 
 #include <QDir>
 #include <QFile>
