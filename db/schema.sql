@@ -571,7 +571,7 @@ CREATE TABLE V_MV_CIERRECAJA (
 -- Voucher printing: the report files of each report name, the printer,
 -- copies and default destination of each voucher type and letter per user
 -- (USUARIO null for everyone), the VAT conditions, the electronic vouchers
--- and the points of sale with their electronic forms. CantCopias and
+-- and the business units' points of sale with their electronic forms. CantCopias and
 -- CantLineas are texts read for the number they start with. The journal
 -- lines gain the entry's number, operating month and period; the
 -- administration database's journal lines (@ADMIN_MV_ASIENTOS) are the same

@@ -7,8 +7,7 @@
 
 namespace {
 
-// Texts of a case: %C is the report folder, %E this workstation's key, %S the
-// session's station key.
+// The texts of a case go through texto().
 struct CasoArchivos {
     const char* descripcion;
     QStringList archivos;  // created before the lookup
@@ -182,12 +181,6 @@ const CasoArchivos Casos[] = {
 
 class NombresReporte : public BaseReportes, public ::testing::WithParamInterface<CasoArchivos> {
 protected:
-    QString texto(QString t) const
-    {
-        return t.replace(QStringLiteral("%C"), carpetaReportes)
-            .replace(QStringLiteral("%E"), ClaveEstacion())
-            .replace(QStringLiteral("%S"), Modulo().ClaveEstacionSesion);
-    }
     QString aviso(const QString& archivo, const QString& nombre) const
     {
         return QStringLiteral("No se encuentra el Archivo ") + archivo + QStringLiteral(" (") + nombre

@@ -40,3 +40,10 @@ QString BaseReportes::archivo(const QString& nombre)
     f.write("TITULO prueba\n");
     return ruta;
 }
+
+QString BaseReportes::texto(QString t) const
+{
+    return t.replace(QStringLiteral("%C"), carpetaReportes)
+        .replace(QStringLiteral("%E"), ClaveEstacion())
+        .replace(QStringLiteral("%S"), Modulo().ClaveEstacionSesion);
+}

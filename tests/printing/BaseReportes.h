@@ -18,6 +18,9 @@ protected:
     // relative name goes in the report folder.
     QString archivo(const QString& nombre);
     QString rutaReporte(const QString& nombre) const { return carpetaReportes + nombre; }
+    // An expected text with %C for the report folder, %E for this
+    // workstation's key and %S for the session's station key.
+    QString texto(QString t) const;
 
     QString carpetaReportes;  // ends in "/"
     std::vector<TrabajoReporte> trabajos;

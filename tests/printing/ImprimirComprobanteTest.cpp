@@ -11,8 +11,7 @@
 
 namespace {
 
-// Texts of a case: %C is the report folder, %E this workstation's key, %S the
-// session's station key.
+// The texts of a case go through texto().
 struct CasoTipo {
     const char* tc;
     const char* id;
@@ -145,12 +144,6 @@ protected:
         BaseReportes::SetUp();
         for (const char* f : Formularios)
             archivo(QLatin1String(f));
-    }
-    QString texto(QString t) const
-    {
-        return t.replace(QStringLiteral("%C"), carpetaReportes)
-            .replace(QStringLiteral("%E"), ClaveEstacion())
-            .replace(QStringLiteral("%S"), Modulo().ClaveEstacionSesion);
     }
 
     // One call as the mailing makes it, with the destination and options given.
