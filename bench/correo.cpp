@@ -6,6 +6,7 @@
 // once beforehand, to the same server. The two take turns; the medians are
 // compared.
 
+#include "base/SinOperador.h"
 #include "email/FrmEnviar.h"
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Cp1252.h"
@@ -145,6 +146,7 @@ int main(int argc, char** argv)
     if (!cn.EstaConectado())
         return 1;
     Modulo().UsuarioActual = QStringLiteral("demo");
+    instalaDialogos(std::make_unique<SinOperador>());
     // Sending needs no browser pane: the page is only read for its pictures.
     instalaCreadorVistaPagina([](QWidget*) -> VistaPagina* {
         throw Err(NumeroError::NoSePuedeCrearObjeto, QStringLiteral("sin visor"));

@@ -6,6 +6,7 @@
 // number of bytes to a file. The two take turns round by round; the last
 // line gives the ratio of their medians.
 
+#include "base/SinOperador.h"
 #include "platform/base/Err.h"
 #include "platform/data/ConexionDatos.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
@@ -81,28 +82,6 @@ const char* const Relleno =
     "INSERT INTO V_MV_CPTEACCIONES (TC, IDCOMPROBANTE, IDCOMPLEMENTO, TIPO_ACCION, FECHAHORA, USUARIO, PC, SYSTEMUSER) "
     "SELECT 'FC  ', '000100000012A', 0, substr('ABMX', i % 4 + 1, 1), '2025-03-03 10:15:00', 'demo', 'PUESTO1', "
     "'sa' FROM n WHERE i <= %3;";
-
-// Answers every prompt: the benchmark has no operator.
-class SinOperador : public Dialogos {
-public:
-    int MsgBox(const QString& mensaje, int, const QString&) override
-    {
-        std::fprintf(stderr, "aviso: %s\n", qPrintable(mensaje));
-        return Resultado::Abortar;
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    QString AbrirArchivo(const QString&, const QString&, const QString&) override { return {}; }
-    QStringList AbrirArchivos(const QString&, const QString&, const QString&) override { return {}; }
-    QString GuardarArchivo(const QString&, const QString&, const QString&) override { return {}; }
-    std::vector<int> EligeFilas(const QString&, const QStringList&, const QVector<QStringList>&, bool) override
-    {
-        return {};
-    }
-    void MuestraEspera(const QString&, int) override {}
-    void ActualizaEspera(int, const QString&) override {}
-    void CierraEspera() override {}
-    void PintaProgreso(QObject*, const QString&, double) override {}
-};
 
 bool paginaPrograma(const QString& ruta)
 {

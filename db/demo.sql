@@ -649,9 +649,8 @@ INSERT INTO ma_contactos (CuentaRel, Nombre, eMail, MAILPGCB, MAILOT, MAILOC) VA
     ('1002', 'Sin correo',  '',                          1, 0, 0),
     ('1003', 'Juan Carlos', 'jcperez@example.com',       0, 0, 0);
 
-INSERT INTO MA_CUENTASADIC (Codigo, mail) VALUES
-    ('1003', 'jcperez@example.com;');
-UPDATE MA_CUENTASADIC SET mail = 'ventas@papelera.example;pagos@papelera.example' WHERE Codigo = '2001';
+UPDATE MA_CUENTASADIC SET mail = 'ventas@papelera.example;pagos@papelera.example' WHERE CODIGO = '2001';
+INSERT INTO MA_CUENTASADIC (CODIGO, mail) VALUES ('1003', 'jcperez@example.com;');
 
 INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
     ('FC NC ND', 0, 0, 'envios@example.com', 'facturacion@example.com', 'Comprobante', 'Adjuntamos su comprobante.');

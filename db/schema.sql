@@ -661,7 +661,7 @@ CREATE TABLE ma_contactos (
     MAILOC    INTEGER
 );
 
--- "mail" may hold several addresses separated by ";".
+-- The account's own addresses; "mail" may hold several separated by ";".
 ALTER TABLE MA_CUENTASADIC ADD COLUMN mail TEXT COLLATE SQLSRV;
 
 CREATE VIEW vt_e_mail AS

@@ -25,14 +25,15 @@
 
 namespace {
 
-// The browser's top and height, and the window's size, in twips.
+// The window's size, and the top and height of its message, in twips.
 constexpr int AltoVentana = 9900, AnchoVentana = 12300;
 constexpr int ArribaMensaje = 3420, AltoMensaje = 4500;
 
 QLineEdit* CreaCampo(QWidget* padre, const char* dataField, int x, int y, int ancho)
 {
     auto* campo = new QLineEdit(padre);
-    campo->setProperty("DataField", QString::fromLatin1(dataField));
+    if (dataField)
+        campo->setProperty("DataField", QString::fromLatin1(dataField));
     // A page as message text is far longer than a line edit's default limit.
     campo->setMaxLength(std::numeric_limits<int>::max());
     Ubica(campo, x, y, ancho, 315);
@@ -66,13 +67,11 @@ FrmEnviar::FrmEnviar(QWidget* padre) : QWidget(padre, Qt::Window)
     TxtFields = {CreaCampo(FrameDatos, "De", 1080, 270, 6000), CreaCampo(FrameDatos, "Para", 1080, 630, 6000),
                  CreaCampo(FrameDatos, "Asunto", 1080, 990, 6000), CreaCampo(this, "Mensaje", 120, 0, 0)};
     CmdConsultar = Crea<QPushButton>(FrameDatos, QStringLiteral("[F5] Seleccionar"), 7200, 600, 1800, 375);
-    txtAttach = CreaCampo(FrameDatos, "", 1080, 1350, 6000);
-    txtAttach->setProperty("DataField", QVariant());
+    txtAttach = CreaCampo(FrameDatos, nullptr, 1080, 1350, 6000);
     cmdBrowse = Crea<QPushButton>(FrameDatos, QStringLiteral("..."), 7200, 1320, 480, 375);
     CmdAbrir = Crea<QPushButton>(FrameDatos, QStringLiteral("Abrir"), 7800, 1320, 1200, 375);
     Label1 = Crea<QLabel>(FrameDatos, QStringLiteral("SMTP"), 9240, 300, 600, 255);
-    txtServer = CreaCampo(FrameDatos, "", 9840, 270, 2040);
-    txtServer->setProperty("DataField", QVariant());
+    txtServer = CreaCampo(FrameDatos, nullptr, 9840, 270, 2040);
 
     LblComen = Crea<QLabel>(this, QStringLiteral("Comentario:"), 120, 2160, 1200, 255);
     TxtComen = new QPlainTextEdit(this);
@@ -83,6 +82,7 @@ FrmEnviar::FrmEnviar(QWidget* padre) : QWidget(padre, Qt::Window)
 
     FrameMensaje = Crea<QGroupBox>(this, QStringLiteral("Mensaje"), 0, ArribaMensaje - 240, AnchoVentana, AltoMensaje + 360);
     Ubica(TxtFields[3], 120, ArribaMensaje, AnchoVentana - 240, AltoMensaje);
+    TxtFields[3]->raise();
 
     FrameEstado = Crea<QGroupBox>(this, QStringLiteral("Estado"), 120, 8160, 8400, 1620);
     lstStatus = new QListWidget(FrameEstado);
@@ -149,10 +149,8 @@ void FrmEnviar::NavegaWebBrowser1(const QString& ruta)
 void FrmEnviar::MuestraWebBrowser1(const QString& ruta)
 {
     NavegaWebBrowser1(ruta);
-    if (WebBrowser1) {
-        WebBrowser1->setGeometry(Px(10), Px(ArribaMensaje), Px(width() * 15 - 260), Px(AltoMensaje));
+    if (WebBrowser1)
         WebBrowser1->show();
-    }
 }
 
 QString FrmEnviar::PaginaMostrada() const

@@ -1,10 +1,9 @@
 #include "email/FrmEnviar.h"
 
-#include "email/CarpetaEnvios.h"
 #include "email/ContactosCorreo.h"
 #include "email/ExportarArchivo.h"
-#include "email/FormatoAdjunto.h"
 #include "email/PiePagina.h"
+#include "email/PreparaCorreo.h"
 #include "email/ReglaEmail.h"
 #include "platform/base/Conversiones.h"
 #include "platform/base/GuardaErrores.h"
@@ -81,7 +80,7 @@ Preparado EnvioAutomatico::Prepara()
     Reporte& reporte = ObjReporte();
     if (Cuenta.trimmed().isEmpty())
         Cuenta = id();
-    g_.paso([&] { CarpetaEnvios = CreaCarpetaEnvios(); });
+    g_.paso([&] { CarpetaEnvios = CreaCarpetaEnvios(QDateTime::currentDateTime()); });
     g_.paso([&] {
         ArchivoHtml = ObjUtilidades().AgregaBarra(CarpetaEnvios) + Cuenta + QStringLiteral(".htm");
         reporte.Parametro(QStringLiteral("PrintFileName"), ArchivoHtml);
@@ -159,12 +158,12 @@ bool EnvioAutomatico::CicloImpresion(const QString& opcion)
     Reporte& reporte = ObjReporte();
     Imprime(opcion);
     g_.paso([&] {
-        const FormatoAdjunto formato = LeeFormatoAdjunto(true);
-        Adjunto = ObjUtilidades().AgregaBarra(CarpetaEnvios) + Cuenta + QStringLiteral("1.") + formato.Valor;
+        const QString formato = FormatoExportacion();
+        Adjunto = ObjUtilidades().AgregaBarra(CarpetaEnvios) + Cuenta + QStringLiteral("1.") + formato;
         // One left by a mailing earlier in the same second is not this one's.
         QFile::remove(Adjunto);
         reporte.Parametro(QStringLiteral("PrintFileName"), Adjunto);
-        reporte.Parametro(QStringLiteral("PrintFileType"), formato.Codigo);
+        reporte.Parametro(QStringLiteral("PrintFileType"), qint32(CodigoFormatoAdjunto(formato)));
     });
     Imprime(opcion);
     // The screen writes no file to convert.
@@ -172,10 +171,10 @@ bool EnvioAutomatico::CicloImpresion(const QString& opcion)
         return false;
     bool convertido = true;
     g_.paso([&] {
-        const FormatoAdjunto formato = LeeFormatoAdjunto(false);
-        if (formato.Codigo != 31)
+        const QString formato = FormatoAdjuntoConfigurado();
+        if (CodigoFormatoAdjunto(formato) != 31)
             return;
-        const QString pdf = ObjUtilidades().AgregaBarra(CarpetaEnvios) + Cuenta + QStringLiteral("1.") + formato.Valor;
+        const QString pdf = ObjUtilidades().AgregaBarra(CarpetaEnvios) + Cuenta + QStringLiteral("1.") + formato;
         convertido = ExportarArchivo(Adjunto, pdf, 31);
         Adjunto = pdf;
     });
@@ -277,8 +276,9 @@ void FrmEnviar::VerificaeMail(QString& Cuenta, QString& TC, QVariant& IdComproba
 
     bool hayRegla = ForzarEnvio;
     if (ForzarEnvio)
-        // No rule: the sender is the account's, the rest is the operator's.
-        g.paso([&] { envio.Regla.De = Cfg(QStringLiteral("email_de")).trimmed(); });
+        // No rule: the sender is the one the e-mail of the voucher on view
+        // takes; the rest is the operator's.
+        g.paso([&] { envio.Regla.De = RemitenteCorreo(); });
     else
         g.paso([&] {
             hayRegla = BuscaReglaEmail(TC, envio.Regla);

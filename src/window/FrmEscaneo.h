@@ -70,6 +70,12 @@ public:
     void CmdCancelar_Click();
     // The BMP-to-JPEG upload batch, with the file it compresses in lblState.
     void CmdUpload_Click();
+    // "Email": the e-mail of the voucher on view.
+    void CmdImprimir_Click();
+    // With PorEmail the e-mail window, filled for the voucher picked and its
+    // page, shown modally; without it only the voucher's print data. Nothing
+    // is printed either way.
+    void Imprimir(bool& PorEmail);
 
     // The voucher pane: a blank page under a new name, and the page of one
     // voucher written and shown. `UsaVMvCpte`, when known, is the view the

@@ -66,6 +66,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     connect(cmdGuardaCambio, &QPushButton::clicked, this, &FrmEscaneo::cmdGuardaCambio_Click);
     connect(MSFlexGrid1, &FlexGrid::clicked, this, &FrmEscaneo::MSFlexGrid1_Click);
     connect(CmdUpload, &QPushButton::clicked, this, &FrmEscaneo::CmdUpload_Click);
+    connect(CmdImprimir, &QPushButton::clicked, this, &FrmEscaneo::CmdImprimir_Click);
     connect(comboType, &QComboBox::activated, this, &FrmEscaneo::comboType_Click);
     connect(Text1, &QLineEdit::textChanged, this, &FrmEscaneo::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &FrmEscaneo::Text2_Change);

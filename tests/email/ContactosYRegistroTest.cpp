@@ -31,7 +31,7 @@ TEST_F(CorreoBase, ObtieneMailsCuentaTakesTheContactsOfTheKind)
 {
     ejecuta(QStringLiteral("INSERT INTO ma_contactos (CuentaRel, eMail, MAILPGCB, MAILOT, MAILOC) VALUES "
                            "('O''NEIL', 'o''neil@example.com', 1, NULL, NULL), ('2002', NULL, 1, 1, 1)"));
-    ejecuta(QStringLiteral("INSERT INTO MA_CUENTASADIC (Codigo, mail) VALUES ('2002', ' otro@example.com ')"));
+    ejecuta(QStringLiteral("UPDATE MA_CUENTASADIC SET mail = ' otro@example.com ' WHERE Codigo = '2002'"));
     const struct {
         const char* tipo;
         const char* cuenta;

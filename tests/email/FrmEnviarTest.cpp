@@ -174,6 +174,25 @@ TEST_F(FrmEnviarTest, SendsOneMessageLogsItAndUnloads)
               QStringLiteral("OK|FC|000100000012A|1001 |envios@example.com|") + hoja);
 }
 
+// Outside preview mode a good send is logged without a box and the window
+// stays; with an event it hides.
+TEST_F(FrmEnviarTest, AGoodSendOutsidePreviewShowsNoBox)
+{
+    EXIGE_PARTE_REAL(arrancaServidor(), servidor->motivo().toStdString());
+    for (const char* evento : {"", "E1"}) {
+        SCOPED_TRACE(evento);
+        FrmEnviar frm;
+        prepara(frm);
+        frm.MostrarAntes = false;
+        frm.IdEvento = QString::fromLatin1(evento);
+        frm.cmdSend_Click();
+        EXPECT_TRUE(dialogos->avisos.empty());
+        EXPECT_EQ(frm.isVisible(), frm.IdEvento.isEmpty());
+    }
+    EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov WHERE Status = 'OK'")), 2);
+    EXPECT_EQ(servidor->recibidos(2).size(), 2u);
+}
+
 TEST_F(FrmEnviarTest, ABlankRecipientIsRefusedAndTheWindowStays)
 {
     FrmEnviar frm;
@@ -276,6 +295,8 @@ TEST_F(FrmEnviarTest, FailuresAreReportedAndLoggedAsFailures)
          " No hay conexión a internet. Proceso cancelado."},
         {"closed port, abort", cerrado, "Otro", "clave''secreta", [](FrmEnviar&) {}, 3, "Error al enviar correo",
          " No hay conexión a internet. Proceso cancelado."},
+        {"closed port, retry then abort", cerrado, "Otro", "clave''secreta", [](FrmEnviar&) {}, 4,
+         "Error al enviar correo", " No hay conexión a internet. Proceso cancelado."},
         {"wrong password", abierto, "Otro", "otra", [](FrmEnviar&) {}, 5, " No se envió el correo ",
          "La dirección de correo y/o la contraseña\r\nno son correctas."},
         {"header injection", abierto, "Otro", "clave''secreta",
@@ -298,6 +319,9 @@ TEST_F(FrmEnviarTest, FailuresAreReportedAndLoggedAsFailures)
         dialogos->responde(1).responde(c.respuesta);
         if (c.respuesta == 5)
             dialogos->responde(1).responde(1);
+        // The step runs again and fails again.
+        if (c.respuesta == 4)
+            dialogos->responde(1).responde(3);
         frm.cmdSend_Click();
         ASSERT_GE(dialogos->avisos.size(), 2u);
         EXPECT_EQ(dialogos->avisos[0].titulo, QString::fromUtf8(c.titulo));
@@ -315,7 +339,7 @@ TEST_F(FrmEnviarTest, FailuresAreReportedAndLoggedAsFailures)
             EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov")), 1);
             EXPECT_FALSE(frm.isVisible());
         } else {
-            EXPECT_EQ(dialogos->avisos.size(), 2u);
+            EXPECT_EQ(dialogos->avisos.size(), c.respuesta == 4 ? 4u : 2u);
             EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov")), 0);
             EXPECT_TRUE(frm.isVisible());
         }

@@ -2,12 +2,12 @@
 #include "support/NumeroDeError.h"
 
 #include "platform/dialogs/Dialogos.h"
+#include "platform/dialogs/Twips.h"
 #include "scanning/ArchivoEscaner.h"
 #include "services/Modulo.h"
+#include "support/VistaGrabadora.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
-#include "platform/dialogs/Twips.h"
-#include "support/VistaGrabadora.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "support/DialogosGuionados.h"
-#include "window/FrmEscaneo.h"
 #include "platform/dialogs/Twips.h"
+#include "support/DialogosGuionados.h"
 #include "support/VistaGrabadora.h"
+#include "window/FrmEscaneo.h"
 
 #include <gtest/gtest.h>
 
