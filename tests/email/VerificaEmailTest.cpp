@@ -312,7 +312,7 @@ TEST_F(VerificaEmailTest, NoRuleDoesNothingAndAForcedSendAlwaysConfirms)
     EXPECT_FALSE(forzado.PorPantalla);
     EXPECT_EQ(forzado.TC, QStringLiteral("OT  "));
     EXPECT_EQ(asunto, QStringLiteral("(OT   000100000050X)"));
-    EXPECT_EQ(de, QStringLiteral("envios@example.com"));
+    EXPECT_EQ(de, QStringLiteral("Usuario Demo")) << "the user's e-mail name, as the voucher on view takes it";
     EXPECT_TRUE(mensaje.isEmpty());
     EXPECT_GT(cuenta(QStringLiteral("AUX_MV_CPTE")), 0);
 }
