@@ -81,6 +81,10 @@ Preparado EnvioAutomatico::Prepara()
     if (Cuenta.trimmed().isEmpty())
         Cuenta = id();
     g_.paso([&] { CarpetaEnvios = CreaCarpetaEnvios(QDateTime::currentDateTime()); });
+    // Going on without the folder would write the exports wherever an empty
+    // path lands.
+    if (CarpetaEnvios.isEmpty())
+        return Preparado::Abandonado;
     g_.paso([&] {
         ArchivoHtml = ObjUtilidades().AgregaBarra(CarpetaEnvios) + Cuenta + QStringLiteral(".htm");
         reporte.Parametro(QStringLiteral("PrintFileName"), ArchivoHtml);

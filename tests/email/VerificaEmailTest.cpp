@@ -371,4 +371,26 @@ TEST_F(VerificaEmailTest, ASendFailureIsToldAndLoggedAsAFailure)
     EXPECT_FALSE(frm.isVisible());
 }
 
+// A failing step asks the operator with the routine's name: leaving ends the
+// mailing where it is, and going on without a work folder ends it too.
+TEST_F(VerificaEmailTest, AFailingStepAsksTheOperatorAndNoWorkFolderEndsTheMailing)
+{
+    EscribeArchivoCompleto(carpetaTemporal + QStringLiteral("E-MAILS"), "no es una carpeta");
+    for (const int respuesta : {3, 5}) {
+        dialogos->avisos.clear();
+        dialogos->responde(respuesta);
+        Documento d{QStringLiteral("1002"), QStringLiteral("FC"), QStringLiteral("000100000013A")};
+        verifica(d);
+        ASSERT_EQ(dialogos->avisos.size(), 1u) << respuesta;
+        EXPECT_EQ(dialogos->avisos[0].mensaje, QStringLiteral("Ha ocurrido el Siguiente Error (76) No se encontró la "
+                                                              "ruta de acceso: ") +
+                                                   carpetaTemporal + QStringLiteral("E-MAILS/ENVIOS"));
+        EXPECT_TRUE(dialogos->avisos[0].titulo.contains(QStringLiteral(" - Aceptar ")));
+        EXPECT_EQ(dialogos->avisos[0].botones, 18);
+    }
+    EXPECT_FALSE(vistaConfirmada);
+    EXPECT_EQ(cuenta(QStringLiteral("AUX_MV_CPTE WHERE TC = 'FC' AND IDCOMPROBANTE = '000100000013A'")), 0);
+    EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov")), 0);
+}
+
 }
