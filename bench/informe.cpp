@@ -80,10 +80,11 @@ void base(const QVector<PaginaInforme>& paginas, const QString& pdf)
     for (int i = 0; i < paginas.size(); ++i) {
         if (i > 0)
             escritor.newPage();
+        p.setFont(normal);
         p.setPen(pluma);
         for (const QLineF& r : paginas[i].rayas)
             p.drawLine(QLineF(r.p1() * k, r.p2() * k));
-        const QFont* vigente = nullptr;
+        const QFont* vigente = &normal;
         for (const PaginaInforme::Texto& t : paginas[i].textos) {
             if (vigente != fuentes[int(t.estilo)])
                 p.setFont(*(vigente = fuentes[int(t.estilo)]));
