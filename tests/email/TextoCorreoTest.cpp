@@ -1,4 +1,5 @@
 #include "email/ImagenesPagina.h"
+#include "email/MensajeEnvio.h"
 #include "email/TextoCorreo.h"
 #include "support/TextoQt.h"
 #include "support/VariableTemporal.h"
@@ -121,4 +122,27 @@ TEST(ImagenesPagina, EmbedsLocalPicturesUnderTheirNameAndIndex)
               QStringLiteral("<img src=\"http://example.com/logo.png\"><img src=\"cid:uno.jpg1\"><img src='%1'>"
                              "<img src=\"cid:ticket_1.jpg3\"><p>%2</p>")
                   .arg(falta, uno));
+}
+
+// The sender is the account when it has a login, else "De"; the empty
+// pieces of the attachment list are dropped.
+TEST(ArmaMensaje, ChoosesTheSenderAndSkipsEmptyAttachments)
+{
+    DatosEnvio datos;
+    datos.de = QStringLiteral("ventas@example.com");
+    datos.para = QStringLiteral("a@example.com");
+    datos.mensaje = QStringLiteral("texto\r");
+    datos.comentario = QStringLiteral("ok");
+    datos.EnvioManual = true;
+    datos.adjuntos = QStringLiteral(";/a/uno.pdf;; ;/a/dos.pdf;");
+    datos.cuenta.UsuarioCuenta = QStringLiteral(" ");
+    datos.cuenta.NombreCuenta = QStringLiteral("Ventas");
+    MensajeCorreo m = ArmaMensaje(datos);
+    EXPECT_EQ(m.de, QStringLiteral("ventas@example.com"));
+    EXPECT_EQ(m.adjuntos, (QStringList{QStringLiteral("/a/uno.pdf"), QStringLiteral("/a/dos.pdf")}));
+    EXPECT_TRUE(m.html.startsWith(QStringLiteral("<HTML><BODY>texto<BR></BODY></HTML>\r\nok<BR /><BR /><BR /><style")));
+    EXPECT_TRUE(m.imagenes.empty());
+
+    datos.cuenta.UsuarioCuenta = QStringLiteral("envios@example.com");
+    EXPECT_EQ(ArmaMensaje(datos).de, QStringLiteral("Ventas<envios@example.com>"));
 }

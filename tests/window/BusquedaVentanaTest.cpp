@@ -2,9 +2,9 @@
 
 #include "daterange/FhOcx.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/dialogs/Twips.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
-#include "platform/dialogs/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
