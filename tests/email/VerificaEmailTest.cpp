@@ -277,20 +277,9 @@ TEST_F(VerificaEmailTest, ASelectiveTypeStillExportsItsReportForTheMail)
     EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov WHERE Status = 'OK' AND TC = 'NP  '")), 1);
 }
 
-// The operator leaves the window instead of sending: nothing goes, nothing
-// is logged, the window is unloaded.
-TEST_F(VerificaEmailTest, LeavingTheConfirmationSendsNothing)
-{
-    Documento d{QStringLiteral("1002"), QStringLiteral("FC"), QStringLiteral("000100000013A")};
-    verifica(d, [&] { frm.cmdExit->click(); });
-    EXPECT_TRUE(vistaConfirmada);
-    EXPECT_FALSE(frm.isVisible());
-    EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov")), 0);
-    EXPECT_THAT(archivosEnvio(), ElementsAre(QStringLiteral("10021.PDF"), QStringLiteral("10021.RPT")));
-}
-
 // Without a rule nothing is printed or made; forcing the send needs no rule,
-// clears the preview and always asks for confirmation.
+// clears the preview and always asks for confirmation, where leaving sends
+// nothing.
 TEST_F(VerificaEmailTest, NoRuleDoesNothingAndAForcedSendAlwaysConfirms)
 {
     const long filas = cuenta(QStringLiteral("AUX_MV_CPTE"));
@@ -315,6 +304,9 @@ TEST_F(VerificaEmailTest, NoRuleDoesNothingAndAForcedSendAlwaysConfirms)
     EXPECT_EQ(de, QStringLiteral("Usuario Demo")) << "the user's e-mail name, as the voucher on view takes it";
     EXPECT_TRUE(mensaje.isEmpty());
     EXPECT_GT(cuenta(QStringLiteral("AUX_MV_CPTE")), 0);
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_EQ(cuenta(QStringLiteral("v_ma_emailmov")), 0);
+    EXPECT_THAT(archivosEnvio(), ElementsAre(QStringLiteral("10021.PDF"), QStringLiteral("10021.RPT")));
 }
 
 // On screen both prints are previewed and nothing is mailed: no conversion
