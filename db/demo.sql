@@ -550,15 +550,6 @@ UPDATE V_MV_CPTE SET MATRICULA = 'AB123CD', MODELO = 'Hilux', SERIE = '8AJFA22G'
 
 DROP TABLE DatosCuenta;
 
--- Report engine: a stock receipt and a cash closing to print.
-INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, FECHA, IDARTICULO, DESCRIPCION, DEPOSITO, CANTIDAD) VALUES
-    ('STK5', '000100000007X', '2025-03-21 00:00:00', 'ART001', 'Tornillo Parker 8x1', 'CENTRAL', 500),
-    ('STK5', '000100000007X', '2025-03-21 00:00:00', 'ART002', 'Taladro percutor 750W', 'CENTRAL', 4);
-
-INSERT INTO V_MV_CIERRECAJA (IDCIERRE, FECHA, CUENTA, CONCEPTO, IMPORTE) VALUES
-    (12, '2025-03-21 18:00:00', '1001', 'Ventas de contado', 15230.50),
-    (12, '2025-03-21 18:00:00', '1002', 'Cobranzas', 4200.00);
-
 -- Voucher printing. The company's address, tax and electronic-voucher keys;
 -- report rows for FC-A (one file, repeated), FC-B (four files, the third
 -- empty), the third-party and cost-settlement reports and the payment
@@ -626,6 +617,15 @@ INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, CUENTA, DETALLE, IMPORTE, 
     ('AS  ', '0001', '00000301', 'X', '5.1.04', 'Sueldos marzo', 1200.00, '2025-03-25 00:00:00', 2, 3, '2025'),
     ('AS  ', '0001', '00000301', 'X', '2.1.07', 'Sueldos marzo', -1200.00, '2025-03-25 00:00:00', 2, 3, '2025'),
     ('AS  ', '0001', '00000301', 'X', '1.1.01', 'Ajuste', 10.00, '2025-04-02 00:00:00', 3, 4, '2025');
+
+-- Report engine: a stock receipt and a cash closing to print.
+INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, FECHA, IDARTICULO, DESCRIPCION, DEPOSITO, CANTIDAD) VALUES
+    ('STK5', '000100000007X', '2025-03-21 00:00:00', 'ART001', 'Tornillo Parker 8x1', 'CENTRAL', 500),
+    ('STK5', '000100000007X', '2025-03-21 00:00:00', 'ART002', 'Taladro percutor 750W', 'CENTRAL', 4);
+
+INSERT INTO V_MV_CIERRECAJA (IDCIERRE, FECHA, CUENTA, CONCEPTO, IMPORTE) VALUES
+    (12, '2025-03-21 18:00:00', '1001', 'Ventas de contado', 15230.50),
+    (12, '2025-03-21 18:00:00', '1002', 'Cobranzas', 4200.00);
 
 -- E-mail: the demo user sends through a local server (localhost, port 2525,
 -- type "Otro" from the configuration); the customers' contacts and
