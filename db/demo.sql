@@ -654,3 +654,21 @@ INSERT INTO MA_CUENTASADIC (CODIGO, mail) VALUES ('1003', 'jcperez@example.com;'
 
 INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
     ('FC NC ND', 0, 0, 'envios@example.com', 'facturacion@example.com', 'Comprobante', 'Adjuntamos su comprobante.');
+
+-- Automatic mailing: rules for several types, in key order after the
+-- voucher rule above. OT and RM have only a withdrawn rule; receipts have
+-- two active ones, the first sending without confirmation; NP (a
+-- "Selectivo" default) sends without confirmation too; payment orders and
+-- the cash closing ("@CJA", closing 12 above) leave SinConfirmacion null.
+-- Receipts print one copy a page and are padded to eight lines.
+INSERT INTO v_ma_email (codigoactivador, baja, SinConfirmacion, De, Para, Asunto, Mensaje) VALUES
+    ('OT RM', 1, 0, 'envios@example.com', 'taller@example.com', 'Orden de trabajo', NULL),
+    ('CB CBCT CBFP', 0, 1, 'cobranzas@example.com', 'cobranzas@example.com', 'Recibo', 'Adjuntamos su recibo.'),
+    ('CB', 0, 0, 'otro@example.com', 'otro@example.com', 'Recibo de cobranza', NULL),
+    ('PG OPG', 0, NULL, 'pagos@example.com', 'proveedores@example.com', 'Orden de pago', NULL),
+    ('NP', 0, 1, 'ventas@example.com', 'pedidos@example.com', 'Nota de pedido', 'Su pedido.'),
+    ('@CJA', 0, NULL, 'caja@example.com', 'gerencia@example.com', 'Cierre de caja', 'Cierre del día.');
+
+INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES
+    ('COBRANZAS', 'CobranzasCopiasPorPagina', '1'),
+    ('COBRANZAS', 'CobranzasItems', '8');

@@ -117,11 +117,8 @@ void FrmEnviar::Form_Load()
     cuenta_ = LeeConfiguracionEmail();
     ObjUtilidades().PreparaVentana(*this, 0);
     ListaMails_.assign(1, QString());
-    if (MostrarAntes) {
-        NavegaWebBrowser1(ArchivoWeb);
-        if (WebBrowser1)
-            WebBrowser1->show();
-    }
+    if (MostrarAntes)
+        MuestraWebBrowser1(ArchivoWeb);
     if (EnvioManual) {
         if (WebBrowser1)
             WebBrowser1->hide();
@@ -147,6 +144,13 @@ void FrmEnviar::NavegaWebBrowser1(const QString& ruta)
         }
         WebBrowser1->Navega(QUrl::fromLocalFile(ruta));
     });
+}
+
+void FrmEnviar::MuestraWebBrowser1(const QString& ruta)
+{
+    NavegaWebBrowser1(ruta);
+    if (WebBrowser1)
+        WebBrowser1->show();
 }
 
 QString FrmEnviar::PaginaMostrada() const

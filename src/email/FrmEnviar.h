@@ -56,12 +56,22 @@ public:
     void AbrirAdjunto(const QString& QueArchivo, const QVariant& MostrarVentana);
     void MuestraProgreso(int n);
     void AgregaEstado(const QString& texto);
+    // Mails a recorded voucher, receipt, payment order or cash closing
+    // ("@CJA") by the first active rule for its type (any rule when
+    // ForzarEnvio, then always confirmed): its report exported into a work
+    // folder and attached, sent at once or shown for confirmation. A blank
+    // Cuenta becomes the document's number, TC comes back in the form the
+    // print data gave it, PorPantalla only previews (and is cleared by
+    // ForzarEnvio). Leaves at the operator's word without unloading.
+    void VerificaeMail(QString& Cuenta, QString& TC, QVariant& IdComprobante, bool& PorPantalla, bool& ForzarEnvio);
 
     // The TxtFields member bound to the data field ("De", "Para", "Asunto",
     // "Mensaje"); raises Err 9 for any other.
     QLineEdit* Campo(const QString& dataField) const;
     // Points WebBrowser1 at a page file, making the browser on first use.
     void NavegaWebBrowser1(const QString& ruta);
+    // Shows WebBrowser1 in its place beside the fields, on a page file.
+    void MuestraWebBrowser1(const QString& ruta);
     // The page file WebBrowser1 shows; empty before it shows any.
     QString PaginaMostrada() const;
     // The account the load gathered.

@@ -56,11 +56,15 @@ int CodigoFormatoAdjunto(const QString& formato)
     return 0;
 }
 
+QString FormatoAdjuntoConfigurado()
+{
+    const QString formato = Cfg(QStringLiteral("eMail_formatoadjunto")).trimmed();
+    return formato.isEmpty() ? QStringLiteral("PDF") : formato;
+}
+
 QString FormatoExportacion()
 {
-    QString formato = Cfg(QStringLiteral("eMail_formatoadjunto")).trimmed();
-    if (formato.isEmpty())
-        formato = QStringLiteral("PDF");
+    QString formato = FormatoAdjuntoConfigurado();
     if (formato.compare(QLatin1String("PDF"), Qt::CaseInsensitive) == 0)
         formato = QStringLiteral("RPT");
     return formato;

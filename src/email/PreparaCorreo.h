@@ -23,6 +23,8 @@ QString CreaCarpetaEnvios(const QDateTime& momento);
 // The export code of an attachment format: HTML/HTM 22, RTF 15, XLS 25,
 // PDF 31, RPT 7, any other 0.
 int CodigoFormatoAdjunto(const QString& formato);
+// The configured attachment format, trimmed: empty means PDF.
+QString FormatoAdjuntoConfigurado();
 // The configured attachment format as the report object exports it: empty
 // means PDF, and PDF is written as the report format RPT.
 QString FormatoExportacion();

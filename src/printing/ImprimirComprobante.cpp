@@ -309,6 +309,9 @@ void ImprimirComprobante(const QString& TC, const QString& IdComprobante, const 
 
     g.paso([&] { reporte.CargaFormulas(imp.Formulas, 0); });
 
+    // A file asked for by the caller is written whatever the type's default:
+    // the mailing needs the report, not kitchen tickets or a fiscal print.
+    const bool aArchivo = Destino == reporte.DestinoArchivo();
     if (Destino == -1)
         Destino = destinoPorDefecto(DestinoDefault);
     if (Destino == -1)
@@ -321,7 +324,8 @@ void ImprimirComprobante(const QString& TC, const QString& IdComprobante, const 
         CantCopias = 1;
 
     bool aparte = false;
-    g.paso([&] { aparte = imprimeAparte(imp, IdComprobante, DestinoDefault); });
+    if (!aArchivo)
+        g.paso([&] { aparte = imprimeAparte(imp, IdComprobante, DestinoDefault); });
     if (!aparte && !g.salio()) {
         const QString opcion = OpcionImpresion.trimmed();
         if (opcion.isEmpty() || igual(opcion, "Todos")) {

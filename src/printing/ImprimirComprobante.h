@@ -9,7 +9,8 @@
 // default and comes back with the one used). An accounting type prints its
 // journal entries instead (and sets `EsContable`); an order-printer default
 // hands the voucher to the order printer; a fiscal or "Selectivo" default
-// prints nothing. `OpcionImpresion` "Todos" or empty prints normally, any
+// prints nothing, unless `Destino` asks for the file destination, which is
+// always written. `OpcionImpresion` "Todos" or empty prints normally, any
 // other text is the report file to print once. `CamposOrden` and
 // `FormulaSeleccion` come back as the type changed them. A failure asks the
 // operator; leaving ends the print.

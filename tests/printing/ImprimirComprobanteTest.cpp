@@ -328,6 +328,25 @@ TEST_F(Imprimir, SelectiveAndFiscalDefaultsPrintNothingHere)
     EXPECT_EQ(ObjReporte().Ajuste(), 30);
 }
 
+// The mailing asks for the file: selective, fiscal and order-printer types
+// are exported like any other, and no ticket is printed.
+TEST_F(Imprimir, AFileAskedForIsWrittenWhateverTheTypesDefault)
+{
+    archivo(QStringLiteral("NP-X.rpt"));
+    archivo(QStringLiteral("TK-T.rpt"));
+    for (const auto& [tc, id] : {std::pair{"NP", "000100000020X"}, std::pair{"TK", "000100000030T"},
+                                 std::pair{"PECO", "000100000102P"}}) {
+        int destino = ObjReporte().DestinoArchivo();
+        imprime(QLatin1String(tc), QLatin1String(id), destino);
+    }
+    ASSERT_EQ(trabajos.size(), 3u) << dialogos->mensajes().join(u'\n').toStdString();
+    EXPECT_EQ(trabajos[0].archivo, rutaReporte(QStringLiteral("NP-X.rpt")));
+    EXPECT_EQ(trabajos[1].archivo, rutaReporte(QStringLiteral("TK-T.rpt")));
+    EXPECT_EQ(trabajos[2].archivo, rutaReporte(QStringLiteral("COMANDA_COCINA.rpt")));
+    for (const TrabajoReporte& t : trabajos)
+        EXPECT_EQ(t.destino, ObjReporte().DestinoArchivo());
+}
+
 TEST_F(Imprimir, AccountingTypesPrintTheirJournalEntriesInstead)
 {
     int destino = -1;

@@ -40,6 +40,14 @@ VistaPreviaInforme::VistaPreviaInforme(const QString& titulo, QByteArray pdf, st
     connect(CmdCerrar, &QPushButton::clicked, this, &QWidget::close);
 }
 
+VistaPreviaInforme::~VistaPreviaInforme()
+{
+    // The view renders from the document on a thread of its own, and the
+    // document reads the buffer: both go before the buffer does.
+    delete vista_;
+    delete documento_;
+}
+
 void VistaPreviaInforme::Muestra()
 {
     QEventLoop espera;

@@ -18,6 +18,7 @@ class VistaPreviaInforme : public QWidget {
 public:
     VistaPreviaInforme(const QString& titulo, QByteArray pdf, std::function<void()> imprime,
                        QWidget* padre = nullptr);
+    ~VistaPreviaInforme() override;
 
     // Shows the window modally and returns when it is closed.
     void Muestra();
