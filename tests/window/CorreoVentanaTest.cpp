@@ -1,4 +1,4 @@
-#include "support/escaneo/BaseEscaneo.h"
+#include "VentanaEnDemo.h"
 
 #include "email/FrmEnviar.h"
 #include "platform/base/ArchivoSeguro.h"
@@ -7,10 +7,6 @@
 #include "services/Objetos.h"
 #include "support/ParteReal.h"
 #include "support/ServidorSmtp.h"
-#include "support/VariableTemporal.h"
-#include "support/VistaGrabadora.h"
-#include "window/FlexGrid.h"
-#include "window/FrmEscaneo.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,33 +23,12 @@
 
 namespace {
 
-class CorreoEnVentana : public BaseEscaneo {
+class CorreoEnVentana : public VentanaEnDemo {
 protected:
-    void SetUp() override
-    {
-        BaseEscaneo::SetUp();
-        inicia();
-        configuraCarpetaEscaneo();
-        ventana = std::make_unique<FrmEscaneo>();
-    }
-    void TearDown() override
-    {
-        ventana.reset();
-        BaseEscaneo::TearDown();
-    }
-
     // Picks the demo's first sales voucher in the grid, which shows its page.
     void eligeFactura()
     {
-        GrillaFlex& grilla = ventana->MSFlexGrid1->grilla();
-        grilla.setRows(2);
-        grilla.setCols(7);
-        const char* textos[] = {"", "1001", "", "FC  000100000012A", "03/03/2025", "factura-0001-00000012.jpg", ""};
-        for (int c = 0; c < 7; ++c)
-            grilla.setTextMatrix(1, c, QLatin1String(textos[c]));
-        grilla.setRowData(1, 1);
-        ventana->MSFlexGrid1->setCurrentIndex(grilla.index(0, 3));
-        ventana->MSFlexGrid1_Click();
+        clic("1001", "FC  000100000012A", "03/03/2025", "factura-0001-00000012.jpg", VistaDeFila::Ventas);
         ASSERT_TRUE(QFileInfo::exists(ventana->ArchivoHtmlActual));
     }
 
@@ -77,10 +52,6 @@ protected:
 
     QString carpetaDeHoy() const { return carpetaTemporal + QStringLiteral("E-MAILS/ENVIOS/") +
                                           QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")); }
-
-    VariableTemporal sistema{"TMPDIR", QFile::encodeName(carpetaTemporal)};
-    ConVistaGrabadora vistas;
-    std::unique_ptr<FrmEscaneo> ventana;
 };
 
 }

@@ -1,15 +1,10 @@
-#include "support/escaneo/BaseEscaneo.h"
+#include "VentanaEnDemo.h"
 
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Cp1252.h"
 #include "platform/browser/CreaVistaPagina.h"
 #include "platform/dialogs/Dialogos.h"
-#include "scanning/SeleccionGrilla.h"
 #include "services/Objetos.h"
-#include "support/VariableTemporal.h"
-#include "support/VistaGrabadora.h"
-#include "window/FlexGrid.h"
-#include "window/FrmEscaneo.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,43 +19,11 @@
 // The grid selection shows the selected voucher's page in the pane; the
 // assignment files an image for it.
 
-class PaginaEnVentana : public BaseEscaneo {
+class PaginaEnVentana : public VentanaEnDemo {
 protected:
-    void SetUp() override
-    {
-        BaseEscaneo::SetUp();
-        inicia();
-        configuraCarpetaEscaneo();
-        ventana = std::make_unique<FrmEscaneo>();
-    }
-    void TearDown() override
-    {
-        ventana.reset();
-        BaseEscaneo::TearDown();
-    }
-
-    // Puts a result row in the grid, as the search leaves it, and clicks it.
-    void clic(const char* cuenta, const char* cpte, const char* fecha, const char* nombre,
-              VistaDeFila vista = VistaDeFila::Desconocida)
-    {
-        GrillaFlex& grilla = ventana->MSFlexGrid1->grilla();
-        grilla.setRows(2);
-        grilla.setCols(7);
-        const int fila = 1;
-        const char* textos[] = {"", cuenta, "", cpte, fecha, nombre, ""};
-        for (int c = 0; c < 7; ++c)
-            grilla.setTextMatrix(fila, c, QLatin1String(textos[c]));
-        grilla.setRowData(fila, long(vista));
-        ventana->MSFlexGrid1->setCurrentIndex(grilla.index(fila - 1, 3));
-        ventana->MSFlexGrid1_Click();
-    }
     QUrl mostrada() const { return ventana->wbExplorer ? ventana->wbExplorer->Direccion() : QUrl(); }
     QString campo(const char* dataField) const { return ventana->Campo(QLatin1String(dataField))->text(); }
     QString pagina() const { return DeCp1252(LeeArchivoCompleto(ventana->ArchivoHtmlActual)); }
-
-    VariableTemporal sistema{"TMPDIR", QFile::encodeName(carpetaTemporal)};
-    ConVistaGrabadora vistas;
-    std::unique_ptr<FrmEscaneo> ventana;
 };
 
 TEST_F(PaginaEnVentana, AClickFillsTheSelectedVoucherAndShowsItsPage)
