@@ -11,7 +11,6 @@
 
 #include <QScopeGuard>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -262,13 +261,15 @@ int Busca(ConexionDatos& conexion, const FiltroBusqueda& filtro, GrillaFlex& gri
     guarda.paso([&] { sentencias = SentenciasBusqueda(CondicionBusqueda(conexion, filtro), filtro.SoloEscaneados); });
     guarda.paso([&] { PreparaGrillaBusqueda(grilla); });
     Busqueda busqueda(conexion, grilla, espera, guarda);
-    // The sales view's statement comes first, the purchases' second.
-    const VistaDeFila vistas[] = {VistaDeFila::Ventas, VistaDeFila::Compras};
+    // The sales view's statement comes first, the purchases' second; the
+    // register's rows have no view.
     for (qsizetype i = 0; i < sentencias.size(); ++i) {
         if (guarda.salio())
             break;
-        busqueda.corre(sentencias[i], filtro.SoloEscaneados,
-                       filtro.SoloEscaneados ? VistaDeFila::Desconocida : vistas[std::min<qsizetype>(i, 1)]);
+        const VistaDeFila vista = filtro.SoloEscaneados ? VistaDeFila::Desconocida
+                                  : i == 0              ? VistaDeFila::Ventas
+                                                        : VistaDeFila::Compras;
+        busqueda.corre(sentencias[i], filtro.SoloEscaneados, vista);
     }
     return busqueda.contador();
 }
