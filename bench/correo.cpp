@@ -6,6 +6,7 @@
 // once beforehand, to the same server. The two take turns; the medians are
 // compared.
 
+#include "base/ConexionPrincipal.h"
 #include "base/SinOperador.h"
 #include "email/FrmEnviar.h"
 #include "platform/base/ArchivoSeguro.h"
@@ -138,12 +139,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "base de datos: %s\n", e.what());
         return 1;
     }
-    ConexionDatos& cn = ConexionPrincipal();
-    cn.setServidor(QStringLiteral("sqlite"));
-    cn.setBaseDatos(archivo);
-    cn.setUsuario(QStringLiteral("demo"));
-    cn.Conecta(false, 3, QString(), true, true);
-    if (!cn.EstaConectado())
+    if (!ConectaPrincipalSqlite(archivo, QStringLiteral("demo")))
         return 1;
     Modulo().UsuarioActual = QStringLiteral("demo");
     instalaDialogos(std::make_unique<SinOperador>());
@@ -226,8 +222,10 @@ int main(int argc, char** argv)
             base.push_back(b);
         }
     }
-    const long filas = cn.BuscaValor(QStringLiteral("v_ma_emailmov"), QStringLiteral("OK"), QStringLiteral("count(*)"),
-                                     QStringLiteral("Status")).toLongLong();
+    const long filas = ConexionPrincipal()
+                           .BuscaValor(QStringLiteral("v_ma_emailmov"), QStringLiteral("OK"), QStringLiteral("count(*)"),
+                                       QStringLiteral("Status"))
+                           .toLongLong();
     if (filas != Rondas + 2) {
         std::fprintf(stderr, "envíos registrados: %ld de %d\n", filas, Rondas + 2);
         return 1;

@@ -6,6 +6,7 @@
 // take turns; the medians are compared. For reference it also times the rows
 // bound to one prepared statement, which no text-built road can match.
 
+#include "base/ConexionPrincipal.h"
 #include "platform/base/Err.h"
 #include "platform/base/FormatoNumerico.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
@@ -233,15 +234,8 @@ int main(int argc, char** argv)
     if (!llenaComprobante(base.db))
         return 1;
 
-    ConexionDatos& cn = ConexionPrincipal();
-    cn.setServidor(QStringLiteral("sqlite"));
-    cn.setBaseDatos(archivo);
-    cn.setUsuario(QStringLiteral("bench"));
-    cn.Conecta(false, 3, QString(), true, true);
-    if (!cn.EstaConectado()) {
-        std::fprintf(stderr, "no se pudo conectar con %s\n", qPrintable(archivo));
+    if (!ConectaPrincipalSqlite(archivo, QStringLiteral("bench")))
         return 1;
-    }
     Modulo().UsuarioActual = QStringLiteral("bench");
     CargaConfiguracion(QString());
     instalaFormatoNumerico(FormatoNumerico{u',', u'.', 2});

@@ -2,6 +2,8 @@
 // the report object and its engine, against a bare QPdfWriter program that
 // draws the same texts at the same positions, and prints the ratio of the
 // medians.
+
+#include "base/ConexionPrincipal.h"
 #include "platform/base/Err.h"
 #include "platform/base/FormatoNumerico.h"
 #include "platform/data/sqlite/MotorSqlite.h"
@@ -112,15 +114,9 @@ int main(int argc, char** argv)
     try {
         CreaBaseSqlite(archivo, {QStringLiteral(ESCANEO_SOURCE_DIR "/db/schema.sql"),
                                  QStringLiteral(ESCANEO_SOURCE_DIR "/db/demo.sql")});
-        ConexionDatos& cn = ConexionPrincipal();
-        cn.setServidor(QStringLiteral("sqlite"));
-        cn.setBaseDatos(archivo);
-        cn.setUsuario(QStringLiteral("bench"));
-        cn.Conecta(false, 3, QString(), true, true);
-        if (!cn.EstaConectado()) {
-            std::fprintf(stderr, "no se pudo conectar con %s\n", qPrintable(archivo));
+        if (!ConectaPrincipalSqlite(archivo, QStringLiteral("bench")))
             return 1;
-        }
+        ConexionDatos& cn = ConexionPrincipal();
         CargaConfiguracion(QString());
         instalaFormatoNumerico(FormatoNumerico{u',', u'.', 2});
         llenaComprobante(cn);
