@@ -136,7 +136,7 @@ TEST_F(InformeComprobante, TheScreenShowsAModalPreviewThatSavesThePdf)
     QTimer::singleShot(0, [&] {
         cierraVistaPrevia([&](VistaPreviaInforme& v) {
             modal = v.isModal();
-            paginas = v.Documento()->pageCount();
+            paginas = v.Paginas();
             dialogos->responde(guardado);
             v.CmdGuardar->click();
         });

@@ -1,11 +1,7 @@
 #include "platform/browser/CreaVistaPagina.h"
 
-#include "platform/base/Err.h"
+#include "platform/base/Plugins.h"
 #include "platform/browser/VistaPagina.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QPluginLoader>
 
 #include <utility>
 
@@ -21,15 +17,9 @@ CreadorVistaPagina& instalado()
 
 VistaPagina* CreaVistaDelPlugin(QWidget* padre, const QString& carpeta)
 {
-    const QString ruta = QDir(carpeta.isEmpty() ? QCoreApplication::applicationDirPath() : carpeta)
-                             .filePath(QStringLiteral(ESCANEO_PLUGIN_VISTA));
-    // The plugin stays loaded when the loader goes: the views it made live on.
-    QPluginLoader cargador(ruta);
-    auto* fabrica = qobject_cast<FabricaVistaPagina*>(cargador.instance());
-    if (!fabrica)
-        throw Err(NumeroError::NoSePuedeCrearObjeto,
-                  QStringLiteral("No se pudo cargar el visor de páginas: %1").arg(cargador.errorString()));
-    return fabrica->CreaVista(padre);
+    return PluginDe<FabricaVistaPagina>(QStringLiteral(ESCANEO_PLUGIN_VISTA), carpeta,
+                                        QStringLiteral("el visor de páginas"))
+        .CreaVista(padre);
 }
 
 CreadorVistaPagina instalaCreadorVistaPagina(CreadorVistaPagina nuevo)

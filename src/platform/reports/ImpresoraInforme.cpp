@@ -4,16 +4,13 @@
 #include "platform/base/Err.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/reports/PaginasInforme.h"
-
-#include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include "platform/reports/SalidasInforme.h"
 
 namespace {
 
 QString predeterminada()
 {
-    const QString cola = QPrinterInfo::defaultPrinterName();
+    const QString cola = Salidas().ColaPredeterminada();
     if (cola.isEmpty())
         throw Err(NumeroError::ErrorDeDispositivo,
                   QStringLiteral("No hay ninguna impresora predeterminada en la que imprimir el informe."));
@@ -30,7 +27,7 @@ QString ColaDeImpresora(const QString& nombre)
     const QString configurada = Ajustes::valor(QStringLiteral("impresoras/") + n, nullptr).trimmed();
     if (!configurada.isEmpty())
         return configurada;
-    if (QPrinterInfo::availablePrinterNames().contains(n))
+    if (Salidas().Colas().contains(n))
         return n;
     const QString cola = predeterminada();
     dialogos().MsgBox(QStringLiteral("La impresora %1 no está configurada en este equipo; el informe se imprime en la "
@@ -42,12 +39,7 @@ QString ColaDeImpresora(const QString& nombre)
 
 void ImprimeEnCola(const ContenidoInforme& contenido, const QString& cola)
 {
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setPrinterName(cola);
-    if (!impresora.isValid())
+    const QVector<PaginaInforme> paginas = CompaginaInforme(contenido);
+    if (!Salidas().Imprime(cola, contenido.titulo, [&](QPagedPaintDevice& hoja) { PintaPaginas(paginas, hoja); }))
         throw Err(NumeroError::ErrorDeDispositivo, QStringLiteral("No se puede imprimir en la impresora %1.").arg(cola));
-    impresora.setFullPage(true);
-    impresora.setPageSize(QPageSize(QPageSize::A4));
-    impresora.setDocName(contenido.titulo);
-    PintaPaginas(CompaginaInforme(contenido), impresora);
 }

@@ -3,27 +3,21 @@
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/reports/SalidasInforme.h"
 
 #include <QEventLoop>
 #include <QHBoxLayout>
-#include <QPdfDocument>
-#include <QPdfView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 VistaPreviaInforme::VistaPreviaInforme(const QString& titulo, QByteArray pdf, std::function<void()> imprime,
                                        QWidget* padre)
-    : QWidget(padre, Qt::Window), pdf_(std::move(pdf)), lectura_(&pdf_), documento_(new QPdfDocument(this)),
-      vista_(new QPdfView(this)), imprime_(std::move(imprime))
+    : QWidget(padre, Qt::Window), pdf_(std::move(pdf)), vista_(Salidas().CreaVistaPdf(pdf_, this)),
+      imprime_(std::move(imprime))
 {
     setWindowTitle(titulo);
     setWindowModality(Qt::ApplicationModal);
     resize(800, 900);
-    lectura_.open(QIODevice::ReadOnly);
-    documento_->load(&lectura_);
-    vista_->setDocument(documento_);
-    vista_->setPageMode(QPdfView::PageMode::MultiPage);
-    vista_->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     CmdImprimir = new QPushButton(QStringLiteral("Imprimir"), this);
     CmdGuardar = new QPushButton(QStringLiteral("Guardar"), this);
     CmdCerrar = new QPushButton(QStringLiteral("Cerrar"), this);
@@ -40,12 +34,9 @@ VistaPreviaInforme::VistaPreviaInforme(const QString& titulo, QByteArray pdf, st
     connect(CmdCerrar, &QPushButton::clicked, this, &QWidget::close);
 }
 
-VistaPreviaInforme::~VistaPreviaInforme()
+int VistaPreviaInforme::Paginas() const
 {
-    // The view renders from the document on a thread of its own, and the
-    // document reads the buffer: both go before the buffer does.
-    delete vista_;
-    delete documento_;
+    return vista_->Paginas();
 }
 
 void VistaPreviaInforme::Muestra()

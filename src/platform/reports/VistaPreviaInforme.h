@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QWidget>
 
 #include <functional>
 
 class QEventLoop;
-class QPdfDocument;
-class QPdfView;
 class QPushButton;
+class VistaPdf;
 
 // The modal preview of a report: its PDF pages, with Print (the report's
 // printer), Save (a PDF where the operator chooses) and Close.
@@ -18,12 +16,11 @@ class VistaPreviaInforme : public QWidget {
 public:
     VistaPreviaInforme(const QString& titulo, QByteArray pdf, std::function<void()> imprime,
                        QWidget* padre = nullptr);
-    ~VistaPreviaInforme() override;
 
     // Shows the window modally and returns when it is closed.
     void Muestra();
 
-    QPdfDocument* Documento() const { return documento_; }
+    int Paginas() const;
     QPushButton* CmdImprimir = nullptr;
     QPushButton* CmdGuardar = nullptr;
     QPushButton* CmdCerrar = nullptr;
@@ -36,9 +33,7 @@ protected:
 
 private:
     QByteArray pdf_;
-    QBuffer lectura_;
-    QPdfDocument* documento_;
-    QPdfView* vista_;
+    VistaPdf* vista_;
     std::function<void()> imprime_;
     QEventLoop* espera_ = nullptr;
 };
