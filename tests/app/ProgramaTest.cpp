@@ -83,3 +83,44 @@ TEST(Programa, AFileThatIsNoDatabaseOfThisSystemIsAFailedConnectionAndStaysUntou
         EXPECT_TRUE(huella(archivo) == antes) << c.nombre << ": the file and its folder must stay as they were";
     }
 }
+
+// The window shown on the demo database, with no page, print or mail asked
+// for: the browser, the mail transport and the report outputs stay unloaded,
+// and so do the libraries only they need.
+TEST(Programa, AStartThatShowsNoPageAndPrintsOrSendsNothingMapsNoneOfTheirLibraries)
+{
+    QTemporaryDir dir;
+    const QString escaneos = dir.filePath(QStringLiteral("SCAN/"));
+    ASSERT_TRUE(QDir().mkpath(escaneos));
+    const QString ubicacion = dir.filePath(QStringLiteral("ubicacion.sql"));
+    escribe(ubicacion, QStringLiteral("UPDATE TA_CONFIGURACION SET Valor = '%1' WHERE Clave = 'RUTA_ESCANEO';\n")
+                           .arg(escaneos)
+                           .toUtf8());
+    escribe(dir.filePath(QStringLiteral("Lumivarnesse.ini")), "[Seleccione el Scanner]\r\nSource = 1\r\n");
+    CreaBaseSqlite(dir.filePath(QStringLiteral("escaneo.db")),
+                   {QStringLiteral(ESCANEO_SOURCE_DIR "/db/schema.sql"), QStringLiteral(ESCANEO_SOURCE_DIR "/db/demo.sql"),
+                    ubicacion});
+
+    QProcess programa;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("TEMP"), dir.path());
+    entorno.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    entorno.insert(QStringLiteral("ESCANEO_PRIMER_CUADRO"), QStringLiteral("1"));
+    programa.setProcessEnvironment(entorno);
+    programa.setWorkingDirectory(dir.path());
+    programa.start(QStringLiteral(ESCANEO_BINARY_DIR "/escaneo"),
+                   {QStringLiteral("@Server=sqlite;@DbName=escaneo.db;@Usuario=demo;@Password=demo;@UsuarioLogeado=demo;"
+                                   "@Menu=ESCANEO;@Caja=1;@ParametroAdicional=Opcion:Cuenta,Cpte,Accion|;")});
+    QByteArray salida;
+    while (!salida.contains("primer cuadro\n") && programa.waitForReadyRead(60000))
+        salida += programa.readAllStandardOutput();
+    QFile mapas(QStringLiteral("/proc/%1/maps").arg(programa.processId()));
+    const QByteArray mapeado = mapas.open(QIODevice::ReadOnly) ? mapas.readAll() : QByteArray();
+    programa.kill();
+    programa.waitForFinished();
+    ASSERT_TRUE(salida.contains("primer cuadro\n")) << programa.readAllStandardError().toStdString();
+    ASSERT_TRUE(mapeado.contains("libQt6Widgets")) << "the program's map was not read";
+    for (const char* biblioteca : {"libescaneo_vistaweb", "libQt6WebEngine", "libescaneo_smtp", "libcurl",
+                                   "libescaneo_salidas", "libQt6Pdf", "libQt6PrintSupport", "libxlsxwriter"})
+        EXPECT_FALSE(mapeado.contains(biblioteca)) << biblioteca;
+}
