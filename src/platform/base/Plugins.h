@@ -7,8 +7,8 @@
 
 // The object a plugin beside the program exports, `archivo` in `carpeta`
 // (the program's folder when empty). The plugin stays loaded for the rest of
-// the process: what it made lives on. Raises Err 429 naming `queEs` and the
-// loader's reason when the file cannot be loaded.
+// the process: what it made lives on. Raises Err 429 naming `queEs`, the
+// file's path and the loader's reason when the file cannot be loaded.
 QObject* ObjetoDelPlugin(const QString& archivo, const QString& carpeta, const QString& queEs);
 
 // The same, as the interface the plugin must export.
