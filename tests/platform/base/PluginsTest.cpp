@@ -1,10 +1,21 @@
 #include "platform/base/Plugins.h"
-#include "platform/browser/VistaPagina.h"
 #include "platform/mail/TransporteSmtp.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+
+namespace {
+
+// An interface no plugin exports.
+class OtraInterfaz {
+public:
+    virtual ~OtraInterfaz() = default;
+};
+
+}
+
+Q_DECLARE_INTERFACE(OtraInterfaz, "escaneo.PruebaOtraInterfaz/1")
 
 // The test program's folder holds the plugins, as the program's does.
 TEST(Plugins, LoadsFromTheProgramFolderOrSaysWhatCouldNotBeLoadedAndWhy)
@@ -27,7 +38,7 @@ TEST(Plugins, LoadsFromTheProgramFolderOrSaysWhatCouldNotBeLoadedAndWhy)
     for (const auto& f : fallos) {
         try {
             if (f.carpeta.isEmpty())
-                PluginDe<FabricaVistaPagina>(QStringLiteral("libescaneo_smtp.so"), f.carpeta, QStringLiteral("el correo"));
+                PluginDe<OtraInterfaz>(QStringLiteral("libescaneo_smtp.so"), f.carpeta, QStringLiteral("el correo"));
             else
                 PluginDe<TransporteSmtp>(QStringLiteral("libescaneo_smtp.so"), f.carpeta, QStringLiteral("el correo"));
             ADD_FAILURE() << f.caso << " must fail";
