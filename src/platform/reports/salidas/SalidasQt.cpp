@@ -9,6 +9,8 @@
 
 #include <xlsxwriter.h>
 
+#include <memory>
+
 QString SalidasQt::ColaPredeterminada()
 {
     return QPrinterInfo::defaultPrinterName();
@@ -40,11 +42,13 @@ VistaPdf* SalidasQt::CreaVistaPdf(const QByteArray& pdf, QWidget* padre)
 
 ResultadoHoja SalidasQt::EscribeHoja(const QString& ruta, const QList<FilaHoja>& filas)
 {
-    lxw_workbook* libro = workbook_new(QFile::encodeName(ruta).constData());
+    // Closed, and so freed, also when a row throws on the way.
+    const auto cierra = [](lxw_workbook* l) { return workbook_close(l); };
+    std::unique_ptr<lxw_workbook, decltype(cierra)> libro(workbook_new(QFile::encodeName(ruta).constData()), cierra);
     if (!libro)
         return ResultadoHoja::NoCreada;
-    lxw_worksheet* hoja = workbook_add_worksheet(libro, "Informe");
-    lxw_format* negrita = workbook_add_format(libro);
+    lxw_worksheet* hoja = workbook_add_worksheet(libro.get(), "Informe");
+    lxw_format* negrita = workbook_add_format(libro.get());
     format_set_bold(negrita);
     for (lxw_row_t fila = 0; fila < lxw_row_t(filas.size()); ++fila) {
         const FilaHoja& f = filas[int(fila)];
@@ -53,5 +57,5 @@ ResultadoHoja SalidasQt::EscribeHoja(const QString& ruta, const QList<FilaHoja>&
                 worksheet_write_string(hoja, fila, lxw_col_t(i), f.textos[i].toUtf8().constData(),
                                        f.negrita ? negrita : nullptr);
     }
-    return workbook_close(libro) == LXW_NO_ERROR ? ResultadoHoja::Escrita : ResultadoHoja::NoEscrita;
+    return cierra(libro.release()) == LXW_NO_ERROR ? ResultadoHoja::Escrita : ResultadoHoja::NoEscrita;
 }
