@@ -39,7 +39,8 @@ QString ColaDeImpresora(const QString& nombre)
 
 void ImprimeEnCola(const ContenidoInforme& contenido, const QString& cola)
 {
-    const QVector<PaginaInforme> paginas = CompaginaInforme(contenido);
-    if (!Salidas().Imprime(cola, contenido.titulo, [&](QPagedPaintDevice& hoja) { PintaPaginas(paginas, hoja); }))
+    // Laid out only once the queue has taken the job.
+    const auto pinta = [&](QPagedPaintDevice& hoja) { PintaPaginas(CompaginaInforme(contenido), hoja); };
+    if (!Salidas().Imprime(cola, contenido.titulo, pinta))
         throw Err(NumeroError::ErrorDeDispositivo, QStringLiteral("No se puede imprimir en la impresora %1.").arg(cola));
 }
