@@ -1,5 +1,7 @@
 #include "platform/scanner/DispositivoSane.h"
 
+#include "platform/scanner/BibliotecaSane.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -16,19 +18,25 @@ public:
     SesionSane()
     {
         SANE_Int version = 0;
-        iniciada = sane_init(&version, nullptr) == SANE_STATUS_GOOD;
+        iniciada = Sane() && Sane()->init(&version, nullptr) == SANE_STATUS_GOOD;
     }
     ~SesionSane()
     {
         if (iniciada)
-            sane_exit();
+            Sane()->exit();
     }
     bool iniciada = false;
 };
 
+// Only once the session has started.
+const FuncionesSane& sane()
+{
+    return *Sane();
+}
+
 Err errorSane(SANE_Status estado, const QString& que)
 {
-    return ErrorEscaner(QStringLiteral("%1: %2").arg(que, QString::fromLatin1(sane_strstatus(estado))));
+    return ErrorEscaner(QStringLiteral("%1: %2").arg(que, QString::fromLatin1(sane().strstatus(estado))));
 }
 
 Err errorOpcion(const char* opcion, const QString& motivo)
@@ -38,8 +46,11 @@ Err errorOpcion(const char* opcion, const QString& motivo)
 
 void exigeSane()
 {
-    if (!IniciaSane())
-        throw ErrorEscaner(QStringLiteral("SANE no está disponible"));
+    if (IniciaSane())
+        return;
+    const QString motivo = MotivoSinSane();
+    throw ErrorEscaner(motivo.isEmpty() ? QStringLiteral("SANE no está disponible")
+                                        : QStringLiteral("SANE no está disponible: %1").arg(motivo));
 }
 
 QString texto(SANE_String_Const s)
@@ -112,7 +123,7 @@ std::vector<DescripcionSane> DispositivosSane()
 {
     exigeSane();
     const SANE_Device** lista = nullptr;
-    const SANE_Status estado = sane_get_devices(&lista, SANE_FALSE);
+    const SANE_Status estado = sane().get_devices(&lista, SANE_FALSE);
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Lista de escáneres"));
     std::vector<DescripcionSane> dispositivos;
@@ -124,24 +135,24 @@ std::vector<DescripcionSane> DispositivosSane()
 DispositivoSane::DispositivoSane(const QString& nombre) : nombre_(nombre)
 {
     exigeSane();
-    const SANE_Status estado = sane_open(nombre.toUtf8().constData(), &handle_);
+    const SANE_Status estado = sane().open(nombre.toUtf8().constData(), &handle_);
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Escáner %1").arg(nombre));
 }
 
 DispositivoSane::~DispositivoSane()
 {
-    sane_cancel(handle_);
-    sane_close(handle_);
+    sane().cancel(handle_);
+    sane().close(handle_);
 }
 
 std::optional<DispositivoSane::Opcion> DispositivoSane::localiza(const char* opcion) const
 {
     SANE_Int cantidad = 0;
-    if (sane_control_option(handle_, 0, SANE_ACTION_GET_VALUE, &cantidad, nullptr) != SANE_STATUS_GOOD)
+    if (sane().control_option(handle_, 0, SANE_ACTION_GET_VALUE, &cantidad, nullptr) != SANE_STATUS_GOOD)
         return std::nullopt;
     for (SANE_Int i = 1; i < cantidad; ++i) {
-        const SANE_Option_Descriptor* d = sane_get_option_descriptor(handle_, i);
+        const SANE_Option_Descriptor* d = sane().get_option_descriptor(handle_, i);
         if (d && d->name && std::strcmp(d->name, opcion) == 0)
             return Opcion{i, d};
     }
@@ -168,7 +179,7 @@ DispositivoSane::Opcion DispositivoSane::buscaAjustable(const char* opcion) cons
 
 void DispositivoSane::controla(SANE_Int indice, SANE_Action accion, void* valor) const
 {
-    const SANE_Status estado = sane_control_option(handle_, indice, accion, valor, nullptr);
+    const SANE_Status estado = sane().control_option(handle_, indice, accion, valor, nullptr);
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Opción del escáner"));
 }
@@ -250,14 +261,14 @@ std::vector<CuadroSane> DispositivoSane::escanea(const AlLeer& alLeer)
     // The device goes back to idle on every way out, an exception included.
     struct Cancela {
         SANE_Handle handle;
-        ~Cancela() { sane_cancel(handle); }
+        ~Cancela() { sane().cancel(handle); }
     } cancela{handle_};
 
     std::vector<CuadroSane> cuadros;
     do {
         if (cuadros.size() == MaximoCuadros)
             throw ErrorEscaner(QStringLiteral("El escáner envió demasiados cuadros"));
-        const SANE_Status estado = sane_start(handle_);
+        const SANE_Status estado = sane().start(handle_);
         if (estado != SANE_STATUS_GOOD)
             throw errorSane(estado, QStringLiteral("Inicio del escaneo"));
         cuadros.push_back(leeCuadro(alLeer));
@@ -268,7 +279,7 @@ std::vector<CuadroSane> DispositivoSane::escanea(const AlLeer& alLeer)
 CuadroSane DispositivoSane::leeCuadro(const AlLeer& alLeer)
 {
     CuadroSane cuadro;
-    SANE_Status estado = sane_get_parameters(handle_, &cuadro.parametros);
+    SANE_Status estado = sane().get_parameters(handle_, &cuadro.parametros);
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Parámetros del escaneo"));
     const SANE_Parameters& p = cuadro.parametros;
@@ -279,7 +290,7 @@ CuadroSane DispositivoSane::leeCuadro(const AlLeer& alLeer)
     do {
         cuadro.datos.resize(leidos + BloqueLectura);
         SANE_Int n = 0;
-        estado = sane_read(handle_, reinterpret_cast<SANE_Byte*>(cuadro.datos.data() + leidos), BloqueLectura, &n);
+        estado = sane().read(handle_, reinterpret_cast<SANE_Byte*>(cuadro.datos.data() + leidos), BloqueLectura, &n);
         if (n > 0)
             leidos += n;
         if (estado != SANE_STATUS_GOOD && estado != SANE_STATUS_EOF)
