@@ -13,8 +13,10 @@ struct Carga {
 
     Carga()
     {
-        // Never unloaded: the session it starts ends at exit.
+        // Loaded as if linked in: its symbols global, so the backends it
+        // loads bind to its helpers, and kept mapped at exit.
         static QLibrary biblioteca(QStringLiteral("sane"), 1);
+        biblioteca.setLoadHints(QLibrary::ExportExternalSymbolsHint | QLibrary::PreventUnloadHint);
         completa = true;
         const auto resuelve = [&](auto& puntero, const char* nombre) {
             puntero = reinterpret_cast<std::remove_reference_t<decltype(puntero)>>(biblioteca.resolve(nombre));
