@@ -2,6 +2,7 @@
 
 #include "platform/scanner/BibliotecaSane.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -13,26 +14,58 @@ namespace {
 constexpr size_t MaximoCuadros = 3;
 constexpr SANE_Int BloqueLectura = 256 * 1024;
 
+// Only once the session has started.
+const FuncionesSane& sane()
+{
+    return *Sane();
+}
+
+// The handles of the devices open now. Never destroyed, so the session's
+// end at exit always finds it.
+std::vector<SANE_Handle*>& abiertos()
+{
+    static auto* handles = new std::vector<SANE_Handle*>;
+    return *handles;
+}
+
+bool sesionActiva = false;
+
+// Closes what is still open, then SANE: at exit, and only once.
+void terminaSesion()
+{
+    if (!sesionActiva)
+        return;
+    sesionActiva = false;
+    for (SANE_Handle* handle : abiertos()) {
+        sane().cancel(*handle);
+        sane().close(*handle);
+        *handle = nullptr;
+    }
+    abiertos().clear();
+    sane().exit();
+}
+
+// Backends the session loads tear down their own state at exit (genesys's
+// C++ objects among them), in the reverse order it was made, and SANE's end
+// calls into it. So the end is booked again after every call that may load a
+// backend: the last booking runs first, before any backend's own cleanup.
+void reservaFinDeSesion()
+{
+    std::atexit(terminaSesion);
+}
+
 class SesionSane {
 public:
     SesionSane()
     {
         SANE_Int version = 0;
         iniciada = Sane() && Sane()->init(&version, nullptr) == SANE_STATUS_GOOD;
-    }
-    ~SesionSane()
-    {
+        sesionActiva = iniciada;
         if (iniciada)
-            Sane()->exit();
+            reservaFinDeSesion();
     }
     bool iniciada = false;
 };
-
-// Only once the session has started.
-const FuncionesSane& sane()
-{
-    return *Sane();
-}
 
 Err errorSane(SANE_Status estado, const QString& que)
 {
@@ -124,6 +157,7 @@ std::vector<DescripcionSane> DispositivosSane()
     exigeSane();
     const SANE_Device** lista = nullptr;
     const SANE_Status estado = sane().get_devices(&lista, SANE_FALSE);
+    reservaFinDeSesion();
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Lista de escáneres"));
     std::vector<DescripcionSane> dispositivos;
@@ -136,12 +170,18 @@ DispositivoSane::DispositivoSane(const QString& nombre) : nombre_(nombre)
 {
     exigeSane();
     const SANE_Status estado = sane().open(nombre.toUtf8().constData(), &handle_);
+    reservaFinDeSesion();
     if (estado != SANE_STATUS_GOOD)
         throw errorSane(estado, QStringLiteral("Escáner %1").arg(nombre));
+    abiertos().push_back(&handle_);
 }
 
 DispositivoSane::~DispositivoSane()
 {
+    // Already closed when the session ended first.
+    if (!handle_)
+        return;
+    abiertos().erase(std::find(abiertos().begin(), abiertos().end(), &handle_));
     sane().cancel(handle_);
     sane().close(handle_);
 }

@@ -32,7 +32,8 @@ struct CuadroSane {
 Err ErrorEscaner(const QString& descripcion);
 
 // Starts the process's SANE session on first use; it ends when the process
-// exits. False when SANE could not start.
+// exits, closing first any device still open, and before the backends clean
+// up after themselves. False when SANE could not start.
 bool IniciaSane();
 // The devices found now, local and on the network. Raises Err when SANE is
 // unavailable.

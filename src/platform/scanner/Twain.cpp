@@ -22,10 +22,6 @@ const QStringList ModosGris = {QStringLiteral("Gray"), QStringLiteral("Grayscale
 const QStringList ModosColor = {QStringLiteral("Color"), QStringLiteral("Colour")};
 
 struct EstadoTwain {
-    // Starting SANE here makes its session outlive the device kept below,
-    // so the device is closed before SANE ends at exit.
-    EstadoTwain() { IniciaSane(); }
-
     std::unique_ptr<DispositivoSane> dispositivo;
     std::optional<int> tipoPixel;
     std::optional<double> resolucion;
