@@ -1,3 +1,4 @@
+#include "platform/base/ArchivoSeguro.h"
 #include "platform/scanner/DispositivoSane.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +11,6 @@
 
 namespace {
 
-bool escribe(const QString& ruta, const QByteArray& contenido)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size();
-}
-
 bool cargado(const char* biblioteca)
 {
     QFile mapas(QStringLiteral("/proc/self/maps"));
@@ -27,19 +22,22 @@ bool cargado(const char* biblioteca)
 [[noreturn]] void listaAbreYSale()
 {
     QTemporaryDir carpeta;
+    EscribeArchivoPasajero(carpeta.filePath(QStringLiteral("dll.conf")), "test\ngenesys\n");
     // Genesys starts in full only when it finds its own configuration file.
-    const bool configurada = carpeta.isValid()
-                             && escribe(carpeta.filePath(QStringLiteral("dll.conf")), "test\ngenesys\n")
-                             && escribe(carpeta.filePath(QStringLiteral("genesys.conf")), "");
+    EscribeArchivoPasajero(carpeta.filePath(QStringLiteral("genesys.conf")), "");
     qputenv("SANE_CONFIG_DIR", QFile::encodeName(carpeta.path()));
-    const bool listo = configurada && IniciaSane() && !DispositivosSane().empty();
+    // exit() leaves the folder behind unless it goes first.
+    const auto falla = [&](const char* motivo) {
+        carpeta.remove();
+        std::fputs(motivo, stderr);
+        return 2;
+    };
+    if (!IniciaSane() || DispositivosSane().empty())
+        std::exit(falla("SANE's test backend did not start\n"));
     DispositivoSane abierto(QStringLiteral("test:0"));
-    const bool conGenesys = cargado("libsane-genesys");
+    if (!cargado("libsane-genesys"))
+        std::exit(falla("SANE's genesys backend is not installed\n"));
     carpeta.remove();
-    if (!listo || !conGenesys) {
-        std::fputs(listo ? "SANE's genesys backend is not installed\n" : "SANE's test backend did not start\n", stderr);
-        std::exit(2);
-    }
     std::exit(0);
 }
 
