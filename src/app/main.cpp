@@ -3,6 +3,7 @@
 #include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
+#include "platform/dialogs/FuentesEnSegundoPlano.h"
 #include "platform/reports/MotorInformes.h"
 #include "services/Objetos.h"
 #include "window/FrmEscaneo.h"
@@ -30,8 +31,13 @@ int main(int argc, char** argv)
     ObjReporte().InstalaMotor(std::make_unique<MotorInformes>(ConexionPrincipal()));
     InstalaEnvioDeInformes();
 
+    // The machine's fonts are read while the start-up connects.
+    const bool conectado = [] {
+        const FuentesEnSegundoPlano fuentes;
+        return FrmEscaneo::ConectaAlCargar(QString());
+    }();
     FrmEscaneo ventana;
-    switch (ventana.Form_Load()) {
+    switch (ventana.Form_Load(conectado)) {
     case FrmEscaneo::FinCarga::SinConexion: {
         const QString motivo = ConexionPrincipal().ErrorConexion().trimmed();
         std::fprintf(stderr, "escaneo: no se pudo abrir la conexión con la base de datos indicada en la línea de "

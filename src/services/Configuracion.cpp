@@ -5,7 +5,11 @@
 #include "services/MuestraError.h"
 #include "services/Objetos.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -77,23 +81,38 @@ void grabaClave(ConexionDatos& cn, const QString& Clave, const QVariant& Valor, 
                                   + cn.FormatoLiteral(Clave.trimmed()),
                               2, 3);
     });
+    bool nuevo = false;
     g.paso([&] {
         Recordset& r = abierto(rs);
-        if (r.BOF() && r.EOF())
+        nuevo = r.BOF() && r.EOF();
+        if (nuevo)
             r.AddNew();
         else
             r.MoveFirst();
     });
-    g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("Grupo"), u.ValorCampo(Grupo)); });
-    g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("Clave"), u.ValorCampo(Clave.trimmed().toUpper())); });
-    g.paso([&] {
-        const QString valor = u.ValorCampo(Valor);
-        abierto(rs).AsignaCampo(QStringLiteral("Valor"), RecortaValor ? valor.trimmed() : valor);
-    });
-    g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("PoliticaNegocio"), u.ValorCampo(PoliticaNegocio)); });
+    const QString valor = u.ValorCampo(Valor);
+    QList<std::pair<QString, QString>> campos{
+        {QStringLiteral("Grupo"), u.ValorCampo(Grupo)},
+        {QStringLiteral("Clave"), u.ValorCampo(Clave.trimmed().toUpper())},
+        {QStringLiteral("Valor"), RecortaValor ? valor.trimmed() : valor},
+        {QStringLiteral("PoliticaNegocio"), u.ValorCampo(PoliticaNegocio)}};
     if (!ValorAux.isEmpty())
-        g.paso([&] { abierto(rs).AsignaCampo(QStringLiteral("ValorAux"), ValorAux.trimmed()); });
-    g.paso([&] { abierto(rs).Update(); });
+        campos.append({QStringLiteral("ValorAux"), ValorAux.trimmed()});
+    // A row that already holds every value is left as it is: rewriting it
+    // would change nothing and still cost a commit (at every start, for the
+    // time-out kept as 0).
+    bool sinCambios = false;
+    g.paso([&] {
+        sinCambios = !nuevo && std::all_of(campos.cbegin(), campos.cend(), [&](const auto& campo) {
+            const QVariant actual = abierto(rs).Campo(campo.first);
+            return actual.typeId() == QMetaType::QString && actual.toString() == campo.second;
+        });
+    });
+    if (!sinCambios) {
+        for (const auto& [columna, texto] : campos)
+            g.paso([&] { abierto(rs).AsignaCampo(columna, texto); });
+        g.paso([&] { abierto(rs).Update(); });
+    }
     g.paso([&] { cn.CierraRecordset(rs); });
 }
 

@@ -52,18 +52,29 @@ private:
 
 }
 
-FrmEscaneo::FinCarga FrmEscaneo::Form_Load()
+bool FrmEscaneo::ConectaAlCargar(const QString& lineaComando)
 {
-    // Any failure below is taken as a scanner never chosen: the source
-    // selection follows and the start parameter is not obeyed.
     GuardaErrores guarda(politicas::saleEnSilencio());
     bool conectado = false;
     guarda.paso([&] {
         QString cadena;
-        conectado = IniciaConexion(false, lineaComando_, cadena, 3);
+        conectado = IniciaConexion(false, lineaComando, cadena, 3);
     });
+    return conectado;
+}
+
+FrmEscaneo::FinCarga FrmEscaneo::Form_Load()
+{
+    return Form_Load(ConectaAlCargar(lineaComando_));
+}
+
+FrmEscaneo::FinCarga FrmEscaneo::Form_Load(bool conectado)
+{
     if (!conectado)
         return FinCarga::SinConexion;
+    // Any failure below is taken as a scanner never chosen: the source
+    // selection follows and the start parameter is not obeyed.
+    GuardaErrores guarda(politicas::saleEnSilencio());
     guarda.paso([&] { TxtRuta->setText(Cfg(QStringLiteral("Ruta_Escaneo"))); });
     guarda.paso([&] {
         if (TxtRuta->text().trimmed().isEmpty() || !QFileInfo(TxtRuta->text()).isDir())

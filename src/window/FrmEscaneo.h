@@ -34,7 +34,14 @@ public:
     explicit FrmEscaneo(const QString& lineaComando = QString(), QWidget* parent = nullptr);
     ~FrmEscaneo() override;
 
+    // The load's first step, the start-up's connection, also on its own:
+    // main runs it before the window is built and hands the window its
+    // result. False when no main connection results.
+    static bool ConectaAlCargar(const QString& lineaComando);
+    // Connects with the window's command line, then loads.
     FinCarga Form_Load();
+    // Loads after a connection already attempted; SinConexion if it failed.
+    FinCarga Form_Load(bool conectado);
     void Form_Resize();
     void Quit_Click();
 

@@ -108,3 +108,36 @@ TEST_F(Configuracion, FailedWriteIsPassedOverSilently)
     EXPECT_TRUE(dialogos->avisos.empty());
     EXPECT_EQ(cuenta("TA_CONFIGURACION WHERE Clave = 'CLAVE'"), 0);
 }
+
+TEST_F(Configuracion, RewritingAKeyCommitsOnlyWhenAValueChanges)
+{
+    struct Caso {
+        const char* grupo;
+        const char* valor;
+        const char* aux;
+        bool politica;
+        bool escribe;
+    };
+    const Caso casos[] = {
+        {"DATOS", " valor ", "auxiliar", false, true},  // the row had no PoliticaNegocio yet
+        {"DATOS", " valor ", "auxiliar", false, false},
+        {"DATOS", " valor ", "", false, false},  // an empty auxiliary keeps the stored one
+        {"Datos", " valor ", "", false, true},   // so does a change of case
+        {"Datos", "valor", "", false, true},
+        {"Datos", "valor", "otro", false, true},
+        {"Datos", "valor", "otro", true, true},
+        {"Datos", "valor", "otro", true, false},
+    };
+    // Another connection's commit moves the control connection's data version.
+    auto version = [&] { return valor(QStringLiteral("PRAGMA data_version")).toLongLong(); };
+    for (const Caso& caso : casos) {
+        const qlonglong antes = version();
+        GrabaDfg(QStringLiteral(" con_aux"), QString::fromLatin1(caso.valor), QString::fromLatin1(caso.aux),
+                 caso.politica, QString::fromLatin1(caso.grupo), false);
+        EXPECT_EQ(version() != antes, caso.escribe) << caso.grupo << '|' << caso.valor << '|' << caso.aux;
+        EXPECT_EQ(columna("Grupo", "CON_AUX").toString(), caso.grupo);
+        EXPECT_EQ(columna("Valor", "CON_AUX").toString(), caso.valor);
+    }
+    EXPECT_EQ(columna("PoliticaNegocio", "CON_AUX").toString(), "Verdadero");
+    EXPECT_EQ(columna("ValorAux", "CON_AUX").toString(), "otro");
+}
