@@ -31,11 +31,10 @@ int main(int argc, char** argv)
     ObjReporte().InstalaMotor(std::make_unique<MotorInformes>(ConexionPrincipal()));
     InstalaEnvioDeInformes();
 
-    // The machine's fonts are read while the start-up connects.
-    const bool conectado = [] {
-        const FuentesEnSegundoPlano fuentes;
-        return FrmEscaneo::ConectaAlCargar(QString());
-    }();
+    // The machine's fonts are read while the start-up connects and the window
+    // is being built.
+    const FuentesEnSegundoPlano fuentes;
+    const bool conectado = FrmEscaneo::ConectaAlCargar(QString());
     FrmEscaneo ventana;
     switch (ventana.Form_Load(conectado)) {
     case FrmEscaneo::FinCarga::SinConexion: {
