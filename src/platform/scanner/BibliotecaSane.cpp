@@ -1,59 +1,36 @@
 #include "platform/scanner/BibliotecaSane.h"
 
-#include <QLibrary>
-
-#include <type_traits>
+#include "platform/base/BibliotecaDelSistema.h"
 
 namespace {
 
-struct Carga {
-    FuncionesSane funciones{};
-    bool completa = false;
-    QString motivo;
-
-    Carga()
-    {
-        // Loaded as if linked in: its symbols global, so the backends it
-        // loads bind to its helpers, and kept mapped at exit.
-        static QLibrary biblioteca(QStringLiteral("sane"), 1);
-        biblioteca.setLoadHints(QLibrary::ExportExternalSymbolsHint | QLibrary::PreventUnloadHint);
-        completa = true;
-        const auto resuelve = [&](auto& puntero, const char* nombre) {
-            puntero = reinterpret_cast<std::remove_reference_t<decltype(puntero)>>(biblioteca.resolve(nombre));
-            if (!puntero && completa) {
-                completa = false;
-                motivo = biblioteca.errorString();
-            }
-        };
-        resuelve(funciones.init, "sane_init");
-        resuelve(funciones.exit, "sane_exit");
-        resuelve(funciones.get_devices, "sane_get_devices");
-        resuelve(funciones.open, "sane_open");
-        resuelve(funciones.close, "sane_close");
-        resuelve(funciones.get_option_descriptor, "sane_get_option_descriptor");
-        resuelve(funciones.control_option, "sane_control_option");
-        resuelve(funciones.get_parameters, "sane_get_parameters");
-        resuelve(funciones.start, "sane_start");
-        resuelve(funciones.read, "sane_read");
-        resuelve(funciones.cancel, "sane_cancel");
-        resuelve(funciones.strstatus, "sane_strstatus");
-    }
-};
-
-const Carga& carga()
+const EntradasDeBiblioteca<FuncionesSane>& carga()
 {
-    static const Carga c;
-    return c;
+    static const EntradasDeBiblioteca<FuncionesSane> entradas(QStringLiteral("sane"), 1, [](auto& b, FuncionesSane& f) {
+        b.resuelve(f.init, "sane_init");
+        b.resuelve(f.exit, "sane_exit");
+        b.resuelve(f.get_devices, "sane_get_devices");
+        b.resuelve(f.open, "sane_open");
+        b.resuelve(f.close, "sane_close");
+        b.resuelve(f.get_option_descriptor, "sane_get_option_descriptor");
+        b.resuelve(f.control_option, "sane_control_option");
+        b.resuelve(f.get_parameters, "sane_get_parameters");
+        b.resuelve(f.start, "sane_start");
+        b.resuelve(f.read, "sane_read");
+        b.resuelve(f.cancel, "sane_cancel");
+        b.resuelve(f.strstatus, "sane_strstatus");
+    });
+    return entradas;
 }
 
 }
 
 const FuncionesSane* Sane()
 {
-    return carga().completa ? &carga().funciones : nullptr;
+    return carga().completas();
 }
 
 QString MotivoSinSane()
 {
-    return carga().motivo;
+    return carga().motivo();
 }

@@ -1,6 +1,7 @@
 #include "platform/data/odbc/OdbcEjecucion.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/odbc/BibliotecaOdbc.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ bool sinMasResultados(SQLHSTMT st)
 bool atiendeResultado(SQLHSTMT st, ResultadoOdbc*& filas, long& afectados)
 {
     SQLSMALLINT columnas = 0;
-    if (!exitoOdbc(SQLNumResultCols(st, &columnas)))
+    if (!exitoOdbc(odbc().NumResultCols(st, &columnas)))
         return false;
     if (columnas > 0) {
         if (!filas)
@@ -60,7 +61,7 @@ bool atiendeResultado(SQLHSTMT st, ResultadoOdbc*& filas, long& afectados)
         return exitoOdbc(leeResultado(st, *destino));
     }
     SQLLEN cuenta = 0;
-    if (exitoOdbc(SQLRowCount(st, &cuenta)) && cuenta > 0)
+    if (exitoOdbc(odbc().RowCount(st, &cuenta)) && cuenta > 0)
         afectados += long(cuenta);
     return true;
 }
@@ -79,7 +80,7 @@ long ejecutaOdbc(const EnlaceOdbc& enlace, const QString& sql, ErroresDatos& err
         fallaSinEjecutar(SQL_HANDLE_STMT, st, errores);
 
     QByteArray texto = sql.toUtf8();
-    SQLRETURN r = SQLExecDirect(st, reinterpret_cast<SQLCHAR*>(texto.data()), SQLINTEGER(texto.size()));
+    SQLRETURN r = odbc().ExecDirect(st, reinterpret_cast<SQLCHAR*>(texto.data()), SQLINTEGER(texto.size()));
     bool huboError = false;
     long afectados = 0;
     for (;;) {
@@ -99,7 +100,7 @@ long ejecutaOdbc(const EnlaceOdbc& enlace, const QString& sql, ErroresDatos& err
             huboError = true;
             break;
         }
-        r = SQLMoreResults(st);
+        r = odbc().MoreResults(st);
         if (r == SQL_NO_DATA || (r == SQL_ERROR && sinMasResultados(st)))
             break;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/NivelAislamiento.h"
+#include "platform/data/odbc/BibliotecaOdbc.h"
 
 #include <QStringList>
 
@@ -45,12 +46,12 @@ std::vector<ErrorDatos> diagnosticosOdbc(SQLSMALLINT tipoManejador, SQLHANDLE ma
         SQLCHAR estado[SQL_SQLSTATE_SIZE + 1] = {};
         SQLINTEGER nativo = 0;
         SQLSMALLINT largo = 0;
-        SQLRETURN r = SQLGetDiagRec(tipoManejador, manejador, registro, estado, &nativo, nullptr, 0, &largo);
+        SQLRETURN r = odbc().GetDiagRec(tipoManejador, manejador, registro, estado, &nativo, nullptr, 0, &largo);
         if (!exitoOdbc(r))
             break;
         QByteArray mensaje(largo + 1, '\0');
-        r = SQLGetDiagRec(tipoManejador, manejador, registro, estado, &nativo,
-                          reinterpret_cast<SQLCHAR*>(mensaje.data()), SQLSMALLINT(mensaje.size()), &largo);
+        r = odbc().GetDiagRec(tipoManejador, manejador, registro, estado, &nativo,
+                              reinterpret_cast<SQLCHAR*>(mensaje.data()), SQLSMALLINT(mensaje.size()), &largo);
         if (!exitoOdbc(r))
             break;
         mensaje.truncate(qMin<qsizetype>(largo, mensaje.size() - 1));
@@ -71,20 +72,24 @@ bool esInformativo(const ErrorDatos& diagnostico)
 
 std::shared_ptr<EnlaceOdbc> EnlaceOdbc::conecta(const QString& cadena, QString& error)
 {
+    if (!Odbc()) {
+        error = QStringLiteral("ODBC no está disponible: ") + MotivoSinOdbc();
+        return nullptr;
+    }
     std::shared_ptr<EnlaceOdbc> enlace(new EnlaceOdbc);
-    if (!exitoOdbc(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &enlace->env_))) {
+    if (!exitoOdbc(odbc().AllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &enlace->env_))) {
         error = QStringLiteral("No se pudo iniciar el administrador ODBC");
         return nullptr;
     }
-    SQLSetEnvAttr(enlace->env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    if (!exitoOdbc(SQLAllocHandle(SQL_HANDLE_DBC, enlace->env_, &enlace->dbc_))) {
+    odbc().SetEnvAttr(enlace->env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    if (!exitoOdbc(odbc().AllocHandle(SQL_HANDLE_DBC, enlace->env_, &enlace->dbc_))) {
         error = QStringLiteral("No se pudo crear la conexión ODBC");
         return nullptr;
     }
-    SQLSetConnectAttr(enlace->dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(segundosParaConectar), 0);
+    odbc().SetConnectAttr(enlace->dbc_, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(segundosParaConectar), 0);
     QByteArray texto = cadena.toUtf8();
-    const SQLRETURN r = SQLDriverConnect(enlace->dbc_, nullptr, reinterpret_cast<SQLCHAR*>(texto.data()), SQL_NTS,
-                                         nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    const SQLRETURN r = odbc().DriverConnect(enlace->dbc_, nullptr, reinterpret_cast<SQLCHAR*>(texto.data()), SQL_NTS,
+                                             nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!exitoOdbc(r)) {
         QStringList mensajes;
         for (const ErrorDatos& d : diagnosticosOdbc(SQL_HANDLE_DBC, enlace->dbc_))
@@ -99,18 +104,18 @@ std::shared_ptr<EnlaceOdbc> EnlaceOdbc::conecta(const QString& cadena, QString& 
 EnlaceOdbc::~EnlaceOdbc()
 {
     if (conectado_)
-        SQLDisconnect(dbc_);
+        odbc().Disconnect(dbc_);
     if (dbc_ != SQL_NULL_HDBC)
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+        odbc().FreeHandle(SQL_HANDLE_DBC, dbc_);
     if (env_ != SQL_NULL_HENV)
-        SQLFreeHandle(SQL_HANDLE_ENV, env_);
+        odbc().FreeHandle(SQL_HANDLE_ENV, env_);
 }
 
 QString EnlaceOdbc::nombreServidor() const
 {
     SQLCHAR nombre[256] = {};
     SQLSMALLINT largo = 0;
-    if (!exitoOdbc(SQLGetInfo(dbc_, SQL_DBMS_NAME, nombre, SQLSMALLINT(sizeof nombre), &largo)))
+    if (!exitoOdbc(odbc().GetInfo(dbc_, SQL_DBMS_NAME, nombre, SQLSMALLINT(sizeof nombre), &largo)))
         return {};
     return QString::fromUtf8(reinterpret_cast<const char*>(nombre));
 }
@@ -122,11 +127,11 @@ long EnlaceOdbc::fijaAislamiento(long nivel)
     // every one is refused and the level stays as it was.
     for (const Nivel& n : niveles) {
         if (nivel != NivelAislamiento::SinEspecificar && n.clasico >= nivel
-            && exitoOdbc(SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(n.odbc), 0)))
+            && exitoOdbc(odbc().SetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(n.odbc), 0)))
             break;
     }
     SQLULEN actual = 0;
-    if (exitoOdbc(SQLGetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, &actual, sizeof actual, nullptr))) {
+    if (exitoOdbc(odbc().GetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, &actual, sizeof actual, nullptr))) {
         for (const Nivel& n : niveles) {
             if (n.odbc == actual)
                 return n.clasico;
@@ -141,14 +146,14 @@ bool EnlaceOdbc::tieneTabla(const QString& tabla)
     if (st.manejador() == SQL_NULL_HSTMT)
         return false;
     QByteArray nombre = tabla.trimmed().toUtf8();
-    if (!exitoOdbc(SQLTables(st.manejador(), nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nombre.data()),
-                             SQL_NTS, nullptr, 0)))
+    if (!exitoOdbc(odbc().Tables(st.manejador(), nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(nombre.data()),
+                                 SQL_NTS, nullptr, 0)))
         return false;
     // The name is a pattern, where "_" stands for any character.
-    for (SQLRETURN r = SQLFetch(st.manejador()); exitoOdbc(r); r = SQLFetch(st.manejador())) {
+    for (SQLRETURN r = odbc().Fetch(st.manejador()); exitoOdbc(r); r = odbc().Fetch(st.manejador())) {
         SQLCHAR encontrado[256] = {};
         SQLLEN largo = 0;
-        if (!exitoOdbc(SQLGetData(st.manejador(), 3, SQL_C_CHAR, encontrado, sizeof encontrado, &largo)))
+        if (!exitoOdbc(odbc().GetData(st.manejador(), 3, SQL_C_CHAR, encontrado, sizeof encontrado, &largo)))
             continue;
         const QString nombreEncontrado = QString::fromUtf8(reinterpret_cast<const char*>(encontrado));
         if (nombreEncontrado.compare(tabla.trimmed(), Qt::CaseInsensitive) == 0)
@@ -159,17 +164,17 @@ bool EnlaceOdbc::tieneTabla(const QString& tabla)
 
 SentenciaOdbc::SentenciaOdbc(const EnlaceOdbc& enlace)
 {
-    if (!exitoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, enlace.conexion(), &st_))) {
+    if (!exitoOdbc(odbc().AllocHandle(SQL_HANDLE_STMT, enlace.conexion(), &st_))) {
         st_ = SQL_NULL_HSTMT;
         return;
     }
     // Drivers that cannot time out statements just say so; the statement still runs.
-    SQLSetStmtAttr(st_, SQL_ATTR_QUERY_TIMEOUT,
-                   reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(qMax(0, enlace.tiempoEspera))), 0);
+    odbc().SetStmtAttr(st_, SQL_ATTR_QUERY_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(qMax(0, enlace.tiempoEspera))), 0);
 }
 
 SentenciaOdbc::~SentenciaOdbc()
 {
     if (st_ != SQL_NULL_HSTMT)
-        SQLFreeHandle(SQL_HANDLE_STMT, st_);
+        odbc().FreeHandle(SQL_HANDLE_STMT, st_);
 }

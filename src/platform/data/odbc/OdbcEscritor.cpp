@@ -1,6 +1,7 @@
 #include "platform/data/odbc/OdbcEscritor.h"
 
 #include "platform/base/Err.h"
+#include "platform/data/odbc/BibliotecaOdbc.h"
 #include "platform/data/odbc/OdbcEjecucion.h"
 #include "platform/data/sql/TablaDeConsulta.h"
 
@@ -68,9 +69,9 @@ QStringList clavePrimaria(const EnlaceOdbc& enlace, const QString& tabla)
     QByteArray catalogo = partes[0].toUtf8(), esquema = partes[1].toUtf8(), nombre = partes[2].toUtf8();
     auto texto = [](QByteArray& b) { return b.isEmpty() ? nullptr : reinterpret_cast<SQLCHAR*>(b.data()); };
     ResultadoOdbc r;
-    if (!exitoOdbc(SQLPrimaryKeys(sentencia.manejador(), texto(catalogo), SQL_NTS, texto(esquema), SQL_NTS,
-                                  texto(nombre), SQL_NTS))
-        || !exitoOdbc(leeResultado(sentencia.manejador(), r)))
+    if (!exitoOdbc(odbc().PrimaryKeys(sentencia.manejador(), texto(catalogo), SQL_NTS, texto(esquema), SQL_NTS,
+                                      texto(nombre), SQL_NTS))
+            || !exitoOdbc(leeResultado(sentencia.manejador(), r)))
         return {};
     // The fourth column of the answer is the key column's name.
     QStringList clave;

@@ -1,6 +1,7 @@
 #include "platform/data/odbc/OdbcFilas.h"
 
 #include "platform/data/FechasLocales.h"
+#include "platform/data/odbc/BibliotecaOdbc.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ SQLRETURN leeBytes(SQLHSTMT st, SQLUSMALLINT columna, SQLSMALLINT tipoC, QByteAr
     QByteArray pieza(trozo, '\0');
     for (;;) {
         SQLLEN indicador = 0;
-        const SQLRETURN r = SQLGetData(st, columna, tipoC, pieza.data(), trozo, &indicador);
+        const SQLRETURN r = odbc().GetData(st, columna, tipoC, pieza.data(), trozo, &indicador);
         if (r == SQL_NO_DATA)
             return SQL_SUCCESS;
         if (!exitoOdbc(r))
@@ -70,7 +71,7 @@ template <typename T>
 SQLRETURN leeFijo(SQLHSTMT st, SQLUSMALLINT columna, SQLSMALLINT tipoC, T& dato, bool& nulo)
 {
     SQLLEN indicador = 0;
-    const SQLRETURN r = SQLGetData(st, columna, tipoC, &dato, sizeof dato, &indicador);
+    const SQLRETURN r = odbc().GetData(st, columna, tipoC, &dato, sizeof dato, &indicador);
     nulo = indicador == SQL_NULL_DATA;
     return r;
 }
@@ -163,8 +164,8 @@ SQLRETURN describe(SQLHSTMT st, SQLSMALLINT cuantas, std::vector<ColumnaOdbc>& c
         QByteArray nombre(1024, '\0');
         SQLSMALLINT largo = 0, anulable = 0;
         ColumnaOdbc c;
-        const SQLRETURN r = SQLDescribeCol(st, i, reinterpret_cast<SQLCHAR*>(nombre.data()), SQLSMALLINT(nombre.size()),
-                                           &largo, &c.tipo, &c.tamano, &c.decimales, &anulable);
+        const SQLRETURN r = odbc().DescribeCol(st, i, reinterpret_cast<SQLCHAR*>(nombre.data()), SQLSMALLINT(nombre.size()),
+                                               &largo, &c.tipo, &c.tamano, &c.decimales, &anulable);
         if (!exitoOdbc(r))
             return r;
         nombre.truncate(qMin<qsizetype>(largo, nombre.size() - 1));
@@ -179,7 +180,7 @@ SQLRETURN describe(SQLHSTMT st, SQLSMALLINT cuantas, std::vector<ColumnaOdbc>& c
 SQLRETURN leeResultado(SQLHSTMT st, ResultadoOdbc& resultado)
 {
     SQLSMALLINT cuantas = 0;
-    SQLRETURN r = SQLNumResultCols(st, &cuantas);
+    SQLRETURN r = odbc().NumResultCols(st, &cuantas);
     if (!exitoOdbc(r))
         return r;
     r = describe(st, cuantas, resultado.columnas);
@@ -187,7 +188,7 @@ SQLRETURN leeResultado(SQLHSTMT st, ResultadoOdbc& resultado)
         return r;
     resultado.filas.clear();
     FechasLocales fechas;
-    while (exitoOdbc(r = SQLFetch(st))) {
+    while (exitoOdbc(r = odbc().Fetch(st))) {
         QVector<QVariant> fila(cuantas);
         for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(cuantas); ++i) {
             const SQLRETURN rv = leeValor(st, i, resultado.columnas[i - 1], fechas, fila[i - 1]);

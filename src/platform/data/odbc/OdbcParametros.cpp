@@ -1,5 +1,7 @@
 #include "platform/data/odbc/OdbcParametros.h"
 
+#include "platform/data/odbc/BibliotecaOdbc.h"
+
 #include <QDateTime>
 
 namespace {
@@ -115,8 +117,8 @@ SQLRETURN ParametrosOdbc::enlaza(SQLHSTMT st)
         default:
             break;
         }
-        const SQLRETURN r = SQLBindParameter(st, ++numero, SQL_PARAM_INPUT, p.tipoC, p.tipoSql, p.tamano,
-                                             p.decimales, dato, largo, &p.indicador);
+        const SQLRETURN r = odbc().BindParameter(st, ++numero, SQL_PARAM_INPUT, p.tipoC, p.tipoSql, p.tamano,
+                                                 p.decimales, dato, largo, &p.indicador);
         if (!exitoOdbc(r))
             return r;
     }
