@@ -87,8 +87,9 @@ TEST(Programa, AFileThatIsNoDatabaseOfThisSystemIsAFailedConnectionAndStaysUntou
 // The window shown on the demo database, with no page, print or mail asked
 // for: the browser, the mail transport and the report outputs stay unloaded,
 // and so do the libraries only they need. Nor is SANE loaded before a scan
-// or a scanner list, nor ODBC on the embedded database, nor any image
-// decoder for a first frame with no picture.
+// or a scanner list, nor ODBC on the embedded database, nor libjpeg-turbo
+// before a BMP is compressed, nor any image decoder for a first frame with
+// no picture.
 TEST(Programa, AStartThatShowsNoPageAndPrintsOrSendsNothingMapsNoneOfTheirLibraries)
 {
     QTemporaryDir dir;
@@ -125,6 +126,6 @@ TEST(Programa, AStartThatShowsNoPageAndPrintsOrSendsNothingMapsNoneOfTheirLibrar
     ASSERT_TRUE(mapeado.contains("libQt6Widgets")) << "the program's map was not read";
     for (const char* biblioteca : {"libescaneo_vistaweb", "libQt6WebEngine", "libescaneo_smtp", "libcurl",
                                    "libescaneo_salidas", "libQt6Pdf", "libQt6PrintSupport", "libxlsxwriter",
-                                   "libsane", "libodbc", "/imageformats/"})
+                                   "libsane", "libodbc", "libturbojpeg", "/imageformats/"})
         EXPECT_FALSE(mapeado.contains(biblioteca)) << biblioteca;
 }

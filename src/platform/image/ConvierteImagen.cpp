@@ -2,13 +2,12 @@
 
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
+#include "platform/image/BibliotecaTurbo.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
-
-#include <turbojpeg.h>
 
 #include <algorithm>
 #include <memory>
@@ -106,21 +105,21 @@ std::optional<PixelesBmp> LeePixeles(const QByteArray& b)
     return p;
 }
 
-QByteArray ComprimeConTurbo(const PixelesBmp& p, int calidad)
+QByteArray ComprimeConTurbo(const FuncionesTurbo& turbo, const PixelesBmp& p, int calidad)
 {
-    const std::unique_ptr<void, int (*)(tjhandle)> tj(tjInitCompress(), tjDestroy);
+    const std::unique_ptr<void, int (*)(tjhandle)> tj(turbo.InitCompress(), turbo.Destroy);
     if (!tj)
         return {};
     unsigned char* jpeg = nullptr;
     unsigned long largo = 0;
     const int flags = TJFLAG_ACCURATEDCT | (p.deAbajoArriba ? TJFLAG_BOTTOMUP : 0);
     const int submuestreo = p.formato == TJPF_GRAY ? TJSAMP_GRAY : TJSAMP_420;
-    const int r = tjCompress2(tj.get(), p.datos, p.ancho, p.paso, p.alto, p.formato, &jpeg, &largo, submuestreo,
-                              calidad, flags);
+    const int r = turbo.Compress2(tj.get(), p.datos, p.ancho, p.paso, p.alto, p.formato, &jpeg, &largo,
+                                  submuestreo, calidad, flags);
     QByteArray salida;
     if (r == 0)
         salida = QByteArray(reinterpret_cast<const char*>(jpeg), qsizetype(largo));
-    tjFree(jpeg);
+    turbo.Free(jpeg);
     return salida;
 }
 
@@ -145,7 +144,9 @@ int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t, 
         const QByteArray bmp = LeeArchivoCompleto(origen);
         const int q = std::clamp(int(calidad), 1, 100);
         const std::optional<PixelesBmp> pixeles = LeePixeles(bmp);
-        const QByteArray jpeg = pixeles ? ComprimeConTurbo(*pixeles, q) : ComprimeConQt(bmp, q);
+        // Without libjpeg-turbo, Qt's writer still compresses, only slower.
+        const FuncionesTurbo* turbo = Turbo();
+        const QByteArray jpeg = pixeles && turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : ComprimeConQt(bmp, q);
         if (jpeg.isEmpty())
             return 1;
         EscribeArchivoCompleto(destino, jpeg);

@@ -1,5 +1,8 @@
+#include "platform/base/ArchivoSeguro.h"
 #include "platform/image/ConvierteImagen.h"
 #include "platform/scanner/EscritorBmp.h"
+
+#include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +10,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <cstdlib>
 
 namespace {
 
@@ -44,6 +49,27 @@ TEST(ConvertBMPtoJPG, ScannerPagesBecomeJpegsOfTheSamePicture)
         EXPECT_LT(qGray(imagen.pixel(5, 2)), 100) << bits;
         EXPECT_GT(qGray(imagen.pixel(75, 37)), 150) << bits;
     }
+}
+
+// In a process of its own, where the libjpeg-turbo the loader finds first is
+// no library at all.
+[[noreturn]] void convierteSinTurbo(const QString& carpeta)
+{
+    const QString bmp = carpeta + QStringLiteral("/pagina.bmp");
+    const QString jpg = carpeta + QStringLiteral("/pagina.jpg");
+    EscribeBmp(bmp, Mitades(24));
+    const bool convertida = ConvertBMPtoJPG(bmp, jpg, 0, 30, true) == 0
+                            && qGray(QImage(jpg, "JPEG").pixel(75, 37)) > 150;
+    std::exit(convertida ? 0 : 1);
+}
+
+TEST(ConvertBMPtoJPGDeathTest, WithoutLibjpegTurboAScannerPageStillBecomesAJpeg)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    EscribeArchivoPasajero(dir.filePath(QStringLiteral("libturbojpeg.so.0")), "no es una biblioteca");
+    const VariableTemporal ruta("LD_LIBRARY_PATH", QFile::encodeName(dir.path()));
+    EXPECT_EXIT(convierteSinTurbo(dir.path()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(ConvertBMPtoJPG, OtherBmpsGoThroughTheGeneralReaderAndFailuresReturnOne)
