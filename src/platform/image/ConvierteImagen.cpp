@@ -145,8 +145,9 @@ int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t, 
         const int q = std::clamp(int(calidad), 1, 100);
         const std::optional<PixelesBmp> pixeles = LeePixeles(bmp);
         // Without libjpeg-turbo, Qt's writer still compresses, only slower.
-        const FuncionesTurbo* turbo = Turbo();
-        const QByteArray jpeg = pixeles && turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : ComprimeConQt(bmp, q);
+        // A BMP only Qt reads never loads it.
+        const FuncionesTurbo* turbo = pixeles ? Turbo() : nullptr;
+        const QByteArray jpeg = turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : ComprimeConQt(bmp, q);
         if (jpeg.isEmpty())
             return 1;
         EscribeArchivoCompleto(destino, jpeg);
