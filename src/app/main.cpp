@@ -3,7 +3,7 @@
 #include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
-#include "platform/dialogs/FuentesEnSegundoPlano.h"
+#include "platform/dialogs/TrabajoEnSegundoPlano.h"
 #include "platform/reports/MotorInformes.h"
 #include "services/Objetos.h"
 #include "window/FrmEscaneo.h"
@@ -31,11 +31,13 @@ int main(int argc, char** argv)
     ObjReporte().InstalaMotor(std::make_unique<MotorInformes>(ConexionPrincipal()));
     InstalaEnvioDeInformes();
 
-    // The machine's fonts are read while the start-up connects and the window
-    // is being built.
-    const FuentesEnSegundoPlano fuentes;
-    const bool conectado = FrmEscaneo::ConectaAlCargar(QString());
+    // The start-up connects while the window is built, which reads the
+    // machine's fonts; a prompt the connection needs shows once the window
+    // is built, before it is shown.
+    bool conectado = false;
+    TrabajoEnSegundoPlano conexion([&conectado] { conectado = FrmEscaneo::ConectaAlCargar(QString()); });
     FrmEscaneo ventana;
+    conexion.Espera();
     switch (ventana.Form_Load(conectado)) {
     case FrmEscaneo::FinCarga::SinConexion: {
         const QString motivo = ConexionPrincipal().ErrorConexion().trimmed();

@@ -35,8 +35,9 @@ public:
     ~FrmEscaneo() override;
 
     // The load's first step, the start-up's connection, also on its own:
-    // main runs it before the window is built and hands the window its
-    // result. False when no main connection results.
+    // main runs it on a thread of its own while the window is built and
+    // hands the window its result. It touches no window. False when no main
+    // connection results.
     static bool ConectaAlCargar(const QString& lineaComando);
     // Connects with the window's command line, then loads.
     FinCarga Form_Load();

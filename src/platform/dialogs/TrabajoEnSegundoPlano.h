@@ -1,0 +1,51 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+class DialogosDelHiloQueEspera;
+
+// Runs work on a thread of its own while the thread that starts it goes on.
+// The work prompts through `dialogos()` as ever, but every prompt it shows
+// is shown by the starting thread, the one with the windows, once that
+// thread waits for the work: the work's thread waits for each answer.
+// What the work throws is thrown again by the wait.
+class TrabajoEnSegundoPlano {
+public:
+    explicit TrabajoEnSegundoPlano(std::function<void()> trabajo);
+    // Waits, unless waited for already.
+    ~TrabajoEnSegundoPlano();
+    TrabajoEnSegundoPlano(const TrabajoEnSegundoPlano&) = delete;
+    TrabajoEnSegundoPlano& operator=(const TrabajoEnSegundoPlano&) = delete;
+
+    // Shows the work's prompts as they come, until it ends.
+    void Espera();
+
+private:
+    friend class DialogosDelHiloQueEspera;
+    // From any thread: runs `accion` on the starting thread and returns when
+    // it has run there, throwing what it threw.
+    void EnElHiloQueEspera(const std::function<void()>& accion);
+
+    struct Pedido {
+        const std::function<void()>& accion;
+        std::exception_ptr error;
+        bool atendido = false;
+    };
+    void reponeDialogos();
+
+    const std::thread::id iniciador_;
+    DialogosDelHiloQueEspera* dialogos_ = nullptr;
+    std::mutex cerrojo_;
+    std::condition_variable aviso_;
+    std::deque<Pedido*> pedidos_;
+    bool hecho_ = false;
+    bool esperado_ = false;
+    std::exception_ptr error_;
+    std::thread hilo_;
+};
