@@ -99,13 +99,15 @@ TrabajoEnSegundoPlano::TrabajoEnSegundoPlano(std::function<void()> trabajo) : in
 
 TrabajoEnSegundoPlano::~TrabajoEnSegundoPlano()
 {
-    if (esperado_)
-        return;
-    try {
-        Espera();
-    } catch (...) {
-        // Thrown while the owner is leaving through an error of its own.
+    if (!esperado_) {
+        try {
+            Espera();
+        } catch (...) {
+            // Thrown while the owner is leaving through an error of its own.
+        }
     }
+    if (hilo_.joinable())
+        hilo_.join();
 }
 
 void TrabajoEnSegundoPlano::Espera()
@@ -131,7 +133,6 @@ void TrabajoEnSegundoPlano::Espera()
         aviso_.notify_all();
     }
     bloqueo.unlock();
-    hilo_.join();
     reponeDialogos();
     if (error_)
         std::rethrow_exception(error_);

@@ -18,12 +18,13 @@ class DialogosDelHiloQueEspera;
 class TrabajoEnSegundoPlano {
 public:
     explicit TrabajoEnSegundoPlano(std::function<void()> trabajo);
-    // Waits, unless waited for already.
+    // Waits, unless waited for already, and joins the thread.
     ~TrabajoEnSegundoPlano();
     TrabajoEnSegundoPlano(const TrabajoEnSegundoPlano&) = delete;
     TrabajoEnSegundoPlano& operator=(const TrabajoEnSegundoPlano&) = delete;
 
-    // Shows the work's prompts as they come, until it ends.
+    // Shows the work's prompts as they come, until the work is done; its
+    // thread may still be on its way out, which the caller need not wait for.
     void Espera();
 
 private:
