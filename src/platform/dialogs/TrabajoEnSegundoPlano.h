@@ -14,7 +14,8 @@ class DialogosDelHiloQueEspera;
 // The work prompts through `dialogos()` as ever, but every prompt it shows
 // is shown by the starting thread, the one with the windows, once that
 // thread waits for the work: the work's thread waits for each answer.
-// What the work throws is thrown again by the wait.
+// What the work throws is thrown again by the wait. The installed dialogs
+// are not to be replaced while the work runs.
 class TrabajoEnSegundoPlano {
 public:
     explicit TrabajoEnSegundoPlano(std::function<void()> trabajo);
