@@ -56,15 +56,15 @@ public:
     }
 
 private:
-    template <typename Prompt>
-    std::invoke_result_t<Prompt> alli(Prompt prompt)
+    template <typename Pregunta>
+    std::invoke_result_t<Pregunta> alli(Pregunta pregunta)
     {
-        using Respuesta = std::invoke_result_t<Prompt>;
+        using Respuesta = std::invoke_result_t<Pregunta>;
         if constexpr (std::is_void_v<Respuesta>) {
-            trabajo_.EnElHiloQueEspera(prompt);
+            trabajo_.EnElHiloQueEspera(pregunta);
         } else {
             Respuesta respuesta{};
-            trabajo_.EnElHiloQueEspera([&] { respuesta = prompt(); });
+            trabajo_.EnElHiloQueEspera([&] { respuesta = pregunta(); });
             return respuesta;
         }
     }
@@ -75,6 +75,8 @@ private:
 
 TrabajoEnSegundoPlano::TrabajoEnSegundoPlano(std::function<void()> trabajo) : iniciador_(std::this_thread::get_id())
 {
+    // With none installed, the stand-in stands for the Qt ones.
+    dialogos();
     auto puente = std::make_unique<DialogosDelHiloQueEspera>(*this);
     dialogos_ = puente.get();
     dialogos_->envuelve(instalaDialogos(std::move(puente)));
