@@ -2,6 +2,7 @@
 
 #include "platform/dialogs/Dialogos.h"
 
+#include <memory>
 #include <type_traits>
 
 // Stands in for the installed dialogs while the work runs, and hands every
