@@ -8,7 +8,7 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 paquetes=(
     g++ cmake
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-webengine-dev qt6-qpa-plugins
+    qt6-base-dev qt6-webengine-dev qt6-qpa-plugins libfontconfig-dev
     qt6-pdf-dev libxlsxwriter-dev cups printer-driver-cups-pdf poppler-utils
     libsqlite3-dev sqlite3
     unixodbc-dev tdsodbc libsqliteodbc

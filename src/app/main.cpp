@@ -1,6 +1,7 @@
 #include "app/PrimerCuadro.h"
 #include "email/EnvioDeInformes.h"
 #include "platform/base/ZonaHoraria.h"
+#include "platform/dialogs/ConfiguracionDeFuentes.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
 #include "platform/dialogs/TrabajoEnSegundoPlano.h"
@@ -16,6 +17,8 @@
 int main(int argc, char** argv)
 {
     FijaZonaHoraria();
+    // Read beside the application's start; the window's first text needs it.
+    ConfiguracionDeFuentes fuentes;
     // The browser, loaded with the first page shown, shares its GL context
     // with the widgets; that must be asked before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -31,11 +34,11 @@ int main(int argc, char** argv)
     ObjReporte().InstalaMotor(std::make_unique<MotorInformes>(ConexionPrincipal()));
     InstalaEnvioDeInformes();
 
-    // The start-up connects while the window is built, which reads the
-    // machine's fonts; a prompt the connection needs shows once the window
-    // is built, before it is shown.
+    // The start-up connects while the window is built; a prompt the
+    // connection needs shows once the window is built, before it is shown.
     bool conectado = false;
     TrabajoEnSegundoPlano conexion([&conectado] { conectado = FrmEscaneo::ConectaAlCargar(QString()); });
+    fuentes.Espera();
     FrmEscaneo ventana;
     conexion.Espera();
     switch (ventana.Form_Load(conectado)) {

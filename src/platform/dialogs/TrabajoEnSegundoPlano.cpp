@@ -1,5 +1,6 @@
 #include "platform/dialogs/TrabajoEnSegundoPlano.h"
 
+#include "platform/base/ProcesadorAparte.h"
 #include "platform/dialogs/Dialogos.h"
 
 #include <memory>
@@ -94,6 +95,7 @@ TrabajoEnSegundoPlano::TrabajoEnSegundoPlano(std::function<void()> trabajo) : in
             hecho_ = true;
             aviso_.notify_all();
         });
+        ApartaDelProcesadorActual(hilo_);
     } catch (...) {
         reponeDialogos();
         throw;
