@@ -119,13 +119,17 @@ void FrmEnviar::Form_Load()
     ListaMails_.assign(1, QString());
     if (MostrarAntes)
         MuestraWebBrowser1(ArchivoWeb);
+    QLineEdit* mensaje = Campo(QStringLiteral("Mensaje"));
     if (EnvioManual) {
         if (WebBrowser1)
             WebBrowser1->hide();
-        Campo(QStringLiteral("Mensaje"))->show();
+        mensaje->show();
     } else {
-        Campo(QStringLiteral("Mensaje"))->hide();
+        mensaje->hide();
     }
+    // Hidden, the field only holds the page's text; a line edit lays out
+    // all it displays at every change, tens of milliseconds for a page.
+    mensaje->setEchoMode(EnvioManual ? QLineEdit::Normal : QLineEdit::NoEcho);
     for (QWidget* control : {static_cast<QWidget*>(LblComen), static_cast<QWidget*>(TxtComen),
                              static_cast<QWidget*>(OptArriba), static_cast<QWidget*>(OptAbajo)})
         control->setVisible(!EnvioManual);

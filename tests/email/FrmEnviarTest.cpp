@@ -112,6 +112,10 @@ TEST_F(FrmEnviarTest, LoadsEitherLayout)
     EXPECT_EQ(frm.WebBrowser1->x(), 1);
     EXPECT_EQ(frm.WebBrowser1->width(), (frm.width() * 15 - 260 + 7) / 15);
     EXPECT_FALSE(frm.Campo(QStringLiteral("Mensaje"))->isVisible());
+    // Hidden, the page it holds is kept but never laid out for display.
+    frm.Campo(QStringLiteral("Mensaje"))->setText(QStringLiteral("<html>página</html>"));
+    EXPECT_EQ(frm.Campo(QStringLiteral("Mensaje"))->text(), QStringLiteral("<html>página</html>"));
+    EXPECT_TRUE(frm.Campo(QStringLiteral("Mensaje"))->displayText().isEmpty());
     EXPECT_TRUE(frm.TxtComen->isVisible());
     EXPECT_EQ(frm.CuentaActual().UsuarioCuenta, QStringLiteral("envios@example.com"));
     EXPECT_THAT(frm.ListaMails(), ElementsAre(QString()));
@@ -121,6 +125,8 @@ TEST_F(FrmEnviarTest, LoadsEitherLayout)
     manual.show();
     EXPECT_EQ(manual.WebBrowser1, nullptr);
     EXPECT_TRUE(manual.Campo(QStringLiteral("Mensaje"))->isVisible());
+    manual.Campo(QStringLiteral("Mensaje"))->setText(QStringLiteral("texto escrito"));
+    EXPECT_EQ(manual.Campo(QStringLiteral("Mensaje"))->displayText(), QStringLiteral("texto escrito"));
     for (QWidget* w : {static_cast<QWidget*>(manual.TxtComen), static_cast<QWidget*>(manual.LblComen),
                        static_cast<QWidget*>(manual.OptArriba), static_cast<QWidget*>(manual.OptAbajo)})
         EXPECT_FALSE(w->isVisible());
