@@ -3,8 +3,6 @@
 #include "services/Objetos.h"
 #include "voucherweb/TextoPagina.h"
 
-#include <QStringBuilder>
-
 QString Comprobante::TC4() const
 {
     return ObjUtilidades().RellenaCodigo(TC, 4);
@@ -54,7 +52,9 @@ void ContextoPagina::Tabla(const QString& sql, const QString& encabezado,
     pagina.Linea(encabezado);
     const FilaPagina fila(*rs);
     while (!rs->EOF()) {
-        pagina.Linea(QLatin1String("<TR VALIGN=TOP>") % celdas(fila) % QLatin1String("</TR>"));
+        pagina.Agrega(u"<TR VALIGN=TOP>");
+        pagina.Agrega(celdas(fila));
+        pagina.Linea(u"</TR>");
         rs->MoveNext();
     }
     pagina.Linea(QStringLiteral("</TABLE>"));

@@ -83,30 +83,31 @@ void EscribeInsumos(ContextoPagina& c)
                                              : QStringLiteral("<TD CLASS=TableROWDetalle>  <font color=BLACK>");
     const QString finCodigo = conDescuento ? QStringLiteral("</TD>") : QStringLiteral(" </TD>");
     Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila) {
-        // Room for the whole row at once, filled piece by piece: growing it
-        // would copy it each time.
+        // Room for the whole row at once, each cell written into it: growing
+        // it would copy it each time, and a text per cell costs as much.
         QString celdas;
         celdas.reserve(1024);
-        const auto celda = [&](const QString& apertura, const QString& valor, const QString& cierre) {
+        const auto celda = [&](const QString& apertura, const char* columna, bool recortado, const QString& cierre) {
             celdas.append(apertura);
-            celdas.append(valor);
+            AgregaHtmlValor(celdas, fila(columna), recortado);
             celdas.append(cierre);
         };
-        celda(celdaCodigo, Recortado(fila, "IDARTICULO"), finCodigo);
-        celda(QStringLiteral("<TD CLASS=TableROWDetalle> <font color=BLACK>"), Recortado(fila, "DESCRIPCION"),
-              QStringLiteral(" </TD>"));
+        celda(celdaCodigo, "IDARTICULO", true, finCodigo);
+        celda(QStringLiteral("<TD CLASS=TableROWDetalle> <font color=BLACK>"), "DESCRIPCION", true, QStringLiteral(" </TD>"));
         if (conIva) {
             const Moneda neto = Moneda::desdeDouble(MonedaDe(fila("IMPORTE_S_IVA")).aDouble()
                                                     * MonedaDe(fila("CANTIDAD")).aDouble());
-            celda(CeldaDetalle, ValorFila(fila, "ALICIVA"), FinCelda);
-            celda(CeldaDetalle, neto.texto(), FinCelda);
+            celda(CeldaDetalle, "ALICIVA", false, FinCelda);
+            celdas.append(CeldaDetalle);
+            celdas.append(neto.texto());
+            celdas.append(FinCelda);
         }
-        celda(CeldaDetalle, ValorFila(fila, "IDUNIDAD"), FinCelda);
-        celda(CeldaImporte, ValorFila(fila, "CANTIDAD"), FinCelda);
-        celda(CeldaImporte, ValorFila(fila, "IMPORTE"), FinCelda);
+        celda(CeldaDetalle, "IDUNIDAD", false, FinCelda);
+        celda(CeldaImporte, "CANTIDAD", false, FinCelda);
+        celda(CeldaImporte, "IMPORTE", false, FinCelda);
         if (conDescuento)
-            celda(CeldaImporte, ValorFila(fila, "IMPORTEDTO"), FinCelda);
-        celda(CeldaImporte, ValorFila(fila, "TOTAL"), FinCelda);
+            celda(CeldaImporte, "IMPORTEDTO", false, FinCelda);
+        celda(CeldaImporte, "TOTAL", false, FinCelda);
         return celdas;
     });
 }

@@ -6,7 +6,13 @@
 
 #include <algorithm>
 
-void PaginaHtml::Linea(const QString& texto)
+void PaginaHtml::Linea(QStringView texto)
+{
+    Agrega(texto);
+    bytes_ += "\r\n";
+}
+
+void PaginaHtml::Agrega(QStringView texto)
 {
     // Appending alone can copy the whole page on every line; doubling the
     // room keeps a page of thousands of lines linear. A character outside
@@ -15,7 +21,6 @@ void PaginaHtml::Linea(const QString& texto)
     if (bytes_.capacity() < necesario)
         bytes_.reserve(std::max(2 * bytes_.capacity(), necesario));
     AgregaCp1252Html(bytes_, texto);
-    bytes_ += "\r\n";
 }
 
 Politica PaginaHtml::PoliticaGenerar()

@@ -14,7 +14,9 @@
 class PaginaHtml {
 public:
     // One line; characters outside the code page become "&#N;".
-    void Linea(const QString& texto);
+    void Linea(QStringView texto);
+    // The start of a line that `Linea` ends.
+    void Agrega(QStringView texto);
     const QByteArray& Bytes() const { return bytes_; }
 
     // Runs one section of the page under the writers' error handler: the

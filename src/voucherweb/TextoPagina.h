@@ -22,6 +22,9 @@ QString HtmlAtributo(const QString& texto);
 QString HtmlValor(const QVariant& valor);
 // The same, without the blanks at its ends.
 QString HtmlValorRecortado(const QVariant& valor);
+// Either, appended to `destino`: a row of a long table is written without
+// a text of its own per cell.
+void AgregaHtmlValor(QString& destino, const QVariant& valor, bool recortado);
 
 // An amount for the page's own arithmetic: a null counts as 0; numbers are
 // taken as they are, text as the utility object reads an amount.

@@ -8,6 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <vector>
+
 TEST(TextoPagina, ValuesInTheirPlainForm)
 {
     const struct {
@@ -29,6 +35,57 @@ TEST(TextoPagina, ValuesInTheirPlainForm)
     };
     for (const auto& c : casos)
         EXPECT_EQ(TextoPlano(c.valor), QString::fromUtf8(c.texto)) << c.texto;
+}
+
+// Every number reads as the classic runtime's fifteen significant digits,
+// whichever way it is written: amounts exact in ten-thousandths take a
+// shorter road than the rest, and both must give printf's text.
+TEST(TextoPagina, NumbersReadAsFifteenSignificantDigits)
+{
+    std::mt19937_64 azar(20261209);
+    std::vector<double> valores = {1e11, -1e11, 99999999999.9999, 1e15, 123456789012345.0, 0.0001, 0.00005,
+                                   1e-5, 2.5e-7, 1e300, 5e-324, 0.1 + 0.2, 1.0 / 3, -2.0 / 3, 12.4025 * 7};
+    for (int i = 0; i < 20000; ++i) {
+        valores.push_back(double(int64_t(azar() % 2000000000000000) - 1000000000000000) / 10000);
+        valores.push_back(double(int64_t(azar() % 100000000)) / 100 * (12.4025 + i));
+        uint64_t bits = azar();
+        double cualquiera;
+        std::memcpy(&cualquiera, &bits, sizeof cualquiera);
+        if (std::isfinite(cualquiera))
+            valores.push_back(cualquiera);
+    }
+    for (double v : valores) {
+        char printf[40];
+        std::snprintf(printf, sizeof printf, "%.15G", v);
+        const QString esperado = v == 0 ? QStringLiteral("0") : QString::fromLatin1(printf);
+        ASSERT_EQ(TextoPlano(QVariant(v)), esperado) << printf;
+        ASSERT_EQ(HtmlValor(QVariant(v)), esperado);
+    }
+}
+
+TEST(TextoPagina, CellsAppendedInPlace)
+{
+    const struct {
+        QVariant valor;
+        bool recortado;
+        const char* html;
+    } casos[] = {
+        {QVariant(QStringLiteral("  <x> & \"y\"  ")), false, "  &lt;x&gt; &amp; \"y\"  "},
+        {QVariant(QStringLiteral("  <x> & \"y\"  ")), true, "&lt;x&gt; &amp; \"y\""},
+        {QVariant(QStringLiteral("&")), true, "&amp;"},
+        {QVariant(qlonglong(-5500)), true, "-5500"},
+        {QVariant(int(21)), false, "21"},
+        {QVariant(QMetaType::fromType<qlonglong>()), false, ""},
+        {QVariant(), true, ""},
+        {QVariant(true), false, "Verdadero"},
+        {QVariant(QDateTime(QDate(2025, 3, 4), QTime(16, 40, 12))), true, "04/03/2025 16:40:12"},
+    };
+    for (const auto& c : casos) {
+        QString fila = QStringLiteral("<TD>");
+        AgregaHtmlValor(fila, c.valor, c.recortado);
+        EXPECT_EQ(fila, QStringLiteral("<TD>") + QString::fromUtf8(c.html)) << c.html;
+        EXPECT_EQ(c.recortado ? HtmlValorRecortado(c.valor) : HtmlValor(c.valor), QString::fromUtf8(c.html));
+    }
 }
 
 TEST(TextoPagina, MarkupInValuesIsEscaped)

@@ -2,6 +2,7 @@
 
 #include "platform/base/Err.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -171,18 +172,27 @@ Moneda Moneda::desdeDouble(double v)
 
 QString Moneda::texto() const
 {
+    char texto[32];
+    return QString::fromLatin1(texto, cifras(texto) - texto);
+}
+
+char* Moneda::cifras(char* destino) const
+{
     const bool negativo = diezmilesimas < 0;
     // Unsigned arithmetic keeps the most negative amount representable.
     uint64_t absoluto = negativo ? uint64_t(0) - uint64_t(diezmilesimas) : uint64_t(diezmilesimas);
-    QString t = QString::number(absoluto / 10000);
+    if (negativo)
+        *destino++ = '-';
+    destino = std::to_chars(destino, destino + 20, absoluto / 10000).ptr;
     uint64_t fraccion = absoluto % 10000;
     if (fraccion != 0) {
-        QString decimales = QStringLiteral("%1").arg(fraccion, 4, 10, QChar(u'0'));
-        while (decimales.endsWith(u'0'))
-            decimales.chop(1);
-        t += u'.' + decimales;
+        *destino++ = '.';
+        for (uint64_t peso = 1000; fraccion != 0; peso /= 10) {
+            *destino++ = char('0' + fraccion / peso);
+            fraccion %= peso;
+        }
     }
-    return negativo ? u'-' + t : t;
+    return destino;
 }
 
 uint32_t ColorBGRaRGB(long bgr)

@@ -26,6 +26,9 @@ struct Moneda {
     double aDouble() const { return double(diezmilesimas) / 10000.0; }
     // Plain text with "." and no trailing zeros ("12.5", "3").
     QString texto() const;
+    // The same text written at `destino`, which has room for 22 characters;
+    // returns the end of it.
+    char* cifras(char* destino) const;
     friend bool operator==(Moneda a, Moneda b) { return a.diezmilesimas == b.diezmilesimas; }
 };
 

@@ -10,4 +10,4 @@ QByteArray ACp1252(const QString& texto);
 // For pages: characters outside the code page become "&#N;".
 QByteArray ACp1252Html(const QString& texto);
 // The same, appended to what the buffer holds.
-void AgregaCp1252Html(QByteArray& destino, const QString& texto);
+void AgregaCp1252Html(QByteArray& destino, QStringView texto);

@@ -31,3 +31,28 @@ TEST(Cp1252, CharactersOutsideTheCodePage)
     EXPECT_EQ(ACp1252(QString::fromUtf8("x😀")), "x?");
     EXPECT_EQ(ACp1252Html(QString::fromUtf8("x😀")), "x&#128512;");
 }
+
+// Long runs of plain text are copied in blocks: a character that is not
+// plain ASCII comes out right wherever it falls in or between them.
+TEST(Cp1252, AnyCharacterAtAnyPlaceOfALongText)
+{
+    const struct {
+        const char* caracter;
+        QByteArray cp1252;
+        QByteArray html;
+    } casos[] = {
+        {"é", "\xE9", "\xE9"},
+        {"€", "\x80", "\x80"},
+        {"\u0080", "?", "&#128;"},
+        {"日", "?", "&#26085;"},
+        {"😀", "?", "&#128512;"},
+    };
+    for (const auto& c : casos) {
+        for (int lugar = 0; lugar <= 40; ++lugar) {
+            const QString texto = QString(lugar, u'a') + QString::fromUtf8(c.caracter) + QString(40 - lugar, u'b');
+            const QByteArray antes(lugar, 'a'), despues(40 - lugar, 'b');
+            EXPECT_EQ(ACp1252(texto), antes + c.cp1252 + despues) << c.caracter << lugar;
+            EXPECT_EQ(ACp1252Html(texto), antes + c.html + despues) << c.caracter << lugar;
+        }
+    }
+}
