@@ -25,8 +25,10 @@ QString EntreParentesis(const std::vector<CampoSQL>& registros, QString CampoSQL
         largo += (r.*miembro).size() + 1;
     QString texto = QStringLiteral("(");
     texto.reserve(largo);
-    for (size_t i = 0; i < registros.size(); ++i)
-        texto += registros[i].*miembro + (i + 1 < registros.size() ? QStringLiteral(",") : QStringLiteral(")"));
+    for (size_t i = 0; i < registros.size(); ++i) {
+        texto += registros[i].*miembro;
+        texto += i + 1 < registros.size() ? u',' : u')';
+    }
     return texto;
 }
 

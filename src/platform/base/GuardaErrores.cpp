@@ -5,9 +5,14 @@
 
 GuardaErrores::GuardaErrores(Politica politica) : politica_(std::move(politica)) {}
 
+const Err& GuardaErrores::ultimoError() const
+{
+    static const Err ninguno(0, QString());
+    return ultimoError_ ? *ultimoError_ : ninguno;
+}
+
 Respuesta GuardaErrores::responde(const Err& e)
 {
-    huboError_ = true;
     ultimoError_ = e;
     const Respuesta respuesta = politica_(e);
     if (respuesta == Respuesta::Salir)

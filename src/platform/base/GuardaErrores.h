@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 // What an error handler decides for the statement that failed.
 enum class Respuesta { Reintentar, Siguiente, Salir };
@@ -35,8 +36,9 @@ public:
     }
     bool salio() const { return salio_; }
     // The last error the policy saw, for routines that report it afterwards.
-    bool huboError() const { return huboError_; }
-    const Err& ultimoError() const { return ultimoError_; }
+    bool huboError() const { return ultimoError_.has_value(); }
+    // Error 0 with no text while there was none.
+    const Err& ultimoError() const;
 
 private:
     // Records the error and asks the policy; leaving marks the routine left.
@@ -44,8 +46,9 @@ private:
 
     Politica politica_;
     bool salio_ = false;
-    bool huboError_ = false;
-    Err ultimoError_{0, QString()};
+    // Empty until an error: a guard is made for every routine, and an error
+    // costs the making of its text.
+    std::optional<Err> ultimoError_;
 };
 
 namespace politicas {

@@ -251,7 +251,13 @@ QString ConexionDatos::FormatoLiteral(const QVariant& valor, const QString& tipo
     if (tipo == u"@")
         return esNumero(valor) ? textoDeNumero(valor) : numeroDeTexto(valor.toString());
     const QString texto = esNumero(valor) ? textoDeNumero(valor) : valor.toString();
-    return u'\'' + QString(texto).replace(u'\'', QStringLiteral("''")) + u'\'';
+    // Built in place: the print data quotes several values for every row.
+    QString literal;
+    literal.reserve(texto.size() + 2);
+    literal += u'\'';
+    literal += QString(texto).replace(u'\'', QStringLiteral("''"));
+    literal += u'\'';
+    return literal;
 }
 
 QString ConexionDatos::LiteralFecha(const QDateTime& fecha) const
