@@ -3,6 +3,19 @@
 #include "platform/base/Err.h"
 #include "platform/data/LectorFilas.h"
 
+#include <cstring>
+
+namespace {
+
+// Column names are short: comparing their code units directly costs less
+// than Qt's general comparison, which first works out how to compare.
+bool mismoNombre(const QString& a, const QString& b)
+{
+    return a.size() == b.size() && std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QChar)) == 0;
+}
+
+}  // namespace
+
 int IndiceDeCampo(const QStringList& columnas, const QString& nombre)
 {
     // Most callers spell the names as the columns do, which compares
@@ -12,7 +25,7 @@ int IndiceDeCampo(const QStringList& columnas, const QString& nombre)
         const QString& columna = columnas[i];
         if (columna.size() != nombre.size())
             continue;
-        if (columna == nombre
+        if (mismoNombre(columna, nombre)
             || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
                 && columna.compare(nombre, Qt::CaseInsensitive) == 0))
             return i;
@@ -124,21 +137,22 @@ bool Recordset::nombresUnicos() const
 
 int Recordset::indice(const QString& nombre) const
 {
-    if (pista_ < columnas_.size() && columnas_[pista_] == nombre && nombresUnicos())
+    if (pista_ < columnas_.size() && mismoNombre(columnas_[pista_], nombre) && nombresUnicos())
         return pista_++;
     const int i = IndiceDeCampo(columnas_, nombre);
     pista_ = i + 1;
     return i;
 }
 
-QVariant Recordset::Campo(const QString& nombre) const
+const QVariant& Recordset::Campo(const QString& nombre) const
 {
     exigeAbierto();
     return Campo(indice(nombre));
 }
 
-QVariant Recordset::Campo(int i) const
+const QVariant& Recordset::Campo(int i) const
 {
+    static const QVariant nulo;
     exigeAbierto();
     if (i < 0 || i >= columnas_.size())
         throw ErrorCampoNoEncontrado(QString::number(i));
@@ -152,11 +166,12 @@ QVariant Recordset::Campo(int i) const
         if (escrito >= 0)
             return cambio_.valores[escrito];
         if (cambio_.nuevo)
-            return {};
+            return nulo;
     }
     if (posicion_ >= filas_.size())
         throw Err(NumeroError::SinRegistroActual);
-    return filas_[posicion_].value(i);
+    const QVector<QVariant>& fila = filas_[posicion_];
+    return i < fila.size() ? fila[i] : nulo;
 }
 
 void Recordset::AddNew()

@@ -66,8 +66,9 @@ public:
     int ContarFilas() const;
     // The field's value on the current row, by case-insensitive name.
     // Raises 3265 for an unknown column, 3021 when there is no current row.
-    QVariant Campo(const QString& nombre) const;
-    QVariant Campo(int indice) const;
+    // The value stays as it is until the cursor moves or a field is written.
+    const QVariant& Campo(const QString& nombre) const;
+    const QVariant& Campo(int indice) const;
 
     // Updatable recordsets only (raises 3251 otherwise). Moving or adding
     // while a row is being edited saves it first, as the classic object did.

@@ -220,6 +220,19 @@ TEST_F(MotorSqlite, UpdatableRecordsetInsertsAndUpdates)
     EXPECT_EQ(b.cuenta(QStringLiteral("CUENTAS")), 2);
 }
 
+TEST_F(MotorSqlite, AFieldWrittenFromTheRowBeingEditedGetsThatValue)
+{
+    auto rs = db.AbreRecordset(QStringLiteral("SELECT * FROM MOVIMIENTOS"), 2, 3);
+    rs->AddNew();
+    rs->AsignaCampo(QStringLiteral("Cuenta"), QStringLiteral("1001"));
+    // Each value read is held by the edit itself, which grows with the write.
+    rs->AsignaCampo(QStringLiteral("Nota"), rs->Campo(QStringLiteral("Cuenta")));
+    rs->AsignaCampo(QStringLiteral("Importe"), 2.5);
+    rs->AsignaCampo(QStringLiteral("Nota"), rs->Campo(QStringLiteral("Nota")));
+    rs->Update();
+    EXPECT_EQ(b.cuenta(QStringLiteral("MOVIMIENTOS WHERE Cuenta = '1001' AND Nota = '1001' AND Importe = 2.5")), 1);
+}
+
 TEST_F(MotorSqlite, AViewWithoutRowidsIsKeyedByItsValues)
 {
     auto rs = db.AbreRecordset(QStringLiteral("SELECT * FROM V_CUENTAS WHERE Codigo = '1001'"), 2, 3);
