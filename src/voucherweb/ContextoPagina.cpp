@@ -60,7 +60,7 @@ void ContextoPagina::Tabla(const QString& sql, const QString& encabezado,
     pagina.Linea(QStringLiteral("</TABLE>"));
 }
 
-QVariant FilaPagina::operator()(const char* columna) const
+const QVariant& FilaPagina::operator()(const char* columna) const
 {
     for (const auto& [nombre, indice] : indices_) {
         if (nombre == columna)

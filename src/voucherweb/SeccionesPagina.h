@@ -37,7 +37,7 @@ class FilaPagina {
 public:
     explicit FilaPagina(const Recordset& rs) : rs_(rs) {}
     // The column's value; raises as the recordset does for an unknown name.
-    QVariant operator()(const char* columna) const;
+    const QVariant& operator()(const char* columna) const;
 
 private:
     const Recordset& rs_;
