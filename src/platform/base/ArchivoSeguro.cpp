@@ -17,6 +17,8 @@ namespace {
 
 // Names left by a process that died with the same number are skipped.
 constexpr int IntentosDeNombre = 100;
+// The unit in which the system writes a file out.
+constexpr qint64 PaginaEnDisco = 4096;
 
 QByteArray nombreProvisional(const QString& ruta)
 {
@@ -81,8 +83,10 @@ void EscrituraSegura::escribe(qint64 posicion, const char* datos, qint64 largo)
         posicion += escritos;
         largo -= escritos;
     }
-    // Only a hint: whatever it leaves is written by the sync.
-    if (duradera_)
+    // Only a hint: whatever it leaves is written by the sync. A write of
+    // less than a page (a header) is left to the sync: its page is written
+    // again with whatever fills the rest of it.
+    if (duradera_ && total >= PaginaEnDisco)
         ::sync_file_range(descriptor_, off_t(desde), off_t(total), SYNC_FILE_RANGE_WRITE);
 }
 
