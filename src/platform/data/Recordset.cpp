@@ -7,27 +7,39 @@
 
 namespace {
 
-// Column names are short: comparing their code units directly costs less
-// than Qt's general comparison, which first works out how to compare.
-bool mismoNombre(const QString& a, const QString& b)
+// The same name, perhaps spelled in another case, as callers often write
+// the names of a view's columns. Most are spelled as the columns are, which
+// a plain comparison of the code units finds fastest. Names are ASCII
+// words: their letters are compared here, and only a name with another
+// character is left to Qt's comparison.
+bool nombreEquivalente(const QString& a, const QString& b)
 {
-    return a.size() == b.size() && std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QChar)) == 0;
+    const qsizetype n = a.size();
+    if (n != b.size())
+        return false;
+    const QChar* x = a.constData();
+    const QChar* y = b.constData();
+    if (std::memcmp(x, y, size_t(n) * sizeof(QChar)) == 0)
+        return true;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t p = x[i].unicode(), q = y[i].unicode();
+        if (p == q)
+            continue;
+        if ((p | q) >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        const char16_t minuscula = p | 0x20;
+        if (minuscula != (q | 0x20) || minuscula < u'a' || minuscula > u'z')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 int IndiceDeCampo(const QStringList& columnas, const QString& nombre)
 {
-    // Most callers spell the names as the columns do, which compares
-    // fastest; names equal but for case are as long and share their first
-    // letter but for case.
     for (int i = 0; i < columnas.size(); ++i) {
-        const QString& columna = columnas[i];
-        if (columna.size() != nombre.size())
-            continue;
-        if (mismoNombre(columna, nombre)
-            || (columna.front().toCaseFolded() == nombre.front().toCaseFolded()
-                && columna.compare(nombre, Qt::CaseInsensitive) == 0))
+        if (nombreEquivalente(columnas[i], nombre))
             return i;
     }
     throw ErrorCampoNoEncontrado(nombre);
@@ -137,9 +149,9 @@ bool Recordset::nombresUnicos() const
 
 int Recordset::indice(const QString& nombre) const
 {
-    if (pista_ < columnas_.size() && mismoNombre(columnas_[pista_], nombre) && nombresUnicos())
-        return pista_++;
-    const int i = IndiceDeCampo(columnas_, nombre);
+    const int i = pista_ < columnas_.size() && nombreEquivalente(columnas_[pista_], nombre) && nombresUnicos()
+                      ? pista_
+                      : IndiceDeCampo(columnas_, nombre);
     pista_ = i + 1;
     return i;
 }

@@ -114,6 +114,40 @@ TEST(ConexionDatos, ARowLookupCanLeaveTheRowForTheCaller)
     EXPECT_TRUE(fila->BOF());
 }
 
+TEST(Recordset, FieldsAreFoundByNameWhateverTheCaseOfTheirLetters)
+{
+    const QStringList columnas = {QStringLiteral("Codigo"), QStringLiteral("AÑO"), QStringLiteral("A@"),
+                                  QStringLiteral("Dto[1]"), QStringLiteral("IMPORTE_S_IVA")};
+    const struct {
+        const char16_t* nombre;
+        int indice;  // -1: no such column
+    } casos[] = {{u"Codigo", 0},       {u"CODIGO", 0},  {u"año", 1},    {u"a@", 2},
+                 {u"A`", -1},          {u"DTO[1]", 3},  {u"Dto{1}", -1}, {u"importe_s_iva", 4},
+                 {u"importe_s_iv", -1}, {u"Codig0", -1}};
+    for (const auto& caso : casos) {
+        const QString nombre = QString::fromUtf16(caso.nombre);
+        if (caso.indice < 0)
+            EXPECT_EQ(numeroDeError([&] { IndiceDeCampo(columnas, nombre); }), NumeroError::ElementoNoEncontrado)
+                << qPrintable(nombre);
+        else
+            EXPECT_EQ(IndiceDeCampo(columnas, nombre), caso.indice) << qPrintable(nombre);
+    }
+
+    // Row after row, in the order the columns come or not, in any case.
+    Recordset rs({QStringLiteral("Codigo"), QStringLiteral("Nombre")},
+                 {{1, QStringLiteral("uno")}, {2, QStringLiteral("dos")}});
+    for (int fila = 1; fila <= 2; ++fila) {
+        EXPECT_EQ(rs.Campo(QStringLiteral("NOMBRE")).toString(),
+                  fila == 1 ? QStringLiteral("uno") : QStringLiteral("dos"));
+        EXPECT_EQ(rs.Campo(QStringLiteral("codigo")).toInt(), fila);
+        rs.MoveNext();
+    }
+    // Names that differ only in case give the first of them, as they always did.
+    Recordset doble({QStringLiteral("Importe"), QStringLiteral("IMPORTE")}, {{1, 2}});
+    EXPECT_EQ(doble.Campo(QStringLiteral("Importe")).toInt(), 1);
+    EXPECT_EQ(doble.Campo(QStringLiteral("importe")).toInt(), 1);
+}
+
 TEST(Recordset, CursorAndFieldsBehaveAsTheCallersTestThem)
 {
     BaseDePrueba b(esquema);
