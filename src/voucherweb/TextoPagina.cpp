@@ -61,11 +61,18 @@ QLatin1String Entidad(QChar c, bool atributo)
     }
 }
 
+// The characters that may have an entity, as bits of their codes: most
+// characters of a page are told apart from them in a few instructions.
+constexpr quint64 ConEntidad = (quint64(1) << '&') | (quint64(1) << '<') | (quint64(1) << '>') | (quint64(1) << '"')
+                               | (quint64(1) << '\'');
+
 // Appends the text made safe, in runs between the characters replaced.
 void AgregaEscapado(QString& destino, QStringView texto, bool atributo)
 {
     const QChar* resto = texto.begin();
     for (const QChar* c = texto.begin(); c != texto.end(); ++c) {
+        if (c->unicode() >= 64 || !((ConEntidad >> c->unicode()) & 1))
+            continue;
         const QLatin1String entidad = Entidad(*c, atributo);
         if (entidad.isEmpty())
             continue;

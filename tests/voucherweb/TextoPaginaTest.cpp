@@ -73,6 +73,7 @@ TEST(TextoPagina, CellsAppendedInPlace)
         {QVariant(QStringLiteral("  <x> & \"y\"  ")), false, "  &lt;x&gt; &amp; \"y\"  "},
         {QVariant(QStringLiteral("  <x> & \"y\"  ")), true, "&lt;x&gt; &amp; \"y\""},
         {QVariant(QStringLiteral("&")), true, "&amp;"},
+        {QVariant(QStringLiteral("!\"#%&'(;<=>?@`~\u00e9\u20ac")), false, "!\"#%&amp;'(;&lt;=&gt;?@`~\u00e9\u20ac"},
         {QVariant(qlonglong(-5500)), true, "-5500"},
         {QVariant(int(21)), false, "21"},
         {QVariant(QMetaType::fromType<qlonglong>()), false, ""},
