@@ -85,12 +85,11 @@ void EscribeInsumos(ContextoPagina& c)
     Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila) {
         // Room for the whole row at once, each cell written into it: growing
         // it would copy it each time, and a text per cell costs as much.
-        QString celdas;
-        celdas.reserve(1024);
+        TextoFila celdas(1024);
         const auto celda = [&](const QString& apertura, const char* columna, bool recortado, const QString& cierre) {
-            celdas.append(apertura);
+            celdas.Agrega(apertura);
             AgregaHtmlValor(celdas, fila(columna), recortado);
-            celdas.append(cierre);
+            celdas.Agrega(cierre);
         };
         celda(celdaCodigo, "IDARTICULO", true, finCodigo);
         celda(QStringLiteral("<TD CLASS=TableROWDetalle> <font color=BLACK>"), "DESCRIPCION", true, QStringLiteral(" </TD>"));
@@ -98,9 +97,9 @@ void EscribeInsumos(ContextoPagina& c)
             const Moneda neto = Moneda::desdeDouble(MonedaDe(fila("IMPORTE_S_IVA")).aDouble()
                                                     * MonedaDe(fila("CANTIDAD")).aDouble());
             celda(CeldaDetalle, "ALICIVA", false, FinCelda);
-            celdas.append(CeldaDetalle);
-            celdas.append(neto.texto());
-            celdas.append(FinCelda);
+            celdas.Agrega(CeldaDetalle);
+            celdas.Agrega(neto.texto());
+            celdas.Agrega(FinCelda);
         }
         celda(CeldaDetalle, "IDUNIDAD", false, FinCelda);
         celda(CeldaImporte, "CANTIDAD", false, FinCelda);
@@ -108,7 +107,7 @@ void EscribeInsumos(ContextoPagina& c)
         if (conDescuento)
             celda(CeldaImporte, "IMPORTEDTO", false, FinCelda);
         celda(CeldaImporte, "TOTAL", false, FinCelda);
-        return celdas;
+        return celdas.Toma();
     });
 }
 
