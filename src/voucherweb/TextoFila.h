@@ -30,6 +30,10 @@ public:
         largo_ += pieza.size();
     }
 
+    // What was written, until the next piece.
+    QStringView Vista() const { return QStringView(datos_, largo_); }
+    // Starts again empty, keeping the room.
+    void Vacia() { largo_ = 0; }
     // What was written; the builder starts again empty.
     QString Toma();
 
