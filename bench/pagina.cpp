@@ -32,7 +32,9 @@ namespace {
 constexpr int Insumos = 1000;
 constexpr int Tareas = 100;
 constexpr int Acciones = 50;
-constexpr int Rondas = 101;
+// Enough rounds to run for seconds: the first half second of a process runs
+// slower here, and not by the same share for both roads.
+constexpr int Rondas = 1001;
 
 // What the page of FC 0001-00000012A reads, as the engine runs it.
 const char* const Consultas[] = {
