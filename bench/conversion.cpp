@@ -33,7 +33,8 @@ bool Escanea(const QString& carpeta, const QString& modo, const QString& dibujo,
                      QStringLiteral("-x"), QStringLiteral("210"), QStringLiteral("-y"), QStringLiteral("297"),
                      QStringLiteral("--format=pnm")});
     if (!scanimage.waitForFinished(120000) || scanimage.exitCode() != 0) {
-        std::fprintf(stderr, "scanimage: %s\n", scanimage.readAllStandardError().constData());
+        std::fprintf(stderr, "scanimage (%s): %s\n", qPrintable(scanimage.errorString()),
+                     scanimage.readAllStandardError().constData());
         return false;
     }
     const QImage pagina = QImage::fromData(scanimage.readAllStandardOutput(), "PNM");
