@@ -83,7 +83,7 @@ void EscribeInsumos(ContextoPagina& c)
                                              : QStringLiteral("<TD CLASS=TableROWDetalle>  <font color=BLACK>");
     const QString finCodigo = conDescuento ? QStringLiteral("</TD>") : QStringLiteral(" </TD>");
     Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila, TextoFila& celdas) {
-        // Each cell is written into the row: a text per cell costs as much.
+        // Each cell goes straight into the row, without a text of its own.
         const auto celda = [&](const QString& apertura, const char* columna, bool recortado, const QString& cierre) {
             celdas.Agrega(apertura);
             AgregaHtmlValor(celdas, fila(columna), recortado);
