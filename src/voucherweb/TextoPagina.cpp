@@ -38,12 +38,16 @@ QLatin1String CifrasDouble(double v, char (&cifras)[32])
     return QLatin1String(cifras, r.ptr - cifras);
 }
 
+// The characters that may have an entity, as bits of their codes: most
+// characters of a page are told apart from them in a few instructions.
+constexpr quint64 ConEntidad = (quint64(1) << '&') | (quint64(1) << '<') | (quint64(1) << '>') | (quint64(1) << '"')
+                               | (quint64(1) << '\'');
+
 // The entity that stands for the character, or nothing when it stands for
 // itself.
-QLatin1String Entidad(QChar c, bool atributo)
+inline QLatin1String Entidad(QChar c, bool atributo)
 {
-    // Every character with an entity comes at or before '>'.
-    if (c > u'>')
+    if (c.unicode() >= 64 || !((ConEntidad >> c.unicode()) & 1))
         return QLatin1String();
     switch (c.unicode()) {
     case u'&':
@@ -64,18 +68,11 @@ QLatin1String Entidad(QChar c, bool atributo)
 // Room first kept for one value's text: most fit, a longer one grows it.
 constexpr qsizetype LargoValor = 32;
 
-// The characters that may have an entity, as bits of their codes: most
-// characters of a page are told apart from them in a few instructions.
-constexpr quint64 ConEntidad = (quint64(1) << '&') | (quint64(1) << '<') | (quint64(1) << '>') | (quint64(1) << '"')
-                               | (quint64(1) << '\'');
-
 // Appends the text made safe, in runs between the characters replaced.
 void AgregaEscapado(TextoFila& destino, QStringView texto, bool atributo)
 {
     const QChar* resto = texto.begin();
     for (const QChar* c = texto.begin(); c != texto.end(); ++c) {
-        if (c->unicode() >= 64 || !((ConEntidad >> c->unicode()) & 1))
-            continue;
         const QLatin1String entidad = Entidad(*c, atributo);
         if (entidad.isEmpty())
             continue;
