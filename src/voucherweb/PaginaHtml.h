@@ -17,7 +17,6 @@ public:
     void Linea(QStringView texto);
     // The start of a line that `Linea` ends.
     void Agrega(QStringView texto);
-    const QByteArray& Bytes() const { return bytes_; }
 
     // Runs one section of the page under the writers' error handler: the
     // error dialog with the routine "Generar". Retry runs the failed section
@@ -25,7 +24,6 @@ public:
     // (this and every later section is skipped). A failed section leaves no
     // half of itself behind. False once the page has been left.
     bool Seccion(const std::function<void()>& escribe);
-    bool Abandonada() const { return guarda_.salio(); }
 
     // Saves what the page holds to the file, under the same handler. True
     // when the file was written.

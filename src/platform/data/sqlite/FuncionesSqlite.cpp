@@ -202,13 +202,6 @@ struct Funcion {
 
 }  // namespace
 
-int ComparaSqlsrv(const QString& a, const QString& b)
-{
-    const QByteArray x = a.toUtf8(), y = b.toUtf8();
-    const int r = comparaCollation(nullptr, int(x.size()), x.constData(), int(y.size()), y.constData());
-    return r < 0 ? -1 : (r > 0 ? 1 : 0);
-}
-
 void RegistraFuncionesSqlite(sqlite3* db, const QString* usuario)
 {
     static const Funcion funciones[] = {
