@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -26,7 +27,7 @@ public:
     {
         for (int c = 0; c < sqlite3_column_count(st); ++c)
             columnas_ << QString::fromUtf8(sqlite3_column_name(st, c));
-        fila_.resize(columnas_.size());
+        fila_.resize(size_t(columnas_.size()));
         leidos_.resize(size_t(columnas_.size()));
         empieza(st);
     }
@@ -41,11 +42,12 @@ public:
     {
         if (!st_)
             return hayFila() ? &guardadas_[posicion_ - primeraGuardada_][columna] : nullptr;
+        QVariant& celda = fila_[size_t(columna)];
         if (!leidos_[size_t(columna)]) {
-            valores_.lee(st_, columna, fila_[columna]);
+            valores_.lee(st_, columna, celda);
             leidos_[size_t(columna)] = true;
         }
-        return &fila_[columna];
+        return &celda;
     }
 
     void siguiente() override
@@ -91,7 +93,7 @@ private:
             return;
         for (int c = 0; c < columnas_.size(); ++c)
             valor(c);
-        QVector<QVector<QVariant>> resto{fila_};
+        QVector<QVector<QVariant>> resto{QVector<QVariant>(fila_.begin(), fila_.end())};
         int rc;
         while ((rc = sqlite3_step(st_)) == SQLITE_ROW) {
             QVector<QVariant> otra(columnas_.size());
@@ -123,7 +125,7 @@ private:
 
     void paso()
     {
-        std::fill(leidos_.begin(), leidos_.end(), false);
+        std::fill(leidos_.begin(), leidos_.end(), char(0));
         const int rc = sqlite3_step(st_);
         if (rc == SQLITE_ROW)
             return;
@@ -172,8 +174,10 @@ private:
     ValoresColumnas valores_;
     QStringList columnas_;
     sqlite3_stmt* st_ = nullptr;
-    QVector<QVariant> fila_;
-    std::vector<bool> leidos_;
+    // Plain vectors: a cell read is then one test and one address, with no
+    // check for sharing; a byte each, so a row's marks clear at once.
+    std::vector<QVariant> fila_;
+    std::vector<char> leidos_;
     QVector<QVector<QVariant>> guardadas_;
     qsizetype primeraGuardada_ = 0;
     qsizetype posicion_ = 0;
