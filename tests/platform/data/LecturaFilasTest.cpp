@@ -90,6 +90,57 @@ TEST(LecturaFilas, AForwardOnlyRecordsetGivesTheRowsAnUpdatableOneHolds)
     }
 }
 
+TEST(LecturaFilas, TextsOfEveryLengthAndByteReadAsUtf8WhileTheCallerKeepsTheRowsBefore)
+{
+    // Row after row into the same cell: longer, shorter, empty, accented
+    // letters only in the last bytes, wider characters, a leading BOM and
+    // bytes that are no UTF-8.
+    const QByteArray textos[] = {
+        "una descripcion bastante larga del articulo",
+        "corta",
+        "",
+        "a\xc3\xb1o",
+        "total en \xe2\x82\xac",
+        "\xc3\xb1" "and\xc3\xba \xe2\x82\xac 100",
+        "\xef\xbb\xbf" "con BOM",
+        "\xf0\x9f\x93\x84 factura",
+        "suelta \x80 y cortada \xe2\x82",
+        "larga: sobrelarga \xc0\xaf, sustituto \xed\xa0\x80, fuera de rango \xf4\x90\x80\x80",
+        "x",
+    };
+    QString guion = QStringLiteral("CREATE TABLE T (Orden INTEGER, Texto TEXT COLLATE SQLSRV);\n");
+    for (size_t i = 0; i < std::size(textos); ++i)
+        guion += QStringLiteral("INSERT INTO T VALUES (%1, CAST(x'%2' AS TEXT));\n")
+                     .arg(i)
+                     .arg(QString::fromLatin1(textos[i].toHex()));
+    BaseDePrueba b(guion);
+    const QString sql = QStringLiteral("SELECT Texto FROM T ORDER BY Orden");
+    for (const bool flujo : {true, false}) {
+        for (const bool guardaFilas : {false, true}) {
+            SCOPED_TRACE(std::string(flujo ? "forward-only" : "updatable") + (guardaFilas ? ", rows kept" : ""));
+            auto rs = flujo ? b.db.AbreRecordset(sql) : b.db.AbreRecordset(sql, 2, 3);
+            // What the caller keeps of a row must not change with the rows after it.
+            std::vector<QVariant> copias;
+            std::vector<QString> textosGuardados;
+            for (size_t i = 0; !rs->EOF(); ++i, rs->MoveNext()) {
+                ASSERT_LT(i, std::size(textos));
+                const QVariant esperado(QString::fromUtf8(textos[i]));
+                EXPECT_EQ(rs->Campo(0), esperado) << i;
+                EXPECT_EQ(rs->Campo(0).isNull(), esperado.isNull()) << i;
+                if (guardaFilas) {
+                    copias.push_back(rs->Campo(0));
+                    textosGuardados.push_back(rs->Campo(0).toString());
+                }
+            }
+            for (size_t i = 0; i < copias.size(); ++i) {
+                EXPECT_EQ(copias[i], QVariant(QString::fromUtf8(textos[i]))) << i;
+                EXPECT_EQ(textosGuardados[i], QString::fromUtf8(textos[i])) << i;
+            }
+            EXPECT_EQ(copias.size(), guardaFilas ? std::size(textos) : 0u);
+        }
+    }
+}
+
 TEST(LecturaFilas, DatesReadBackAtTheEdgesOfDaysMonthsLeapDaysAndClockChanges)
 {
     struct Caso {

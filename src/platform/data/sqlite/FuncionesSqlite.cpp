@@ -1,5 +1,7 @@
 #include "platform/data/sqlite/FuncionesSqlite.h"
 
+#include "platform/base/SoloAscii.h"
+
 #include <QDateTime>
 
 // Built into the engine and into the loadable extension, which reaches
@@ -159,15 +161,6 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_result_double(ctx, (enteroA ? double(ea) : ra) + (enteroB ? double(eb) : rb));
 }
 
-bool soloAscii(const char* s, int n)
-{
-    for (int i = 0; i < n; ++i) {
-        if (static_cast<unsigned char>(s[i]) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 char minusculaAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
@@ -182,7 +175,7 @@ int comparaCollation(void*, int n1, const void* p1, int n2, const void* p2)
     while (n2 > 0 && b[n2 - 1] == ' ')
         --n2;
     // Plain ASCII folds the same as Unicode folding; skip the conversion.
-    if (soloAscii(a, n1) && soloAscii(b, n2)) {
+    if (SoloAscii(a, n1) && SoloAscii(b, n2)) {
         for (int i = 0; i < n1 && i < n2; ++i) {
             const int d = int(minusculaAscii(a[i])) - int(minusculaAscii(b[i]));
             if (d != 0)

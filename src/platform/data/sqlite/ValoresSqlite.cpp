@@ -2,6 +2,7 @@
 
 #include "platform/base/Err.h"
 #include "platform/base/FechaCorta.h"
+#include "platform/base/SoloAscii.h"
 
 #include <QByteArray>
 
@@ -64,6 +65,20 @@ bool partesFechaIso(const char* s, qsizetype n, QDate& dia, QTime& hora)
     }
     hora = QTime(numero(s + 11, 2), numero(s + 14, 2), segundos, milisegundos);
     return dia.isValid() && hora.isValid();
+}
+
+// Plain ASCII, most of a row's text, is its own Latin-1: Qt widens it into
+// the string the cell holds already when nobody else shares it and it has
+// room. A streamed row reads the same cells row after row, and is spared an
+// allocation and a free per cell.
+void poneTexto(QVariant& valor, const char* s, int n)
+{
+    if (!SoloAscii(s, n))
+        return valor.setValue(QString::fromUtf8(s, n));
+    if (valor.typeId() == QMetaType::QString)
+        *static_cast<QString*>(valor.data()) = QLatin1StringView(s, n);
+    else
+        valor.setValue(QString(QLatin1StringView(s, n)));
 }
 
 }  // namespace
@@ -132,7 +147,7 @@ void ValoresColumnas::lee(sqlite3_stmt* st, int columna, QVariant& valor)
             if (fecha.isValid())
                 return valor.setValue(fecha);
         }
-        return valor.setValue(QString::fromUtf8(s, n));
+        return poneTexto(valor, s, n);
     }
     }
 }
