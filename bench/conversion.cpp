@@ -2,6 +2,7 @@
 // through ConvertBMPtoJPG and through cjpeg -quality 30, alternating rounds,
 // and prints the ratio of the medians.
 
+#include "base/SaneDePrueba.h"
 #include "platform/image/ConvierteImagen.h"
 #include "platform/scanner/EscritorBmp.h"
 
@@ -67,13 +68,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString carpeta = dir.path() + QLatin1Char('/');
-    if (qEnvironmentVariableIsEmpty("SANE_CONFIG_DIR")) {
-        QFile dll(carpeta + QStringLiteral("dll.conf"));
-        if (!dll.open(QIODevice::WriteOnly) || dll.write("test\n") < 0)
-            return 1;
-        dll.close();
-        qputenv("SANE_CONFIG_DIR", QFile::encodeName(dir.path()));
-    }
+    if (!ConfiguraSaneDePrueba(dir.path()))
+        return 1;
     // Colour and grey pages, half and half.
     if (!Escanea(carpeta, QStringLiteral("Color"), QStringLiteral("Color pattern"), QStringLiteral("color.bmp"))
         || !Escanea(carpeta, QStringLiteral("Gray"), QStringLiteral("Grid"), QStringLiteral("gris.bmp")))

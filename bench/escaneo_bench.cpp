@@ -6,9 +6,9 @@
 // two take turns page by page; each mode's median page of the road is set
 // against scanimage's, and the worst mode is the ratio.
 //
-// SANE reads SANE_CONFIG_DIR as the caller set it; when it is not set, a
-// folder with only the test backend, paced as the tests pace it, is made.
+// SANE's configuration is the caller's, or the test backend alone.
 
+#include "base/SaneDePrueba.h"
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
 #include "platform/data/sqlite/MotorSqlite.h"
@@ -44,12 +44,6 @@ struct Modo {
     const char* profundidad;
 };
 const Modo Modos[] = {{"color", 2, "Color", "8"}, {"grises", 1, "Gray", "8"}, {"blanco y negro", 0, "Gray", "1"}};
-
-bool escribe(const QString& ruta, const QByteArray& contenido)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size();
-}
 
 // Answers the road's questions with the next page's name; any notice is a failure.
 class OperadorDeBanco : public OperadorEscaneo {
@@ -198,13 +192,8 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    if (qEnvironmentVariableIsEmpty("SANE_CONFIG_DIR")) {
-        const QString sane = dir.filePath(QStringLiteral("sane"));
-        if (!QDir().mkpath(sane) || !escribe(sane + QStringLiteral("/dll.conf"), "test\n")
-            || !escribe(sane + QStringLiteral("/test.conf"), "read-delay true\nread-delay-duration 1000\n"))
-            return 1;
-        qputenv("SANE_CONFIG_DIR", QFile::encodeName(sane));
-    }
+    if (!ConfiguraSaneDePrueba(dir.path()))
+        return 1;
     if (!preparaPrograma(dir)) {
         std::fprintf(stderr, "no se pudo abrir la base de datos de prueba\n");
         return 1;
