@@ -54,6 +54,36 @@ void ExigeArchivo(const QString& ruta)
         throw Err(NumeroError::ArchivoNoEncontrado, QStringLiteral("No se encuentra el archivo %1").arg(ruta));
 }
 
+// An ASCII text as a quoted string.
+QByteArray EntreComillas(const QString& texto)
+{
+    QByteArray escapado = texto.toLatin1();
+    escapado.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + escapado + '"';
+}
+
+// The text cut between whole characters, each piece, as `codifica` writes
+// its characters, at most `limite` bytes long.
+template <typename Codifica>
+QList<QByteArray> EnTrozos(const QString& texto, qsizetype limite, Codifica codifica)
+{
+    QList<QByteArray> trozos;
+    QByteArray trozo;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const qsizetype largo = texto.at(i).isHighSurrogate() && i + 1 < texto.size() ? 2 : 1;
+        const QByteArray caracter = codifica(texto.mid(i, largo));
+        i += largo - 1;
+        if (!trozo.isEmpty() && trozo.size() + caracter.size() > limite) {
+            trozos << trozo;
+            trozo.clear();
+        }
+        trozo += caracter;
+    }
+    if (!trozo.isEmpty())
+        trozos << trozo;
+    return trozos;
+}
+
 // A name with any of RFC 5322's specials must go between quotes.
 bool NecesitaComillas(const QString& nombre)
 {
@@ -108,23 +138,27 @@ QByteArray CodificaTextoEncabezado(const QString& texto)
 {
     if (EsAscii(texto))
         return texto.toLatin1();
-    // Whole characters per word: 45 bytes of UTF-8 give 60 of base64, and a
-    // word of 72 fits a header line.
-    QList<QByteArray> palabras;
-    QByteArray trozo;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const qsizetype largo = texto.at(i).isHighSurrogate() && i + 1 < texto.size() ? 2 : 1;
-        const QByteArray caracter = texto.mid(i, largo).toUtf8();
-        i += largo - 1;
-        if (trozo.size() + caracter.size() > 45) {
-            palabras << "=?UTF-8?B?" + trozo.toBase64() + "?=";
-            trozo.clear();
-        }
-        trozo += caracter;
-    }
-    if (!trozo.isEmpty())
-        palabras << "=?UTF-8?B?" + trozo.toBase64() + "?=";
+    // 45 bytes of UTF-8 give 60 of base64, and a word of 72 fits a line.
+    QList<QByteArray> palabras = EnTrozos(texto, 45, [](const QString& c) { return c.toUtf8(); });
+    for (QByteArray& palabra : palabras)
+        palabra = "=?UTF-8?B?" + palabra.toBase64() + "?=";
     return palabras.join("\r\n ");
+}
+
+QByteArray ParametroMime(const QByteArray& atributo, const QString& valor)
+{
+    if (EsAscii(valor))
+        return atributo + '=' + EntreComillas(valor);
+    // RFC 2231: the attribute characters as they are, every other byte as
+    // %XX; pieces of 54 keep each line of the header under 78.
+    const QList<QByteArray> trozos =
+        EnTrozos(valor, 54, [](const QString& c) { return c.toUtf8().toPercentEncoding("!#$&+^`{|}"); });
+    if (trozos.size() == 1)
+        return atributo + "*=utf-8''" + trozos.front();
+    QList<QByteArray> piezas;
+    for (qsizetype i = 0; i < trozos.size(); ++i)
+        piezas << atributo + '*' + QByteArray::number(i) + '*' + '=' + (i ? "" : "utf-8''") + trozos[i];
+    return piezas.join(";\r\n ");
 }
 
 QByteArray CodificaBuzon(const Buzon& buzon)
@@ -134,11 +168,8 @@ QByteArray CodificaBuzon(const Buzon& buzon)
         return direccion;
     if (!EsAscii(buzon.nombre))
         return CodificaTextoEncabezado(buzon.nombre) + ' ' + direccion;
-    if (NecesitaComillas(buzon.nombre)) {
-        QString escapado = buzon.nombre;
-        escapado.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
-        return '"' + escapado.toLatin1() + "\" " + direccion;
-    }
+    if (NecesitaComillas(buzon.nombre))
+        return EntreComillas(buzon.nombre) + ' ' + direccion;
     return buzon.nombre.toLatin1() + ' ' + direccion;
 }
 

@@ -31,6 +31,11 @@ void ValidaMensaje(const MensajeCorreo& mensaje);
 // Text for a header: ASCII as it is, anything else as RFC 2047 encoded words
 // (UTF-8, base64), each short enough for a header line.
 QByteArray CodificaTextoEncabezado(const QString& texto);
+// A parameter of a MIME header, `atributo=valor`: ASCII as a quoted string,
+// its quotes and backslashes escaped; anything else in RFC 2231's form
+// (UTF-8, percent-encoded), in numbered pieces on lines of their own when
+// long.
+QByteArray ParametroMime(const QByteArray& atributo, const QString& valor);
 // A mailbox for From or To, its name encoded or quoted as needed.
 QByteArray CodificaBuzon(const Buzon& buzon);
 

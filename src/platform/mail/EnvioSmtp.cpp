@@ -25,10 +25,9 @@ QByteArray TipoDe(const QString& ruta)
 
 ParteSmtp Parte(const QString& ruta, const QByteArray& disposicion, QList<QByteArray> encabezados = {})
 {
-    // The name a file part carries: its own when ASCII, else encoded words.
-    const QByteArray nombre = CodificaTextoEncabezado(QFileInfo(ruta).fileName()).replace("\r\n ", " ");
-    encabezados << "Content-Disposition: " + disposicion + "; filename=\"" + nombre + '"';
-    return {QFile::encodeName(ruta), nombre, TipoDe(ruta), encabezados};
+    encabezados << "Content-Disposition: " + disposicion + ";\r\n " +
+                       ParametroMime("filename", QFileInfo(ruta).fileName());
+    return {QFile::encodeName(ruta), TipoDe(ruta), encabezados};
 }
 
 QByteArray Direccion(const CuentaSmtp& cuenta)

@@ -9,11 +9,10 @@
 // send: libcurl and the TLS and login libraries it brings are never mapped
 // by a start that sends nothing.
 
-// A file part of the message: its path, the name it is sent under, its MIME
-// type and its own header lines (disposition, Content-ID).
+// A file part of the message: its path, its MIME type and its own header
+// lines (the disposition with the name it is sent under, Content-ID).
 struct ParteSmtp {
     QByteArray ruta;
-    QByteArray nombre;
     QByteArray tipo;
     QList<QByteArray> encabezados;
 };
@@ -47,5 +46,5 @@ public:
     virtual FalloSmtp Envia(const SobreSmtp& sobre) = 0;
 };
 
-#define TransporteSmtp_iid "escaneo.TransporteSmtp/1"
+#define TransporteSmtp_iid "escaneo.TransporteSmtp/2"
 Q_DECLARE_INTERFACE(TransporteSmtp, TransporteSmtp_iid)

@@ -224,6 +224,30 @@ TEST_F(EnvioSmtp, LongBodiesAndAccentedHeadersSurviveTheTrip)
     EXPECT_EQ(QString::fromUtf8(Contenido(html)), m.html);
 }
 
+// Whatever a file's name holds, a mail reader reads it back whole: quotes
+// and backslashes escaped, anything beyond ASCII in RFC 2231's form, a long
+// name in numbered pieces.
+TEST_F(EnvioSmtp, AttachmentNamesReadBackWhole)
+{
+    ServidorSmtp servidor(ServidorSmtp::Modo::Plano, Usuario, Clave);
+    EXIGE_PARTE_REAL(servidor.disponible(), servidor.motivo().toStdString());
+    const QStringList nombres{QStringLiteral("a\"; x=y.txt"), QStringLiteral("C:\\recibos\\12.pdf"),
+                              QStringLiteral("Recibo Nº 12 — señor Pérez.pdf"),
+                              QString(110, u'ñ') + QStringLiteral(" 'año'; *%.pdf")};
+    MensajeCorreo m = mensaje();
+    m.adjuntos.clear();
+    for (const QString& nombre : nombres)
+        m.adjuntos << archivo(nombre, nombre.toUtf8());
+    EnviaSmtp(cuenta(servidor, SeguridadSmtp::Ninguna), m);
+
+    const auto r = servidor.recibidos(1).at(0);
+    EXPECT_EQ(r.crudo.count("filename*0*=utf-8''"), 2);
+    const QJsonArray partes = Partes(r.arbol);
+    ASSERT_EQ(partes.size(), nombres.size() + 1);
+    for (qsizetype i = 0; i < nombres.size(); ++i)
+        EXPECT_EQ(partes[i + 1].toObject().value(QStringLiteral("nombre")).toString(), nombres[i]);
+}
+
 // While the worker sends, the calling thread's events keep running.
 TEST_F(EnvioSmtp, SendingWithoutBlockingKeepsTheEventLoopRunning)
 {

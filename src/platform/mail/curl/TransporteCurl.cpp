@@ -58,7 +58,6 @@ long NumeroDe(CURLcode codigo)
 void AgregaArchivo(curl_mimepart* parte, const ParteSmtp& archivo)
 {
     curl_mime_filedata(parte, archivo.ruta.constData());
-    curl_mime_filename(parte, archivo.nombre.constData());
     curl_mime_type(parte, archivo.tipo.constData());
     curl_mime_encoder(parte, "base64");
     ListaCurl encabezados(archivo.encabezados);
