@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     // The browser, loaded with the first page shown, shares its GL context
     // with the widgets; that must be asked before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The classic Windows look its operators know. Set before the application
+    // The Windows look its operators know. Set before the application
     // exists, so that a style asked for with -style or QT_STYLE_OVERRIDE still
     // wins; it also paints the first frame without loading any image decoder
     // or starting paint threads, as Fusion's tab and group frames do.

@@ -21,7 +21,8 @@ QString tablaConfiguracion()
     return tabla;
 }
 
-// What the classic runtime raised when a recordset that never opened was used.
+// A recordset that never opened raises "object not set", as any unset
+// object does, so callers' error policies see the number they test.
 Recordset& abierto(const std::unique_ptr<Recordset>& rs)
 {
     if (!rs)

@@ -32,7 +32,7 @@ QLatin1String CifrasDouble(double v, char (&cifras)[32])
     }
     // Fifteen significant digits hide the binary noise of stored amounts
     // (0.30000000000000004 reads 0.3); very large or small numbers keep the
-    // exponent form, as the classic runtime wrote them.
+    // exponent form, as printf's %.15G writes them.
     const std::to_chars_result r = std::to_chars(std::begin(cifras), std::end(cifras), v, std::chars_format::general, 15);
     std::replace(std::begin(cifras), r.ptr, 'e', 'E');
     return QLatin1String(cifras, r.ptr - cifras);

@@ -77,7 +77,7 @@ void FrmEscaneo::CmdImagen_Click()
         return Respuesta::Salir;
     });
     guarda.paso([&] {
-        // Cancelling empties both, as the classic picker did.
+        // Cancelling empties both: no file chosen is no file kept.
         const QString ruta = dialogos().AbrirArchivo(QStringLiteral("Selección del Archivo"), FiltroImagenes,
                                                      ObjSistema().CarpetaPrograma());
         Campo(QStringLiteral("ImagenFac"))->setText(ruta);

@@ -37,7 +37,7 @@ TEST(TextoPagina, ValuesInTheirPlainForm)
         EXPECT_EQ(TextoPlano(c.valor), QString::fromUtf8(c.texto)) << c.texto;
 }
 
-// Every number reads as the classic runtime's fifteen significant digits,
+// Every number reads as fifteen significant digits,
 // whichever way it is written: amounts exact in ten-thousandths take a
 // shorter road than the rest, and both must give printf's text.
 TEST(TextoPagina, NumbersReadAsFifteenSignificantDigits)

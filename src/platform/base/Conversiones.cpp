@@ -41,7 +41,7 @@ int valorDigito(QChar c, int base)
 }
 
 // "&H" and "&O" literals: up to 16 bits they read as a signed 16-bit value,
-// up to 32 bits as a signed 32-bit value, as the classic runtime did.
+// up to 32 bits as a signed 32-bit value, so "&HFFFF" is -1.
 double leeEntero(const QString& s, int base)
 {
     uint64_t v = 0;

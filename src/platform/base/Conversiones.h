@@ -3,7 +3,8 @@
 #include <QString>
 #include <cstdint>
 
-// The classic runtime's conversions, in one place.
+// The conversions between numbers and text that every subsystem shares, in
+// one place, so each reads and rounds alike.
 
 // Reads the number at the start of the text: blanks, tabs and line feeds
 // anywhere are ignored, "." is the only decimal point, reading stops at the

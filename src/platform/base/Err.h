@@ -4,7 +4,8 @@
 #include <QString>
 #include <exception>
 
-// A run-time error as the classic runtime raised it: callers test its number.
+// A run-time error with its number, its text and its source: callers test
+// its number.
 class Err : public std::exception {
 public:
     // With the runtime's own text for the number (NumeroError).

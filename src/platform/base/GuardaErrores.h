@@ -56,7 +56,7 @@ namespace politicas {
 Politica reanudaTodo();
 // The first error leaves the routine without a message.
 Politica saleEnSilencio();
-// Shows the error through a dialog that answers with the classic results:
+// Shows the error through a dialog that answers with message-box results:
 // 4 retries, 5 goes on with the next statement, anything else leaves.
 // With soloIgnorar, Retry leaves too.
 Politica dialogo(std::function<int(const Err&)> muestra, bool soloIgnorar = false);

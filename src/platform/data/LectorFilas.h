@@ -19,7 +19,7 @@ public:
     // Raises the engine's error for a row it cannot give.
     virtual void siguiente() = 0;
     // Back to the first row. When the rows passed are gone the statement runs
-    // again, as the classic forward-only cursor did.
+    // again, so a forward-only cursor may still start over.
     virtual void alPrincipio() = 0;
     // How many rows the result has: the rest are read into memory to count.
     virtual int cuenta() = 0;

@@ -26,7 +26,7 @@ public:
     virtual QString literalFecha(const QDateTime& fecha) const = 0;
     virtual void fijaTiempoEspera(int segundos) = 0;
     virtual void fijaBaseDefecto(const QString& base) = 0;
-    // Asks for a classic isolation level (NivelAislamiento); returns the one
+    // Asks for an isolation level (NivelAislamiento); returns the one
     // in effect, the next greater one when the server lacks it.
     virtual long fijaAislamiento(long nivel) = 0;
     // Where another database of the same server is found by its bare name:

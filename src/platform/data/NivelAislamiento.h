@@ -1,6 +1,7 @@
 #pragma once
 
-// The classic isolation levels a connection's IsolationLevel takes.
+// The isolation levels a connection's IsolationLevel takes, by the numbers
+// callers set and read; each engine maps them onto its own.
 namespace NivelAislamiento {
 constexpr long SinEspecificar = -1;
 constexpr long Caos = 16;

@@ -130,7 +130,7 @@ void Recordset::MoveNext()
 void Recordset::Close()
 {
     exigeAbierto();
-    // An edit never saved is dropped, as closing the classic object did.
+    // Closing is no save: an edit never saved is dropped.
     editando_ = false;
     abierto_ = false;
     lector_.reset();

@@ -11,9 +11,9 @@
 #include <functional>
 #include <memory>
 
-// The recordset's end-of-rows test keeps its classic name, which stdio's EOF
-// macro would turn into "rs->(-1)()" at every call; pushing and popping the
-// macro around the class cannot help the callers. So EOF stays a macro, now
+// The recordset's end-of-rows test is named EOF, as its callers write it,
+// which stdio's EOF macro would turn into "rs->(-1)()" at every call; pushing
+// and popping the macro around the class cannot help the callers. So EOF stays a macro, now
 // naming a constant of stdio's value: "c == EOF", "case EOF:" and
 // "#ifdef EOF" work as before, and so does rs->EOF(). Only arithmetic on EOF
 // inside #if would differ, and nothing does that.
@@ -71,7 +71,7 @@ public:
     const QVariant& Campo(int indice) const;
 
     // Updatable recordsets only (raises 3251 otherwise). Moving or adding
-    // while a row is being edited saves it first, as the classic object did.
+    // while a row is being edited saves it first, so no edit is lost.
     void AddNew();
     void AsignaCampo(const QString& nombre, const QVariant& valor);
     void Update();

@@ -9,7 +9,8 @@
 
 class QObject;
 
-// Classic message-box button styles and icons (combined by addition).
+// Message-box button styles and icons, the numbers callers pass (combined by
+// addition).
 namespace Botones {
 constexpr int SoloAceptar = 0;
 constexpr int AceptarCancelar = 1;
@@ -23,7 +24,7 @@ constexpr int IconoExclamacion = 48;
 constexpr int IconoInformacion = 64;
 }
 
-// Classic message-box results.
+// Message-box results, the numbers callers test.
 namespace Resultado {
 constexpr int Aceptar = 1;
 constexpr int Cancelar = 2;
@@ -42,7 +43,7 @@ public:
 
     virtual int MsgBox(const QString& mensaje, int botones = Botones::SoloAceptar,
                        const QString& titulo = QString()) = 0;
-    // The typed text; empty when the operator cancels, as the classic input box.
+    // The typed text; empty when the operator cancels.
     virtual QString InputBox(const QString& mensaje, const QString& titulo = QString(),
                              const QString& porDefecto = QString()) = 0;
     // The chosen path; empty when cancelled.

@@ -112,9 +112,9 @@ EstiloMsgBox InterpretaEstilo(int botones)
     return e;
 }
 
-QString FiltroQt(const QString& filtroClasico)
+QString FiltroQt(const QString& filtroPares)
 {
-    const QStringList partes = filtroClasico.split(u'|');
+    const QStringList partes = filtroPares.split(u'|');
     QStringList filtros;
     for (qsizetype i = 0; i < partes.size(); i += 2) {
         QString descripcion = partes[i].trimmed();
@@ -153,13 +153,14 @@ int DialogosQt::MsgBox(const QString& mensaje, int botones, const QString& titul
                      QApplication::activeWindow());
     std::map<const QAbstractButton*, int> resultadoDe;
     for (int r : estilo.resultados) {
-        // One role for all keeps the classic order on every desktop style.
+        // One role for all keeps the buttons in the style's order on every
+        // desktop style, so the same choice is always in the same place.
         QPushButton* b = caja.addButton(textoBoton(r), QMessageBox::ActionRole);
         resultadoDe[b] = r;
         if (r == estilo.porDefecto)
             caja.setDefaultButton(b);
         // Escape and the close box answer Cancel, or OK when alone; the
-        // other classic sets cannot be dismissed without a choice.
+        // other sets cannot be dismissed without a choice.
         if (r == Resultado::Cancelar || estilo.resultados.size() == 1)
             caja.setEscapeButton(b);
     }

@@ -35,8 +35,8 @@ private:
     QElapsedTimer repintada_;
 };
 
-// A classic button style read apart: the results of its buttons in order,
-// the icon, and the result of the default button.
+// A message-box button style (Botones) read apart: the results of its
+// buttons in order, the icon, and the result of the default button.
 struct EstiloMsgBox {
     std::vector<int> resultados;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
@@ -44,9 +44,10 @@ struct EstiloMsgBox {
 };
 EstiloMsgBox InterpretaEstilo(int botones);
 
-// The classic filter "Imágenes|*.bmp;*.jpg|Todos|*.*" in Qt's form
+// A filter of description|patterns pairs, as callers write it,
+// "Imágenes|*.bmp;*.jpg|Todos|*.*", in Qt's form
 // "Imágenes (*.bmp *.jpg);;Todos (*.*)".
-QString FiltroQt(const QString& filtroClasico);
+QString FiltroQt(const QString& filtroPares);
 
 // The title of every dialog: the caller's, or the program's name when blank.
 QString TituloDialogo(const QString& titulo);

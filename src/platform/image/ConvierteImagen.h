@@ -8,6 +8,6 @@
 // written whole at `destino`. Returns 0 on success and 1 when the source
 // cannot be read or the JPEG cannot be written. The source is never touched:
 // whoever converts decides when it may go. `reservado` and `conservaOrigen`
-// are the classic call's third and fifth arguments and change nothing here.
+// are passed by the upload batch and change nothing here.
 int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t reservado, int16_t calidad,
                         bool conservaOrigen);

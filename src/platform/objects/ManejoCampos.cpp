@@ -79,7 +79,7 @@ int16_t ManejoCampos::CodigoTecla(int teclaQt)
         // The function keys are 112 (F1) on.
         if (teclaQt >= Qt::Key_F1 && teclaQt <= Qt::Key_F12)
             return int16_t(112 + (teclaQt - Qt::Key_F1));
-        // Letters, digits and signs share their codes with the classic keys.
+        // Letters, digits and signs are their own ASCII codes.
         return teclaQt > 0 && teclaQt < 0x80 ? int16_t(teclaQt) : int16_t(0);
     }
 }

@@ -10,8 +10,9 @@
 class QWidget;
 
 // Field navigation in control arrays of text boxes. Each member carries its
-// data-field name in the "DataField" property. Key codes are the classic
-// ones (13 Enter, 27 Escape); CodigoTecla turns a Qt key into one.
+// data-field name in the "DataField" property. Key codes are the small
+// numbers the windows' handlers compare (13 Enter, 27 Escape), not Qt's;
+// CodigoTecla turns a Qt key into one.
 class ManejoCampos {
 public:
     // The index of the member whose DataField equals the name (case-
@@ -31,7 +32,7 @@ public:
     // Upper-cases lowercase letters (accented ones too); other keys pass.
     void FiltraTecla(QWidget* control, int16_t& codigoCaracter) const;
 
-    // The classic code of a Qt key (Qt::Key_Return and Qt::Key_Enter give 13);
+    // The handlers' code of a Qt key (Qt::Key_Return and Qt::Key_Enter give 13);
     // 0 for keys without one.
     static int16_t CodigoTecla(int teclaQt);
 

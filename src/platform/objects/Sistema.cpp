@@ -12,7 +12,7 @@
 
 namespace {
 
-// What the classic call returned: above 32 means started, 2 file not found.
+// What callers test: above 32 means started, 2 file not found.
 constexpr long kAbierto = 33;
 constexpr long kArchivoNoEncontrado = 2;
 
@@ -61,8 +61,8 @@ long Sistema::AbreConProgramaAsociado(long, const QString&, const QString& archi
 {
     // xdg-open takes only the file and picks the program and its window
     // itself, so the verb, the parameters and the window style have nowhere
-    // to go. Callers quote paths with blanks for the classic shell; the
-    // argument list needs none.
+    // to go. Callers quote paths with blanks as a command line would need;
+    // the argument list needs none.
     const QString ruta = sinComillas(archivo);
     if (ruta.isEmpty() || !QFileInfo::exists(ruta))
         return kArchivoNoEncontrado;

@@ -13,7 +13,7 @@ public:
     QString CarpetaTemporal() const;
     // Opens the file with the program associated with its type (xdg-open);
     // returns 33 when started and 2 when the file is missing or the opener
-    // cannot start, as the classic call did. Surrounding quotes are dropped.
+    // cannot start; callers test above 32. Surrounding quotes are dropped.
     long AbreConProgramaAsociado(long ventana, const QString& verbo, const QString& archivo,
                                  const QString& parametros, const QString& carpeta, int estilo) const;
     // The folder of the program's own file, without a trailing "/".

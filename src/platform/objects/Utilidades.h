@@ -52,6 +52,6 @@ public:
     // The shared error dialog and log; 4 retry, 5 ignore, else leave.
     int MuestraErrorObjeto(const Err& e, int botones = 18, const QString& rutina = QString()) const;
     // Called by a window's load on itself: centres it on its screen's free
-    // area. The second argument is the classic call's, always 0.
+    // area. The second argument is always 0 and changes nothing.
     void PreparaVentana(QWidget& ventana, const QVariant& = 0) const;
 };

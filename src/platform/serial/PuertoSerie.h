@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The serial line of an order printer, with the operations of the classic
-// communications control. "COMn" is a device named in our settings
+// The serial line of an order printer, with the operations the ticket code
+// calls on it (port, open, output). "COMn" is a device named in our settings
 // ("puertos/COMn", overridden by ESCANEO_PUERTO_COMn), /dev/ttyS(n-1) by
 // default. The line is raw 9600 baud 8N1 without flow control or output
 // processing, so every byte leaves as written, and it is locked while open.

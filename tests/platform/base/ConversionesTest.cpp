@@ -63,6 +63,6 @@ TEST(Moneda, TenThousandthsAndTheirPlainText)
 TEST(ColorBGRaRGB, SwapsBlueAndRed)
 {
     EXPECT_EQ(ColorBGRaRGB(0x123456), 0x563412u);
-    // The high byte of the classic system colours carries no colour.
+    // The high byte of a system colour (0x80 and an index) carries no colour.
     EXPECT_EQ(ColorBGRaRGB(long(0x80000005)), 0x050000u);
 }

@@ -22,7 +22,7 @@ QProgressDialog* VentanaDeEspera()
 #include <QImage>
 #include <QLabel>
 
-TEST(FiltroQt, ClassicPairsBecomeQtFilters)
+TEST(FiltroQt, DescriptionPatternPairsBecomeQtFilters)
 {
     EXPECT_EQ(FiltroQt(QString::fromUtf8("Imágenes|*.bmp; *.jpg ;|Todos|*.*")),
               QString::fromUtf8("Imágenes (*.bmp *.jpg);;Todos (*.*)"));
@@ -35,7 +35,7 @@ TEST(FiltroQt, ClassicPairsBecomeQtFilters)
     EXPECT_EQ(FiltroQt("Todos|"), "Todos (*)");
 }
 
-TEST(InterpretaEstilo, ButtonsIconsAndDefaultsOfTheClassicStyles)
+TEST(InterpretaEstilo, ButtonsIconsAndDefaultsOfTheMessageBoxStyles)
 {
     const EstiloMsgBox error = InterpretaEstilo(18);
     EXPECT_EQ(error.resultados, std::vector<int>({Resultado::Abortar, Resultado::Reintentar, Resultado::Ignorar}));

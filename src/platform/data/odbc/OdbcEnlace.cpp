@@ -12,7 +12,7 @@ namespace {
 constexpr SQLULEN segundosParaConectar = 15;
 
 struct Nivel {
-    long clasico;
+    long nivel;
     SQLULEN odbc;
 };
 
@@ -126,7 +126,7 @@ long EnlaceOdbc::fijaAislamiento(long nivel)
     // then the next greater one is asked for. Inside an open transaction
     // every one is refused and the level stays as it was.
     for (const Nivel& n : niveles) {
-        if (nivel != NivelAislamiento::SinEspecificar && n.clasico >= nivel
+        if (nivel != NivelAislamiento::SinEspecificar && n.nivel >= nivel
             && exitoOdbc(odbc().SetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(n.odbc), 0)))
             break;
     }
@@ -134,7 +134,7 @@ long EnlaceOdbc::fijaAislamiento(long nivel)
     if (exitoOdbc(odbc().GetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, &actual, sizeof actual, nullptr))) {
         for (const Nivel& n : niveles) {
             if (n.odbc == actual)
-                return n.clasico;
+                return n.nivel;
         }
     }
     return NivelAislamiento::SinEspecificar;

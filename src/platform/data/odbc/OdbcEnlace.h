@@ -36,7 +36,7 @@ public:
     SQLHDBC conexion() const { return dbc_; }
     // The server product as the driver names it ("Microsoft SQL Server", ...).
     QString nombreServidor() const;
-    // Asks the driver for a classic isolation level (NivelAislamiento), or
+    // Asks the driver for an isolation level (NivelAislamiento), or
     // the next greater one it offers; returns the level in effect, or
     // SinEspecificar when the driver does not say.
     long fijaAislamiento(long nivel);

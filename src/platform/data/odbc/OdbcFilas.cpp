@@ -88,7 +88,7 @@ QVariant decimalDeTexto(const QString& texto, SQLSMALLINT decimales)
     return bien ? QVariant(real) : QVariant(texto);
 }
 
-// A time alone lands on the classic runtime's day zero.
+// A time alone lands on day zero, 30 December 1899, where dates count from.
 QVariant fechaDe(const SQL_TIMESTAMP_STRUCT& f, bool soloHora, FechasLocales& fechas)
 {
     const QDate dia = soloHora ? QDate(1899, 12, 30) : QDate(f.year, f.month, f.day);
