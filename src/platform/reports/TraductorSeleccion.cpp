@@ -9,6 +9,10 @@ namespace {
 
 enum class Clase { Campo, Texto, Numero, Igual, Abre, Cierra, Y, O };
 
+// Far beyond any report's formula, and far below what the parser's recursion
+// can take on the stack.
+constexpr int ProfundidadMaxima = 200;
+
 struct Simbolo {
     Clase clase;
     QString texto;
@@ -18,6 +22,12 @@ struct Simbolo {
 {
     throw Err(NumeroError::LlamadaInvalida,
               QStringLiteral("La fórmula del informe no se puede usar (%1): %2").arg(motivo, formula));
+}
+
+// Only ASCII digits: the number goes into the SQL as written.
+bool esCifra(QChar c)
+{
+    return c >= u'0' && c <= u'9';
 }
 
 bool esIdentificador(const QString& t)
@@ -50,7 +60,7 @@ public:
             else if (c == u'(' || c == u')' || c == u'=') {
                 lista.push_back({c == u'(' ? Clase::Abre : c == u')' ? Clase::Cierra : Clase::Igual, QString(c)});
                 ++i_;
-            } else if (c.isDigit() || (c == u'-' && i_ + 1 < f_.size() && f_[i_ + 1].isDigit()))
+            } else if (esCifra(c) || (c == u'-' && i_ + 1 < f_.size() && esCifra(f_[i_ + 1])))
                 lista.push_back({Clase::Numero, numero()});
             else if (c.isLetter())
                 lista.push_back(palabra());
@@ -74,6 +84,8 @@ private:
     {
         QString valor;
         for (++i_; i_ < f_.size(); ++i_) {
+            if (f_[i_] == u'\0')
+                rechaza(QStringLiteral("un texto con el carácter nulo"), f_);
             if (f_[i_] != u'\'') {
                 valor += f_[i_];
                 continue;
@@ -94,11 +106,11 @@ private:
         const qsizetype desde = i_;
         if (f_[i_] == u'-')
             ++i_;
-        while (i_ < f_.size() && f_[i_].isDigit())
+        while (i_ < f_.size() && esCifra(f_[i_]))
             ++i_;
-        if (i_ + 1 < f_.size() && f_[i_] == u'.' && f_[i_ + 1].isDigit()) {
+        if (i_ + 1 < f_.size() && f_[i_] == u'.' && esCifra(f_[i_ + 1])) {
             ++i_;
-            while (i_ < f_.size() && f_[i_].isDigit())
+            while (i_ < f_.size() && esCifra(f_[i_]))
                 ++i_;
         }
         if (i_ < f_.size() && (f_[i_].isLetterOrNumber() || f_[i_] == u'.'))
@@ -173,9 +185,12 @@ private:
     QString factor()
     {
         if (es(Clase::Abre)) {
+            if (++profundidad_ > ProfundidadMaxima)
+                rechaza(QStringLiteral("más de %1 paréntesis anidados").arg(ProfundidadMaxima), formula_);
             ++i_;
             const QString dentro = disyuncion();
             toma(Clase::Cierra, QStringLiteral("«)»"));
+            --profundidad_;
             return u'(' + dentro + u')';
         }
         const QString campo = t_.campo(toma(Clase::Campo, QStringLiteral("un campo entre llaves")).texto, formula_);
@@ -190,6 +205,7 @@ private:
     const QString& formula_;
     std::vector<Simbolo> s_;
     size_t i_ = 0;
+    int profundidad_ = 0;
 };
 
 }

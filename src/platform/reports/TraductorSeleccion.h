@@ -10,7 +10,9 @@ class ConexionDatos;
 //   formula := term { OR term }      term := factor { AND factor }
 //   factor  := "(" formula ")" | {View.Field} "=" ('text' | number)
 // with AND/OR in any case, a doubled apostrophe inside a text, blanks inside
-// a field name or the field between brackets; sort fields are "+{View.Field}"
+// a field name or the field between brackets, ASCII digits in a number, no
+// NUL in a text, and at most 200 parentheses one inside another (deeper ones
+// would exhaust the stack); sort fields are "+{View.Field}"
 // or "-{View.Field}" (descending), empty ones are passed over. Anything else
 // raises Err 5 with a message saying what was refused; nothing of the
 // operator's text reaches the SQL but the views and fields checked here and

@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
+
+using namespace std::string_literals;
 
 const QStringList Vistas = {"AUX_MV_CPTE", "V_MV_CPTE", "MV_ASIENTOS", "V_MV_CPTEINSUMOS"};
 
 struct Caso {
-    const char* formula;
+    std::string formula;
     const char* sql;  // nullptr: refused, and `motivo` is in the message
     const char* motivo = "";
 };
@@ -22,19 +26,28 @@ TEST_P(TraductorSeleccionTest, TranslatesExactlyTheGrammarAndRefusesTheRest)
     const ConexionDatos cn;
     const TraductorSeleccion t(cn, Vistas);
     const Caso& c = GetParam();
+    const QString formula = QString::fromStdString(c.formula);
     if (c.sql) {
-        EXPECT_EQ(t.condicion(QString::fromUtf8(c.formula)).toStdString(), c.sql);
+        EXPECT_EQ(t.condicion(formula).toStdString(), c.sql);
         return;
     }
     try {
-        const QString sql = t.condicion(QString::fromUtf8(c.formula));
+        const QString sql = t.condicion(formula);
         FAIL() << "accepted as " << sql.toStdString();
     } catch (const Err& e) {
         EXPECT_EQ(e.Number, NumeroError::LlamadaInvalida);
         EXPECT_TRUE(e.Description.contains(QString::fromUtf8(c.motivo))) << e.Description.toStdString();
-        EXPECT_TRUE(e.Description.contains(QString::fromUtf8(c.formula))) << e.Description.toStdString();
+        EXPECT_TRUE(e.Description.contains(formula)) << e.Description.toStdString();
     }
 }
+
+// The condition inside `veces` parentheses.
+std::string anidada(int veces, const std::string& condicion)
+{
+    return std::string(size_t(veces), '(') + condicion + std::string(size_t(veces), ')');
+}
+
+const std::string Anidada200 = anidada(200, "V_MV_CPTE.[TC] = 'FC'");
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, TraductorSeleccionTest,
@@ -68,7 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"{V_MV_CPTE.TC} = 'x')", nullptr, "sobra «)»"},
         Caso{"{V_MV_CPTE.TC} = {V_MV_CPTE.CUENTA}", nullptr, "se esperaba un valor"},
         Caso{"{V_MV_CPTE.IMPORTE} = 1e3", nullptr, "un número mal escrito"},
-        Caso{"'FC' = {V_MV_CPTE.TC}", nullptr, "se esperaba un campo entre llaves"}));
+        Caso{"'FC' = {V_MV_CPTE.TC}", nullptr, "se esperaba un campo entre llaves"},
+        Caso{"{V_MV_CPTE.IMPORTE} = ٣", nullptr, "carácter inesperado"},
+        Caso{"{V_MV_CPTE.IMPORTE} = 1３", nullptr, "un número mal escrito"},
+        Caso{"{V_MV_CPTE.IMPORTE} = 1.٣", nullptr, "un número mal escrito"},
+        Caso{"{V_MV_CPTE.TC} = 'F\0C'"s, nullptr, "carácter nulo"},
+        Caso{anidada(200, "{V_MV_CPTE.TC} = 'FC'"), Anidada200.c_str()},
+        Caso{anidada(201, "{V_MV_CPTE.TC} = 'FC'"), nullptr, "más de 200 paréntesis anidados"},
+        Caso{anidada(20000, "{V_MV_CPTE.TC} = 'FC'"), nullptr, "más de 200 paréntesis anidados"}));
 
 TEST(TraductorOrden, SortsAscendingOrDescendingAndRefusesAnyOtherShape)
 {
