@@ -40,9 +40,9 @@ QString Celdas(const ContextoPagina& c, const FilaPagina& fila, const Columnas& 
     if (!c.cpte.EsVenta)
         return CeldaVoucher + ValorFila(fila, col.tc) + QStringLiteral("</TD>") + CeldaVoucher + ValorFila(fila, col.idComprobante)
                + QStringLiteral("</TD>") + CeldaImporte + importe + QStringLiteral("</TD>");
-    // A delivery note carries no amount of its own.
-    if (reglaRemito
-        && TextoPlano(fila(col.tc)).trimmed().compare(QStringLiteral("RM"), Qt::CaseInsensitive) == 0)
+    // A delivery note carries no amount of its own. The type is compared as
+    // stored: "RM" padded with blanks is not a delivery note here.
+    if (reglaRemito && TextoPlano(fila(col.tc)).compare(QStringLiteral("RM"), Qt::CaseInsensitive) == 0)
         importe = QStringLiteral(" -- ");
     const QString enlace = CeldaVoucher + QStringLiteral("<A HREF=_TC_") + ParteEnlace(fila(col.tc))
                            + QStringLiteral("_SUCURSAL_") + ParteEnlace(fila(col.sucursal))

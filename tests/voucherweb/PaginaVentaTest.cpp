@@ -139,7 +139,7 @@ TEST_F(PaginaDemo, SalesTotalsNameTheCurrencyAndAddTheRetentions)
                                        "</table> <hr HEIGHT=3 NOSHADE>"));
 }
 
-TEST_F(PaginaDemo, SalesApplicationsAreLinksWithTheReceiptAndNoAmountForDeliveryNotes)
+TEST_F(PaginaDemo, SalesApplicationsAreLinksWithTheReceiptAndTheirAmounts)
 {
     const QStringList p = venta("FC", "0001", "00000013", "A");
     const QString aplicados = linea(p, QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>"
@@ -152,8 +152,8 @@ TEST_F(PaginaDemo, SalesApplicationsAreLinksWithTheReceiptAndNoAmountForDelivery
         "<TD CLASS=TableCABDetalle>RECIBO</TD><TD CLASS=TableCABDetalle ALIGN =RIGHT >IMPORTE</TD></TR>")));
     const QString enlace = QStringLiteral("<TD CLASS=TableRowdETALLE><A HREF=_TC_RM_SUCURSAL_0001_NUMERO_00000031_LETRA_R>");
     EXPECT_EQ(p[i + 1], QStringLiteral("<TR VALIGN=TOP>") + enlace + QStringLiteral("RM  </TD>") + enlace
-                            + QStringLiteral("000100000031R</TD>") + enlace + QStringLiteral(" </TD>")
-                            + QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIGHT  NOWRAP> -- </TD></TR>"));
+                            + QStringLiteral("000100000031R</TD>") + enlace + QStringLiteral(" </TD>") + R
+                            + QStringLiteral("605</TD></TR>"));
     EXPECT_EQ(p[i + 2], QStringLiteral("</TABLE>"));
     EXPECT_TRUE(p[i + 3].contains(QStringLiteral("<B>COMPROBANTES QUE APLICAN A FC 000100000013 A</B>")));
     const QString cb = QStringLiteral("<TD CLASS=TableRowdETALLE><A HREF=_TC_CB_SUCURSAL_0001_NUMERO_00000077_LETRA_A>");
@@ -164,6 +164,16 @@ TEST_F(PaginaDemo, SalesApplicationsAreLinksWithTheReceiptAndNoAmountForDelivery
     EXPECT_EQ(p[i + 6], QStringLiteral("<TR VALIGN=TOP>") + recibo + QStringLiteral("CB  </TD>") + recibo
                             + QStringLiteral("000100000101A</TD>") + recibo + QStringLiteral("CB   000100000101A</TD>") + R
                             + QStringLiteral("870</TD></TR>"));
+}
+
+// Only a type that is "RM" as stored, in any case, hides the amount: the
+// demo's delivery note, stored "RM  ", shows it (above).
+TEST_F(PaginaDemo, ADeliveryNoteOfTypeRMAsStoredShowsNoAmount)
+{
+    ejecuta(QStringLiteral("UPDATE MV_APLICACION SET TCO_ORIGEN = 'rm' WHERE IDCOMPROBANTE_ORIGEN = '000100000031R'"));
+    const QStringList p = venta("FC", "0001", "00000013", "A");
+    const QString fila = linea(p, QStringLiteral("<TR VALIGN=TOP><TD CLASS=TableRowdETALLE><A HREF=_TC_rm_"));
+    EXPECT_TRUE(fila.endsWith(R + QStringLiteral(" -- </TD></TR>"))) << fila.toStdString();
 }
 
 TEST_F(PaginaDemo, HistoryShowsTheVoucherOwnComplementAndNamesTheActions)
