@@ -311,6 +311,9 @@ TEST_F(FrmEnviarTest, FailuresAreReportedAndLoggedAsFailures)
         {"missing attachment", abierto, "Otro", "clave''secreta",
          [](FrmEnviar& f) { f.txtAttach->setText(f.txtAttach->text() + QStringLiteral(";;/no/hay.pdf")); }, 3,
          " No se envió el correo. ", "No se encuentra el archivo /no/hay.pdf"},
+        {"refused recipient", abierto, "Otro", "clave''secreta",
+         [](FrmEnviar& f) { f.Campo(QStringLiteral("Para"))->setText(QStringLiteral("rechazado@example.com")); }, 5,
+         " No se envió el correo. ", "El servidor rechazó al destinatario rechazado@example.com: 550 5.1.1"},
         {"unknown account type", abierto, "Yahoo", "clave''secreta", [](FrmEnviar&) {}, 3, "Error al enviar correo",
          "Faltan Datos. Verifique su Configuracion"},
     };

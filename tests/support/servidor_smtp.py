@@ -1,8 +1,11 @@
 """A local SMTP server for the tests: plain with AUTH, STARTTLS required, or
 SMTPS. Every message received is written to the folder as <n>.eml, with its
 envelope in <n>.sobre (sender, then one recipient a line) and its MIME tree,
-as Python's own mail parser reads it, in <n>.json. Prints the port on
-stdout once it listens, and runs until its standard input closes."""
+as Python's own mail parser reads it, in <n>.json. Three recipients make
+it fail as real servers do: rechazado@... is refused at RCPT; a message to
+rechaza-mensaje@... is refused at the end of its data, and one to corta@...
+has its connection dropped there. Prints the port on stdout once it listens,
+and runs until its standard input closes."""
 
 import argparse
 import base64
@@ -34,7 +37,18 @@ class Guarda:
     def __init__(self):
         self.cuenta = 0
 
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address.startswith("rechazado@"):
+            return f"550 5.1.1 <{address}>: Recipient address rejected: User unknown"
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
+
     async def handle_DATA(self, server, session, envelope):
+        if any(d.startswith("rechaza-mensaje@") for d in envelope.rcpt_tos):
+            return "554 5.7.1 Message rejected: content not accepted"
+        if any(d.startswith("corta@") for d in envelope.rcpt_tos):
+            server.transport.abort()
+            return "250 OK"
         self.cuenta += 1
         base = f"{args.carpeta}/{self.cuenta}"
         with open(base + ".json", "w") as f:

@@ -55,6 +55,90 @@ long NumeroDe(CURLcode codigo)
     }
 }
 
+// The server's last reply and the command it answers, caught as the
+// dialogue goes, so that a refusal is told in the server's own words.
+struct Dialogo {
+    // The verb of the client's last command: the login's lines carry the
+    // password, so nothing more of them is kept.
+    QByteArray orden;
+    // The address of the last MAIL FROM or RCPT TO.
+    QByteArray direccion;
+    // The lines of the reply, joined.
+    QByteArray respuesta;
+    bool respuestaCompleta = true;
+    // The QUIT that closes a failed dialogue, whose reply says nothing of it.
+    bool despedida = false;
+
+    bool rechazo() const { return respuestaCompleta && (respuesta.startsWith('4') || respuesta.startsWith('5')); }
+};
+
+int Escucha(CURL*, curl_infotype tipo, char* datos, size_t largo, void* puntero)
+{
+    Dialogo& d = *static_cast<Dialogo*>(puntero);
+    if ((tipo != CURLINFO_HEADER_OUT && tipo != CURLINFO_HEADER_IN) || d.despedida)
+        return 0;
+    const QByteArray linea = QByteArray(datos, qsizetype(largo)).trimmed();
+    if (tipo == CURLINFO_HEADER_OUT) {
+        d.despedida = linea.toUpper() == "QUIT";
+        if (d.despedida)
+            return 0;
+        d.orden = linea.left(4).toUpper();
+        if (d.orden == "MAIL" || d.orden == "RCPT")
+            d.direccion = linea.mid(linea.indexOf(':') + 1).trimmed().replace('<', "").replace('>', "");
+        d.respuesta.clear();
+        d.respuestaCompleta = true;
+        return 0;
+    }
+    // A reply of several lines: "250-" on all but the last.
+    d.respuesta = d.respuestaCompleta ? linea : d.respuesta + ' ' + linea.mid(4);
+    d.respuestaCompleta = linea.size() < 4 || linea.at(3) != '-';
+    return 0;
+}
+
+// Why the send failed, for the operator: the server's refusal in its own
+// words, else what became of the connection.
+QString Motivo(CURLcode codigo, const Dialogo& d, const QByteArray& servidor, const char* detalle)
+{
+    const QString direccion = QString::fromUtf8(d.direccion);
+    if (d.rechazo()) {
+        const QString respuesta = QString::fromUtf8(d.respuesta);
+        if (codigo == CURLE_LOGIN_DENIED)
+            return QStringLiteral("El servidor rechazó el usuario o la contraseña: ") + respuesta;
+        if (d.orden == "MAIL")
+            return QStringLiteral("El servidor rechazó al remitente %1: %2").arg(direccion, respuesta);
+        if (d.orden == "RCPT")
+            return QStringLiteral("El servidor rechazó al destinatario %1: %2").arg(direccion, respuesta);
+        if (d.orden == "DATA")
+            return QStringLiteral("El servidor rechazó el mensaje: ") + respuesta;
+        return QStringLiteral("El servidor respondió: ") + respuesta;
+    }
+    const QString s = QString::fromUtf8(servidor);
+    switch (codigo) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return QStringLiteral("No se encontró el servidor %1").arg(s);
+    case CURLE_COULDNT_CONNECT:
+        return QStringLiteral("No se pudo conectar con el servidor %1").arg(s);
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("El servidor %1 no respondió a tiempo").arg(s);
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+        return QStringLiteral("El servidor %1 cortó la conexión").arg(s);
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return QStringLiteral("El certificado del servidor %1 no es de confianza").arg(s);
+    case CURLE_SSL_CONNECT_ERROR:
+        return QStringLiteral("No se pudo establecer una conexión segura con el servidor %1").arg(s);
+    case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("El servidor %1 no ofrece una conexión segura (STARTTLS)").arg(s);
+    case CURLE_LOGIN_DENIED:
+        return QStringLiteral("El servidor %1 no aceptó el inicio de sesión").arg(s);
+    default:
+        break;
+    }
+    const QString motivo = QString::fromUtf8(detalle).trimmed();
+    return motivo.isEmpty() ? QString::fromUtf8(curl_easy_strerror(codigo)) : motivo;
+}
+
 void AgregaArchivo(curl_mimepart* parte, const ParteSmtp& archivo)
 {
     curl_mime_filedata(parte, archivo.ruta.constData());
@@ -97,6 +181,7 @@ FalloSmtp TransporteCurl::Envia(const SobreSmtp& sobre)
     ListaCurl destinatarios(sobre.destinatarios), encabezados(sobre.encabezados);
     std::unique_ptr<curl_mime, LiberaCurl> cuerpo(ArmaCuerpo(c, sobre));
     char detalle[CURL_ERROR_SIZE] = {};
+    Dialogo dialogo;
 
     curl_easy_setopt(c, CURLOPT_URL, sobre.url.constData());
     curl_easy_setopt(c, CURLOPT_USE_SSL, long(sobre.exigeTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
@@ -111,6 +196,9 @@ FalloSmtp TransporteCurl::Envia(const SobreSmtp& sobre)
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, encabezados.get());
     curl_easy_setopt(c, CURLOPT_MIMEPOST, cuerpo.get());
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, detalle);
+    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, Escucha);
+    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &dialogo);
+    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 30L);
     // A stalled server ends the send instead of holding the window forever.
@@ -120,6 +208,6 @@ FalloSmtp TransporteCurl::Envia(const SobreSmtp& sobre)
     const CURLcode resultado = curl_easy_perform(c);
     if (resultado == CURLE_OK)
         return {};
-    const QString motivo = QString::fromUtf8(detalle).trimmed();
-    return {NumeroDe(resultado), motivo.isEmpty() ? QString::fromUtf8(curl_easy_strerror(resultado)) : motivo};
+    const QByteArray servidor = sobre.url.mid(sobre.url.indexOf("://") + 3);
+    return {NumeroDe(resultado), Motivo(resultado, dialogo, servidor, detalle)};
 }
