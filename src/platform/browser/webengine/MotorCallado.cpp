@@ -1,4 +1,4 @@
-#include "window/pageview/MotorCallado.h"
+#include "platform/browser/webengine/MotorCallado.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "window/pageview/VistaWeb.h"
+#include "platform/browser/webengine/VistaWeb.h"
 
-#include "window/pageview/MotorCallado.h"
+#include "platform/browser/webengine/MotorCallado.h"
 
 #include <QVBoxLayout>
 #include <QWebEnginePage>
