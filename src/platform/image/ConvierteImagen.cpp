@@ -7,13 +7,32 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <optional>
 
 namespace {
+
+// What the headers of a BMP say, once every part they place (masks,
+// palette, pixels) was found whole within the file and in that order, so
+// that neither reader fills a picture from memory the file never held.
+struct CabeceraBmp {
+    uint32_t cabecera = 0;
+    int ancho = 0, alto = 0;
+    bool deAbajoArriba = true;
+    int bits = 0;
+    uint32_t compresion = 0;
+    qsizetype paleta = 0;
+    int colores = 0;
+    qsizetype inicio = 0;  // of the pixels
+    qsizetype paso = 0;    // between rows, when not run-length encoded
+};
+
+constexpr uint32_t SinCompresion = 0, Rle8 = 1, Rle4 = 2, CamposDeBits = 3;
 
 // The pixels of an uncompressed BMP as libjpeg-turbo takes them, pointing
 // into the file's bytes where they can be used as they are.
@@ -37,14 +56,100 @@ uint16_t Lee16(const QByteArray& b, qsizetype i)
     return uint16_t(uchar(b.at(i)) | uchar(b.at(i + 1)) << 8);
 }
 
-// Grey levels of a palette whose entries are all grey, or nothing.
-std::optional<QByteArray> PaletaGris(const QByteArray& b, qsizetype desde, int colores)
+// Whether the run-length codes end the picture within the file, each run
+// within its row. Pixels the codes skip are left to the reader's blank
+// picture.
+bool RleCompleto(const QByteArray& b, const CabeceraBmp& c)
 {
-    if (desde + 4 * qsizetype(colores) > b.size())
+    const auto* d = reinterpret_cast<const uchar*>(b.constData());
+    qsizetype i = c.inicio;
+    int x = 0, y = 0;
+    while (y < c.alto) {
+        if (i + 2 > b.size())
+            return false;
+        const int cuenta = d[i], codigo = d[i + 1];
+        i += 2;
+        if (cuenta > 0) {
+            x += cuenta;
+        } else if (codigo == 0) {
+            x = 0;
+            ++y;
+        } else if (codigo == 1) {
+            return true;
+        } else if (codigo == 2) {
+            if (i + 2 > b.size())
+                return false;
+            x += d[i];
+            y += d[i + 1];
+            i += 2;
+            if (x >= c.ancho || y >= c.alto)
+                return false;
+        } else {
+            // Pixels as they are, padded to a 16-bit boundary.
+            x += codigo;
+            i += ((c.bits == 8 ? codigo : (codigo + 1) / 2) + 1) / 2 * 2;
+            if (i > b.size())
+                return false;
+        }
+        if (x > c.ancho)
+            return false;
+    }
+    return true;
+}
+
+// The header sizes, bit depths and encodings Qt's reader takes.
+std::optional<CabeceraBmp> LeeCabecera(const QByteArray& b)
+{
+    constexpr qsizetype Archivo = 14;
+    if (b.size() < Archivo + 4 || !b.startsWith("BM"))
         return std::nullopt;
-    QByteArray niveles(colores, '\0');
-    for (int i = 0; i < colores; ++i) {
-        const qsizetype e = desde + 4 * qsizetype(i);
+    CabeceraBmp c;
+    c.cabecera = Lee32(b, Archivo);
+    const bool antigua = c.cabecera == 12;
+    if (!antigua && c.cabecera != 40 && c.cabecera != 64 && c.cabecera != 108 && c.cabecera != 124)
+        return std::nullopt;
+    if (Archivo + c.cabecera > b.size())
+        return std::nullopt;
+    const int64_t ancho = antigua ? int16_t(Lee16(b, 18)) : int32_t(Lee32(b, 18));
+    const int64_t alto = antigua ? int16_t(Lee16(b, 20)) : int32_t(Lee32(b, 22));
+    const uint16_t planos = Lee16(b, antigua ? 22 : 26);
+    c.bits = Lee16(b, antigua ? 24 : 28);
+    c.compresion = antigua ? SinCompresion : Lee32(b, 30);
+    const uint32_t usados = antigua ? 0 : Lee32(b, 46);
+    const bool conocido = c.compresion == SinCompresion
+                              ? c.bits == 1 || c.bits == 4 || c.bits == 8 || c.bits == 16 || c.bits == 24 || c.bits == 32
+                              : (c.compresion == Rle8 && c.bits == 8) || (c.compresion == Rle4 && c.bits == 4)
+                                    || (c.compresion == CamposDeBits && (c.bits == 16 || c.bits == 32));
+    if (!conocido || planos != 1 || ancho <= 0 || alto == 0 || alto == INT32_MIN)
+        return std::nullopt;
+    c.ancho = int(ancho);
+    c.alto = int(alto < 0 ? -alto : alto);
+    c.deAbajoArriba = alto > 0;
+    // The masks of the shorter headers follow them; the palette follows both.
+    c.paleta = Archivo + c.cabecera + (c.compresion == CamposDeBits && c.cabecera < 108 ? 12 : 0);
+    if (c.bits <= 8) {
+        if (usados > 256)
+            return std::nullopt;
+        c.colores = usados ? int(usados) : 1 << c.bits;
+    }
+    const qsizetype finPaleta = c.paleta + qsizetype(c.colores) * (antigua ? 3 : 4);
+    c.inicio = Lee32(b, 10);
+    if (finPaleta > c.inicio || c.inicio >= b.size())
+        return std::nullopt;
+    if (c.compresion == Rle8 || c.compresion == Rle4)
+        return RleCompleto(b, c) ? std::optional(c) : std::nullopt;
+    c.paso = (qsizetype(c.ancho) * c.bits + 31) / 32 * 4;
+    if (c.paso > INT_MAX || c.alto > (b.size() - c.inicio) / c.paso)
+        return std::nullopt;
+    return c;
+}
+
+// Grey levels of a palette whose entries are all grey, or nothing.
+std::optional<QByteArray> PaletaGris(const QByteArray& b, const CabeceraBmp& c)
+{
+    QByteArray niveles(c.colores, '\0');
+    for (int i = 0; i < c.colores; ++i) {
+        const qsizetype e = c.paleta + 4 * qsizetype(i);
         if (b.at(e) != b.at(e + 1) || b.at(e + 1) != b.at(e + 2))
             return std::nullopt;
         niveles[i] = b.at(e);
@@ -54,35 +159,23 @@ std::optional<QByteArray> PaletaGris(const QByteArray& b, qsizetype desde, int c
 
 // Uncompressed 24-bit colour, 8-bit grey and 1-bit BMPs, the kinds the
 // scanner writes; anything else goes through the general image reader.
-std::optional<PixelesBmp> LeePixeles(const QByteArray& b)
+std::optional<PixelesBmp> LeePixeles(const QByteArray& b, const CabeceraBmp& c)
 {
-    if (b.size() < 54 || !b.startsWith("BM"))
-        return std::nullopt;
-    const uint32_t inicio = Lee32(b, 10), cabecera = Lee32(b, 14);
-    const int32_t ancho = int32_t(Lee32(b, 18)), altoFirmado = int32_t(Lee32(b, 22));
-    const uint16_t bits = Lee16(b, 28);
-    const uint32_t compresion = Lee32(b, 30);
-    if (cabecera < 40 || compresion != 0 || ancho <= 0 || altoFirmado == 0 || altoFirmado == INT32_MIN)
+    if (c.cabecera < 40 || c.compresion != SinCompresion || (c.bits != 24 && c.bits != 8 && c.bits != 1))
         return std::nullopt;
     PixelesBmp p;
-    p.ancho = ancho;
-    p.alto = altoFirmado < 0 ? -altoFirmado : altoFirmado;
-    p.deAbajoArriba = altoFirmado > 0;
-    p.paso = int(((int64_t(ancho) * bits + 31) / 32) * 4);
-    if (inicio + int64_t(p.paso) * p.alto > b.size())
-        return std::nullopt;
-    p.datos = reinterpret_cast<const unsigned char*>(b.constData() + inicio);
-    if (bits == 24)
+    p.ancho = c.ancho;
+    p.alto = c.alto;
+    p.deAbajoArriba = c.deAbajoArriba;
+    p.paso = int(c.paso);
+    p.datos = reinterpret_cast<const unsigned char*>(b.constData() + c.inicio);
+    if (c.bits == 24)
         return p;
-    if (bits != 8 && bits != 1)
-        return std::nullopt;
-    const uint32_t usados = Lee32(b, 46);
-    const int colores = usados ? int(usados) : (1 << bits);
-    const std::optional<QByteArray> gris = PaletaGris(b, 14 + cabecera, colores);
+    const std::optional<QByteArray> gris = PaletaGris(b, c);
     if (!gris)
         return std::nullopt;
     p.formato = TJPF_GRAY;
-    const bool identidad = bits == 8 && colores == 256 && [&] {
+    const bool identidad = c.bits == 8 && c.colores == 256 && [&] {
         for (int i = 0; i < 256; ++i)
             if (uchar(gris->at(i)) != i)
                 return false;
@@ -91,17 +184,17 @@ std::optional<PixelesBmp> LeePixeles(const QByteArray& b)
     if (identidad)
         return p;
     // Other palettes and single bits become one grey level per pixel.
-    p.propios.resize(qsizetype(ancho) * p.alto);
+    p.propios.resize(qsizetype(p.ancho) * p.alto);
     for (int y = 0; y < p.alto; ++y) {
         const unsigned char* fila = p.datos + qsizetype(y) * p.paso;
-        char* salida = p.propios.data() + qsizetype(y) * ancho;
-        for (int x = 0; x < ancho; ++x) {
-            const int indice = bits == 8 ? fila[x] : (fila[x >> 3] >> (7 - (x & 7))) & 1;
-            salida[x] = indice < colores ? gris->at(indice) : '\0';
+        char* salida = p.propios.data() + qsizetype(y) * p.ancho;
+        for (int x = 0; x < p.ancho; ++x) {
+            const int indice = c.bits == 8 ? fila[x] : (fila[x >> 3] >> (7 - (x & 7))) & 1;
+            salida[x] = indice < c.colores ? gris->at(indice) : '\0';
         }
     }
     p.datos = reinterpret_cast<const unsigned char*>(p.propios.constData());
-    p.paso = ancho;
+    p.paso = p.ancho;
     return p;
 }
 
@@ -125,9 +218,23 @@ QByteArray ComprimeConTurbo(const FuncionesTurbo& turbo, const PixelesBmp& p, in
 
 QByteArray ComprimeConQt(const QByteArray& bmp, int calidad)
 {
-    QImage imagen;
-    if (!imagen.loadFromData(bmp, "BMP"))
+    QBuffer origen;
+    origen.setData(bmp);
+    origen.open(QIODevice::ReadOnly);
+    QImageReader lector(&origen, "BMP");
+    // Read into a blank picture of the reader's own size and format, which
+    // it fills in place, so pixels that run-length codes skip are blank.
+    QImage imagen(lector.size(), lector.imageFormat());
+    imagen.fill(0);
+    if (!lector.read(&imagen))
         return {};
+    // Qt's writer looks up every index in the palette: one shorter than the
+    // indexes gets black entries, as libjpeg-turbo's road gives them.
+    if (imagen.colorCount() > 0) {
+        QList<QRgb> paleta = imagen.colorTable();
+        paleta.resize(1 << imagen.depth(), qRgb(0, 0, 0));
+        imagen.setColorTable(paleta);
+    }
     QByteArray salida;
     QBuffer buffer(&salida);
     buffer.open(QIODevice::WriteOnly);
@@ -143,7 +250,10 @@ int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t, 
     try {
         const QByteArray bmp = LeeArchivoCompleto(origen);
         const int q = std::clamp(int(calidad), 1, 100);
-        const std::optional<PixelesBmp> pixeles = LeePixeles(bmp);
+        const std::optional<CabeceraBmp> cabecera = LeeCabecera(bmp);
+        if (!cabecera)
+            return 1;
+        const std::optional<PixelesBmp> pixeles = LeePixeles(bmp, *cabecera);
         // Without libjpeg-turbo, Qt's writer still compresses, only slower.
         // A BMP only Qt reads never loads it.
         const FuncionesTurbo* turbo = pixeles ? Turbo() : nullptr;

@@ -10,8 +10,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -70,6 +73,61 @@ TEST(ConvertBMPtoJPGDeathTest, WithoutLibjpegTurboAScannerPageStillBecomesAJpeg)
     EscribeArchivoPasajero(dir.filePath(QStringLiteral("libturbojpeg.so.0")), "no es una biblioteca");
     const VariableTemporal ruta("LD_LIBRARY_PATH", QFile::encodeName(dir.path()));
     EXPECT_EXIT(convierteSinTurbo(dir.path()), ::testing::ExitedWithCode(0), "");
+}
+
+QByteArray Con32(QByteArray b, int i, quint32 v)
+{
+    qToLittleEndian(v, b.data() + i);
+    return b;
+}
+
+// A white BMP of 16 by 8 pixels: uncompressed in any depth, or run-length
+// encoded (compression 1 for 8 bits, 2 for 4), with a grey palette of
+// `colores` entries below 16 bits.
+QByteArray BmpBlanco(int bits, int compresion = 0, int colores = -1)
+{
+    colores = colores >= 0 ? colores : bits <= 8 ? 1 << bits : 0;
+    QByteArray b = QByteArray("BM") + QByteArray(52, '\0');
+    for (const auto& [i, v] : {std::pair{10, 54 + 4 * colores}, {14, 40}, {18, 16}, {22, 8}, {26, 1 | bits << 16},
+                               {30, compresion}, {46, colores}})
+        b = Con32(b, i, quint32(v));
+    for (int i = 0; i < colores; ++i)
+        b += QByteArray(3, char(i * 255 / ((1 << bits) - 1))) + '\0';
+    for (int y = 0; y < 8; ++y)
+        b += compresion ? QByteArray("\x10\xFF\x00\x00", 4) : QByteArray((16 * bits + 31) / 32 * 4, '\xFF');
+    return compresion ? b + QByteArray("\x00\x01", 2) : b;
+}
+
+TEST(ConvertBMPtoJPG, BmpsWhoseHeadersPromiseMoreThanTheFileHoldsAreRefused)
+{
+    std::vector<std::tuple<QString, QByteArray, int>> casos = {
+        {"ancho y alto que desbordan", Con32(Con32(BmpBlanco(32), 18, 0x7FFFFFFF), 22, 0x7FFFFFFF), 1},
+        {"mas colores de los que caben", Con32(BmpBlanco(8), 46, 0xFFFFFFFF), 1},
+        {"pixeles dentro de la paleta", Con32(BmpBlanco(8), 10, 60), 1},
+        {"RLE8 con una fila de mas pixeles", BmpBlanco(8, 1).replace(54 + 4 * 256, 1, "\x11"), 1},
+        // Indexes past a short palette are black, as libjpeg-turbo's road has them.
+        {"4 bits con paleta corta", BmpBlanco(4, 0, 2), 0}};
+    for (const auto& [nombre, bits, compresion] : std::vector<std::tuple<QString, int, int>>{
+             {"1 bit", 1, 0}, {"4 bits", 4, 0}, {"8 bits", 8, 0}, {"16 bits", 16, 0}, {"24 bits", 24, 0},
+             {"32 bits", 32, 0}, {"RLE4", 4, 2}, {"RLE8", 8, 1}}) {
+        const QByteArray bmp = BmpBlanco(bits, compresion);
+        const qsizetype inicio = qFromLittleEndian<quint32>(bmp.constData() + 10);
+        casos.push_back({nombre + " entero", bmp, 0});
+        casos.push_back({nombre + " cortado en los pixeles", bmp.left((inicio + bmp.size()) / 2), 1});
+        casos.push_back({nombre + " con los pixeles tras el final", Con32(bmp, 10, bmp.size() + 16), 1});
+        if (bits <= 8)
+            casos.push_back({nombre + " cortado en la paleta", bmp.left(60), 1});
+    }
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath(QStringLiteral("p.bmp")), jpg = dir.filePath(QStringLiteral("p.jpg"));
+    for (const auto& [nombre, contenido, resultado] : casos) {
+        EscribeArchivoCompleto(bmp, contenido);
+        ASSERT_EQ(ConvertBMPtoJPG(bmp, jpg, 0, 30, true), resultado) << qPrintable(nombre);
+        if (resultado == 0) {
+            const bool blanco = qGray(QImage(jpg, "JPEG").pixel(8, 4)) > 128;
+            EXPECT_EQ(blanco, !nombre.endsWith(QStringLiteral("corta"))) << qPrintable(nombre);
+        }
+    }
 }
 
 TEST(ConvertBMPtoJPG, OtherBmpsGoThroughTheGeneralReaderAndFailuresReturnOne)
