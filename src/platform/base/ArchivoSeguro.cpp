@@ -7,28 +7,80 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSysInfo>
+
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Names left by a process that died with the same number are skipped.
+// Names another process took first are skipped.
 constexpr int IntentosDeNombre = 100;
 // The unit in which the system writes a file out.
 constexpr qint64 PaginaEnDisco = 4096;
+// A write still under way touches its file far more often than this.
+constexpr qint64 EdadDeAbandonoMs = 5 * 60 * 1000;
 
-QByteArray nombreProvisional(const QString& ruta)
+// Eight hex digits of the host's name: short, and the same in every process
+// of the host whatever its Qt, so the cleanup knows its own host's files.
+QString MarcaDelHost()
 {
-    static std::atomic<unsigned> siguiente{0};
-    const QString carpeta = QFileInfo(ruta).path();
-    return QFile::encodeName(carpeta + QStringLiteral("/.%1-%2.tmp")
-                                           .arg(QCoreApplication::applicationPid())
-                                           .arg(++siguiente));
+    static const QString marca = QString::fromLatin1(
+        QCryptographicHash::hash(QSysInfo::machineHostName().toUtf8(), QCryptographicHash::Sha1).toHex().left(8));
+    return marca;
 }
 
+// ".<host>-<pid>-<random>.tmp": under 32 characters, so a target name as
+// long as the system allows still has a provisional one beside it.
+const QRegularExpression& FormaProvisional()
+{
+    static const QRegularExpression forma(QStringLiteral("^\\.([0-9a-f]{8})-([0-9]+)-[0-9a-z]+\\.tmp$"));
+    return forma;
+}
+
+bool ProcesoVivo(qint64 pid)
+{
+    return pid > 0 && pid <= std::numeric_limits<pid_t>::max() && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+}
+
+ArchivoProvisional CreaProvisional(const QString& ruta)
+{
+    const QString carpeta = QFileInfo(ruta).path() + QStringLiteral("/.");
+    for (int intento = 0;; ++intento) {
+        // 40 random bits: the pid alone repeats on another host.
+        const quint64 azar = QRandomGenerator::system()->generate64() >> 24;
+        ArchivoProvisional p;
+        p.nombre = QFile::encodeName(carpeta + MarcaDelHost() + QLatin1Char('-')
+                                     + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-')
+                                     + QString::number(azar, 36) + QStringLiteral(".tmp"));
+        p.descriptor = ::open(p.nombre.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (p.descriptor >= 0)
+            return p;
+        if (errno != EEXIST || intento == IntentosDeNombre)
+            FallaAccesoArchivo(ruta, qt_error_string(errno));
+    }
+}
+
+void LimpiaProvisionales(const QString& carpeta)
+{
+    const QDir dir(carpeta);
+    const QDateTime limite = QDateTime::currentDateTime().addMSecs(-EdadDeAbandonoMs);
+    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = FormaProvisional().match(info.fileName());
+        if (m.hasMatch() && m.captured(1) == MarcaDelHost() && !ProcesoVivo(m.captured(2).toLongLong())
+            && info.lastModified() < limite)
+            QFile::remove(info.filePath());
+    }
 }
 
 void FallaAccesoArchivo(const QString& ruta, const QString& motivo)
@@ -41,12 +93,9 @@ void FallaAccesoArchivo(const QString& ruta, const QString& motivo)
 
 EscrituraSegura::EscrituraSegura(const QString& ruta, bool duradera) : ruta_(ruta), duradera_(duradera)
 {
-    for (int intento = 0; descriptor_ < 0; ++intento) {
-        provisional_ = nombreProvisional(ruta);
-        descriptor_ = ::open(provisional_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor_ < 0 && (errno != EEXIST || intento == IntentosDeNombre))
-            FallaAccesoArchivo(ruta_, qt_error_string(errno));
-    }
+    ArchivoProvisional p = CreaProvisional(ruta);
+    provisional_ = p.nombre;
+    descriptor_ = p.descriptor;
     // A replaced file keeps who may read and write it.
     struct stat anterior;
     if (::stat(QFile::encodeName(ruta).constData(), &anterior) == 0 && S_ISREG(anterior.st_mode))

@@ -5,9 +5,25 @@
 #include <QByteArray>
 #include <QString>
 
-// A file written whole: the bytes go to a short hidden name of this
-// process's own in the target's folder, and only a confirmed write is synced
-// and renamed over the target. A failure or a crash never leaves half a file
+// A new empty file under a short hidden name in the folder of `ruta` (the
+// file it stands in for), open for writing: created exclusively, and named
+// after this host, this process and a random part, so no other process, on
+// this machine or another sharing the folder, ever writes it too. Raises the
+// error of FallaAccesoArchivo for `ruta`.
+struct ArchivoProvisional {
+    QByteArray nombre;
+    int descriptor = -1;
+};
+ArchivoProvisional CreaProvisional(const QString& ruta);
+// Removes the provisional files that processes of this host which are gone
+// left in the folder, once they are a few minutes old; those of live
+// processes and of other hosts stay. Never fails: what it cannot remove
+// waits for the next time.
+void LimpiaProvisionales(const QString& carpeta);
+
+// A file written whole: the bytes go to a provisional file beside the
+// target (CreaProvisional), and only a confirmed write is synced and renamed
+// over the target. A failure or a crash never leaves half a file
 // at the target, a file already there stays until the new one is complete,
 // and a target name as long as the system allows still works. Every failure
 // raises the error of FallaAccesoArchivo for the target.

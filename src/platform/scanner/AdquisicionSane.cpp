@@ -1,6 +1,9 @@
 #include "platform/scanner/AdquisicionSane.h"
 
+#include "platform/base/ArchivoSeguro.h"
 #include "platform/base/GuardaErrores.h"
+
+#include <QFileInfo>
 
 #include <sane/saneopts.h>
 
@@ -223,6 +226,8 @@ ImagenBmp ComponeImagen(std::vector<CuadroSane> cuadros, double ppp)
 
 int AdquiereABmp(DispositivoSane& dispositivo, const QString& archivo, std::optional<Err>* motivo)
 {
+    // Pages of a scan killed half written go before this one is written.
+    LimpiaProvisionales(QFileInfo(archivo).path());
     int resultado = ResultadoAdquisicion::FalloEscaner;
     double ppp = 0;
     std::optional<PaginaEnCurso> pagina;

@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -109,4 +115,42 @@ TEST(ArchivoSeguro, ReadingMissingFilesAndFolders)
               NumeroError::ArchivoNoEncontrado);
     EXPECT_EQ(numeroDeError([&] { LeeArchivoCompleto(QString()); }), NumeroError::ArchivoNoEncontrado);
     EXPECT_EQ(numeroDeError([&] { LeeArchivoCompleto(dir.path()); }), NumeroError::ErrorAccesoRuta);
+}
+
+TEST(ArchivoSeguro, OnlyOldProvisionalFilesOfGoneProcessesOfThisHostAreCleanedUp)
+{
+    QTemporaryDir dir;
+    const pid_t muerto = ::fork();
+    if (muerto == 0)
+        ::_exit(0);
+    ASSERT_GT(muerto, 0);
+    ASSERT_EQ(::waitpid(muerto, nullptr, 0), muerto);
+    const QString propio = QStringLiteral("-%1-").arg(QCoreApplication::applicationPid());
+    const QString ajeno = QStringLiteral("-%1-").arg(muerto);
+    const struct {
+        const char* caso;
+        QString pid;
+        bool otroHost, viejo, queda;
+    } casos[] = {{"gone", ajeno, false, true, false},
+                 {"live", propio, false, true, true},
+                 {"other host", ajeno, true, true, true},
+                 {"young", ajeno, false, false, true}};
+    QStringList quedan;
+    for (const auto& c : casos) {
+        const ArchivoProvisional p = CreaProvisional(dir.filePath("destino.jpg"));
+        ::close(p.descriptor);
+        QString nombre = QFileInfo(QFile::decodeName(p.nombre)).fileName().replace(propio, c.pid);
+        if (c.otroHost)
+            nombre.replace(1, 8, nombre.mid(1, 8) == QStringLiteral("00000000") ? "11111111" : "00000000");
+        ASSERT_EQ(::rename(p.nombre.constData(), QFile::encodeName(dir.filePath(nombre)).constData()), 0) << c.caso;
+        QFile f(dir.filePath(nombre));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (c.viejo)
+            f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+        if (c.queda)
+            quedan << nombre;
+    }
+    LimpiaProvisionales(dir.path());
+    quedan.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), quedan);
 }

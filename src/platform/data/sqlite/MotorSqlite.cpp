@@ -1,5 +1,6 @@
 #include "platform/data/sqlite/MotorSqlite.h"
 
+#include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
 #include "platform/data/NumeroNativo.h"
 #include "platform/data/sql/AdaptadorSql.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <unistd.h>
 
@@ -55,18 +55,23 @@ struct Construccion {
     bool yaEstaba = false;  // the file was there first: nothing was built
 };
 
-// Builds the file under a short hidden name of this process's own (with a
-// random part, since SQLite opens it without O_EXCL), so programs building
-// the same database at once never share a half-built file, and renames it
-// into place when complete, never over a file that another program put there
-// in the meantime.
+// Builds the file under a provisional name (created empty and exclusively,
+// which SQLite takes as a new database), so programs building the same
+// database at once never share a half-built file, and renames it into place
+// when complete, never over a file that another program put there in the
+// meantime.
 Construccion construye(const QString& archivo, const QStringList& scripts)
 {
     if (QFileInfo::exists(archivo))
         return {QStringLiteral("El archivo ya existe: %1").arg(archivo), true};
-    const QFileInfo destino(archivo);
-    const QString temporal = destino.absoluteDir().filePath(
-        QStringLiteral(".%1-%2.tmp").arg(getpid()).arg(QRandomGenerator::system()->generate64(), 0, 36));
+    QString temporal;
+    try {
+        const ArchivoProvisional provisional = CreaProvisional(QFileInfo(archivo).absoluteFilePath());
+        ::close(provisional.descriptor);
+        temporal = QFile::decodeName(provisional.nombre);
+    } catch (const Err& e) {
+        return {e.Description};
+    }
     QString error;
     sqlite3* db = abreArchivo(temporal, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
     if (!db) {
