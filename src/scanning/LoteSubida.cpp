@@ -10,7 +10,6 @@
 #include "services/Modulo.h"
 #include "services/Objetos.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,9 +27,17 @@ QStringList ListaBmp(const QString& carpeta)
     return QDir(carpeta).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
 }
 
-bool SoloDigitos(const QString& texto)
+// Only ASCII digits go into the statement: other digits, signs and blanks
+// would read as a number, or as more than one.
+bool EsNumeroDeSolicitud(const QString& texto)
 {
-    return !texto.isEmpty() && std::all_of(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
+    return !texto.isEmpty()
+           && std::all_of(texto.begin(), texto.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+void Marca(ConexionDatos& cn, const QString& referencia)
+{
+    cn.Ejecuta(QStringLiteral("UPDATE SOLICITUDES SET SCAN=TRUE WHERE NRO_REFERENCIA = ") + referencia);
 }
 
 void Borra(const QString& ruta)
@@ -71,6 +78,17 @@ QString ReferenciaDeArchivo(const QString& jpg)
     return guion < 0 ? nombre : nombre.left(guion);
 }
 
+void LoteSubida::setAlPunto(AlPunto alPunto)
+{
+    alPunto_ = std::move(alPunto);
+}
+
+void LoteSubida::punto(PuntoSubida p) const
+{
+    if (alPunto_)
+        alPunto_(p);
+}
+
 ConexionDatos& LoteSubida::conexion()
 {
     if (!conexion_)
@@ -95,46 +113,61 @@ void LoteSubida::Ejecuta(bool eliminar, const Estado& estado)
     const QString origen = ObjUtilidades().AgregaBarra(ajustes.origen);
     const QString destino = ObjUtilidades().AgregaBarra(ajustes.destino);
 
+    // What a killed run left half written there goes first.
+    LimpiaProvisionales(destino);
+
     QStringList lista;
     g.paso([&] { lista = ListaBmp(origen); });
     for (qsizetype i = 0; i < lista.size() && !g.salio();) {
         const QString f = lista[i];
-        estado(QStringLiteral("Comprimiendo ") + f);
         const QString jpg = ObjUtilidades().Reemplaza(f, QStringLiteral(".bmp"), QStringLiteral(".jpg"));
+        const QString referencia = ReferenciaDeArchivo(jpg);
+        // The operator's own scans, named by voucher, share the folder: a
+        // name that is no request is none of the batch's business.
+        if (!EsNumeroDeSolicitud(referencia)) {
+            ++i;
+            continue;
+        }
+        estado(QStringLiteral("Comprimiendo ") + f);
         if (!QFile::exists(destino + jpg)) {
-            // The JPEG takes its name only once its request is marked, so a
-            // request left unmarked is converted again by the next run and
-            // its BMP is never deleted.
-            const QString provisional = destino + QStringLiteral(".%1-%2.tmp").arg(QCoreApplication::applicationPid()).arg(i);
+            // The JPEG is in place and on disk before its request is marked,
+            // and goes again when the mark fails: no request is ever marked
+            // without its file, and a JPEG left unmarked by a crash is marked
+            // by the run that deletes its BMP.
             bool convertido = false;
             g.paso([&] {
-                const QString referencia = ReferenciaDeArchivo(jpg);
-                if (!SoloDigitos(referencia))
-                    throw Err(NumeroError::TiposNoCoinciden,
-                              QStringLiteral("La referencia \"%1\" del archivo %2 no es un número").arg(referencia, f),
-                              QStringLiteral("LoteSubida"));
-                convertido = ConvertBMPtoJPG(origen + f, provisional, 0, CalidadJpeg, !eliminar) == 0
-                             && QFileInfo(provisional).size() > 0;
+                const QByteArray jpeg = ComprimeBmp(origen + f, CalidadJpeg);
+                convertido = !jpeg.isEmpty();
                 if (!convertido)
                     return;
+                EscrituraSegura archivo(destino + jpg);
+                archivo.escribe(0, jpeg.constData(), jpeg.size());
+                punto(PuntoSubida::JpegEscrito);
+                archivo.confirma();
+                punto(PuntoSubida::JpegEnSuLugar);
                 try {
-                    cn.Ejecuta(QStringLiteral("UPDATE SOLICITUDES SET SCAN=TRUE WHERE NRO_REFERENCIA = ") + referencia);
-                    if (!QFile::rename(provisional, destino + jpg))
-                        FallaAccesoArchivo(destino + jpg, QStringLiteral("no se pudo dar su nombre al archivo comprimido"));
+                    SincronizaCarpeta(destino);
+                    punto(PuntoSubida::CarpetaSincronizada);
+                    Marca(cn, referencia);
                 } catch (const Err&) {
-                    QFile::remove(provisional);
+                    QFile::remove(destino + jpg);
                     throw;
                 }
+                punto(PuntoSubida::SolicitudMarcada);
             });
             if (g.salio())
                 break;
             if (!convertido) {
-                QFile::remove(provisional);
                 dialogos().MsgBox(QStringLiteral("Error al comprimir el Archivo ") + f, Botones::IconoCritico, Titulo);
                 break;
             }
         } else if (eliminar) {
-            g.paso([&] { Borra(origen + f); });
+            g.paso([&] {
+                Marca(cn, referencia);
+                punto(PuntoSubida::SolicitudMarcada);
+                Borra(origen + f);
+                punto(PuntoSubida::BmpBorrado);
+            });
         } else {
             ++i;
             continue;

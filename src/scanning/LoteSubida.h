@@ -20,6 +20,9 @@ struct AjustesSubida {
 // before its first "_" ("12345_2.jpg" gives "12345").
 QString ReferenciaDeArchivo(const QString& jpg);
 
+// The points between the steps of one file's upload, in their order.
+enum class PuntoSubida { JpegEscrito, JpegEnSuLugar, CarpetaSincronizada, SolicitudMarcada, BmpBorrado };
+
 // Compresses the BMP files of the source folder into JPEG files on the share
 // and marks each request as scanned in the upload database. The connection
 // is the window's, kept for the run.
@@ -32,7 +35,14 @@ public:
     // is on the share. Every message goes through the platform dialogs.
     void Ejecuta(bool eliminar, const Estado& estado);
     ConexionDatos& conexion();
+    // Called at each point as the batch passes it, so a test can stop the
+    // batch there as a crash would.
+    using AlPunto = std::function<void(PuntoSubida)>;
+    void setAlPunto(AlPunto alPunto);
 
 private:
+    void punto(PuntoSubida p) const;
+
+    AlPunto alPunto_;
     std::unique_ptr<ConexionDatos> conexion_;
 };

@@ -1,3 +1,4 @@
+#include "platform/base/ArchivoSeguro.h"
 #include "platform/data/sqlite/MotorSqlite.h"
 #include "platform/scanner/EscritorBmp.h"
 #include "scanning/LoteSubida.h"
@@ -10,7 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,6 +41,14 @@ protected:
     void SetUp() override
     {
         ReiniciaModulo();
+        prepara();
+    }
+    // Empty folders and the demo requests.
+    void prepara()
+    {
+        QDir(origen).removeRecursively();
+        QDir(destino).removeRecursively();
+        QFile::remove(base);
         ASSERT_TRUE(QDir().mkpath(origen) && QDir().mkpath(destino));
         CreaBaseSqlite(base, {QStringLiteral(ESCANEO_SOURCE_DIR "/db/subida.sql")});
     }
@@ -55,12 +70,13 @@ protected:
             .toInt();
     }
     // Runs the batch, answering every message with OK; the texts shown.
-    QStringList corre(bool eliminar, int mensajes = 1)
+    QStringList corre(bool eliminar, int mensajes = 1) { return corre(lote, eliminar, mensajes); }
+    QStringList corre(LoteSubida& l, bool eliminar, int mensajes = 1)
     {
         for (int i = 0; i < mensajes; ++i)
             dialogos->responde(1);
         const size_t antes = dialogos->avisos.size();
-        lote.Ejecuta(eliminar, [this](const QString& t) { estados << t; });
+        l.Ejecuta(eliminar, [this](const QString& t) { estados << t; });
         QStringList vistos;
         for (size_t i = antes; i < dialogos->avisos.size(); ++i)
             vistos << dialogos->avisos[i].mensaje;
@@ -128,29 +144,21 @@ TEST_F(LoteSubidaTest, AnEmptyFolderOnlyFinishes)
 
 TEST_F(LoteSubidaTest, FailuresEndTheBatchAndLeaveNoJpegOfAnUnmarkedRequest)
 {
-    // A reference that is no number reaches no SQL and ends the batch.
     bmp(QStringLiteral("100.bmp"));
-    bmp(QStringLiteral("carta.bmp"));
-    QStringList vistos = corre(true);
-    ASSERT_EQ(vistos.size(), 1);
-    EXPECT_TRUE(vistos[0].startsWith("13 ")) << vistos[0].toStdString();
-    EXPECT_EQ(archivos(destino), QStringList{"100.jpg"});
-    EXPECT_EQ(estados.last(), "Comprimiendo carta.bmp");
-    QFile::remove(origen + "carta.bmp");
-
+    EXPECT_EQ(corre(true), QStringList{Finalizado});
     // A request the database cannot mark leaves its BMP and no JPEG.
-    estados.clear();
     ConexionDatos cn;
     cn.setServidor(QStringLiteral("sqlite"));
     cn.setBaseDatos(base);
     cn.Conecta(false, 3, QString(), true, true);
     cn.Ejecuta(QStringLiteral("DROP TABLE SOLICITUDES"));
     bmp(QStringLiteral("101.bmp"));
-    vistos = corre(true);
+    QStringList vistos = corre(true);
     ASSERT_EQ(vistos.size(), 1);
     EXPECT_FALSE(vistos[0].startsWith(Finalizado));
     EXPECT_EQ(archivos(destino), QStringList{"100.jpg"});
     EXPECT_EQ(archivos(origen), QStringList{"101.bmp"});
+    EXPECT_EQ(estados.last(), "Comprimiendo 101.bmp");
 
     // What cannot be read as a picture is a failed conversion: its message,
     // then the end of the batch.
@@ -172,6 +180,125 @@ TEST_F(LoteSubidaTest, AnUnreachableDatabaseEndsTheBatchBeforeAnyFile)
     EXPECT_NE(vistos[0], Finalizado);
     EXPECT_TRUE(archivos(destino).isEmpty());
     EXPECT_TRUE(estados.isEmpty());
+}
+
+
+TEST_F(LoteSubidaTest, NamesThatAreNoRequestNumberAreLeftAsTheyAre)
+{
+    const struct {
+        const char* bmp;
+        const char* jpg;  // what it becomes on the share, if anything
+    } casos[] = {{"100.bmp", "100.jpg"},
+                 {"100_2.BMP", "100_2.jpg"},
+                 {"CB  000100000101A-1001-20240101.bmp", nullptr},
+                 {"carta.bmp", nullptr},
+                 {"12345 OR 1=1.bmp", nullptr},
+                 {"-101.bmp", nullptr},
+                 {"+101.bmp", nullptr},
+                 {" 101.bmp", nullptr},
+                 {"101 .bmp", nullptr},
+                 {"\xd9\xa1\xd9\xa0\xd9\xa1.bmp", nullptr},
+                 {"_101.bmp", nullptr},
+                 {"101e0.bmp", nullptr}};
+    QStringList quedan, subidos{"carta.jpg"};
+    for (const auto& c : casos) {
+        bmp(QString::fromUtf8(c.bmp));
+        (c.jpg ? subidos : quedan) << QString::fromUtf8(c.jpg ? c.jpg : c.bmp);
+    }
+    // Not even a JPEG of its name on the share makes the batch delete it.
+    EscribeArchivoCompleto(destino + "carta.jpg", "otra cosa");
+    const QDateTime escrito = QFileInfo(origen + "carta.bmp").lastModified();
+
+    EXPECT_EQ(corre(true), QStringList{Finalizado});
+    quedan.sort();
+    subidos.sort();
+    EXPECT_EQ(archivos(origen), quedan);
+    EXPECT_EQ(archivos(destino), subidos);
+    EXPECT_EQ(QFileInfo(origen + "carta.bmp").lastModified(), escrito);
+    EXPECT_EQ(escaneada(100), 1);
+    EXPECT_EQ(escaneada(101), 0);
+    EXPECT_EQ(escaneada(12345), 0);
+}
+
+// A batch killed at any point between its steps, then run again: no request
+// is ever marked without its JPEG, no BMP is lost, and the second run ends
+// the work, the killed one's half-written file included.
+TEST_F(LoteSubidaTest, AKillAtAnyStepLeavesNoMarkWithoutItsJpeg)
+{
+    const auto archivosYBmp = [this] {
+        bmp(QStringLiteral("100.bmp"));
+        bmp(QStringLiteral("100_2.bmp"), 8);
+    };
+    archivosYBmp();
+    std::vector<PuntoSubida> puntos;
+    LoteSubida contado;
+    contado.setAlPunto([&](PuntoSubida p) { puntos.push_back(p); });
+    ASSERT_EQ(corre(contado, true), QStringList{Finalizado});
+    ASSERT_TRUE(std::find(puntos.begin(), puntos.end(), PuntoSubida::BmpBorrado) != puntos.end());
+
+    for (size_t muere = 1; muere <= puntos.size(); ++muere) {
+        SCOPED_TRACE(muere);
+        prepara();
+        archivosYBmp();
+        EXPECT_EXIT(
+            {
+                LoteSubida hijo;
+                size_t visto = 0;
+                hijo.setAlPunto([&](PuntoSubida) {
+                    if (++visto == muere)
+                        ::_exit(9);
+                });
+                hijo.Ejecuta(true, [](const QString&) {});
+            },
+            ::testing::ExitedWithCode(9), "");
+        const QStringList subidos = archivos(destino).filter(QRegularExpression("^100(_2)?\\.jpg$"));
+        for (const QString& jpg : subidos)
+            EXPECT_FALSE(QImage(destino + jpg, "JPEG").isNull()) << jpg.toStdString();
+        EXPECT_TRUE(!escaneada(100) || !subidos.isEmpty());
+        for (const QString& f : {QStringLiteral("100"), QStringLiteral("100_2")})
+            EXPECT_TRUE(QFile::exists(origen + f + ".bmp") || subidos.contains(f + ".jpg")) << f.toStdString();
+
+        // The killed process is gone; its files are old enough once aged.
+        for (const QString& oculto : QDir(destino).entryList(QDir::Files | QDir::Hidden)) {
+            QFile f(destino + oculto);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+        }
+        LoteSubida despues;
+        EXPECT_EQ(corre(despues, true), QStringList{Finalizado});
+        EXPECT_EQ(archivos(destino), (QStringList{"100.jpg", "100_2.jpg"}));
+        EXPECT_TRUE(archivos(origen).isEmpty());
+        EXPECT_EQ(escaneada(100), 1);
+    }
+}
+
+// Two workstations whose batches have the same process id upload to one
+// share at once: each JPEG is its own page.
+TEST_F(LoteSubidaTest, TwoBatchesWithTheSamePidOnOneShareKeepTheirOwnFiles)
+{
+    const QString otro = dir.filePath(QStringLiteral("otro")) + QLatin1Char('/');
+    ASSERT_TRUE(QDir().mkpath(otro));
+    ImagenBmp pequena = Pagina(24);
+    pequena.alto = 24;
+    pequena.filas.truncate(qsizetype(pequena.bytesPorFila) * pequena.alto);
+    EscribeBmp(otro + "101.bmp", pequena);
+    bmp(QStringLiteral("100.bmp"));
+
+    LoteSubida segundo;
+    bool corrido = false;
+    lote.setAlPunto([&](PuntoSubida p) {
+        if (p != PuntoSubida::JpegEscrito || std::exchange(corrido, true))
+            return;
+        VariableTemporal suOrigen("ESCANEO_SUBIDA_ORIGEN", QFile::encodeName(otro));
+        EXPECT_EQ(corre(segundo, false), QStringList{Finalizado});
+    });
+    // The second batch's message shows while the first one runs.
+    EXPECT_EQ(corre(false), (QStringList{Finalizado, Finalizado}));
+    EXPECT_EQ(archivos(destino), (QStringList{"100.jpg", "101.jpg"}));
+    EXPECT_EQ(QImage(destino + "100.jpg", "JPEG").size(), QSize(64, 48));
+    EXPECT_EQ(QImage(destino + "101.jpg", "JPEG").size(), QSize(64, 24));
+    EXPECT_EQ(escaneada(100), 1);
+    EXPECT_EQ(escaneada(101), 1);
 }
 
 }

@@ -245,19 +245,24 @@ QByteArray ComprimeConQt(const QByteArray& bmp, int calidad)
 
 }
 
+QByteArray ComprimeBmp(const QString& origen, int calidad)
+{
+    const QByteArray bmp = LeeArchivoCompleto(origen);
+    const int q = std::clamp(calidad, 1, 100);
+    const std::optional<CabeceraBmp> cabecera = LeeCabecera(bmp);
+    if (!cabecera)
+        return {};
+    const std::optional<PixelesBmp> pixeles = LeePixeles(bmp, *cabecera);
+    // Without libjpeg-turbo, Qt's writer still compresses, only slower.
+    // A BMP only Qt reads never loads it.
+    const FuncionesTurbo* turbo = pixeles ? Turbo() : nullptr;
+    return turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : ComprimeConQt(bmp, q);
+}
+
 int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t, int16_t calidad, bool)
 {
     try {
-        const QByteArray bmp = LeeArchivoCompleto(origen);
-        const int q = std::clamp(int(calidad), 1, 100);
-        const std::optional<CabeceraBmp> cabecera = LeeCabecera(bmp);
-        if (!cabecera)
-            return 1;
-        const std::optional<PixelesBmp> pixeles = LeePixeles(bmp, *cabecera);
-        // Without libjpeg-turbo, Qt's writer still compresses, only slower.
-        // A BMP only Qt reads never loads it.
-        const FuncionesTurbo* turbo = pixeles ? Turbo() : nullptr;
-        const QByteArray jpeg = turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : ComprimeConQt(bmp, q);
+        const QByteArray jpeg = ComprimeBmp(origen, calidad);
         if (jpeg.isEmpty())
             return 1;
         EscribeArchivoCompleto(destino, jpeg);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -12,3 +13,8 @@
 // `conservaOrigen` are passed by the upload batch and change nothing here.
 int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t reservado, int16_t calidad,
                         bool conservaOrigen);
+
+// The JPEG of the BMP file, in memory; empty when the file is no picture.
+// Safe on any thread. Raises the error of LeeArchivoCompleto when the file
+// is missing or cannot be read.
+QByteArray ComprimeBmp(const QString& origen, int calidad);
