@@ -70,11 +70,14 @@ std::vector<Fuente> Fuentes(const QString& html)
 {
     std::vector<Fuente> fuentes;
     qsizetype i = 0;
-    while ((i = html.indexOf(QLatin1String("<img"), i, Qt::CaseInsensitive)) >= 0) {
+    // Every tag's "<" is found by the fast search for one character, and only
+    // there is "img" compared without regard to case.
+    while ((i = html.indexOf(u'<', i)) >= 0) {
         const qsizetype despues = i + 4;
-        if (despues < html.size() && !EsEspacio(html.at(despues)) && html.at(despues) != u'/' &&
-            html.at(despues) != u'>') {
-            i = despues;
+        const bool img = QStringView(html).mid(i + 1, 3).compare(QLatin1String("img"), Qt::CaseInsensitive) == 0;
+        if (!img || (despues < html.size() && !EsEspacio(html.at(despues)) && html.at(despues) != u'/' &&
+                     html.at(despues) != u'>')) {
+            ++i;
             continue;
         }
         Fuente f{despues, 0};

@@ -11,10 +11,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QThread>
 
-#include <exception>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <future>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -56,6 +60,65 @@ SobreSmtp Sobre(const CuentaSmtp& cuenta, const MensajeCorreo& mensaje)
     return sobre;
 }
 
+// One thread for every send, started by the first: a thread started per
+// send waited, on a busy machine, up to milliseconds for a processor, while
+// one that sleeps is woken beside the thread that wakes it.
+class Hilo {
+public:
+    Hilo() : hilo_([this] { corre(); }) {}
+    ~Hilo()
+    {
+        {
+            const std::lock_guard<std::mutex> bloqueo(cerrojo_);
+            fin_ = true;
+        }
+        aviso_.notify_one();
+        hilo_.join();
+    }
+    // Runs the task there, after those handed over before it; the future
+    // holds its end, or what it threw.
+    std::future<void> encarga(std::function<void()> tarea)
+    {
+        std::packaged_task<void()> encargo(std::move(tarea));
+        std::future<void> fin = encargo.get_future();
+        {
+            const std::lock_guard<std::mutex> bloqueo(cerrojo_);
+            tareas_.push_back(std::move(encargo));
+        }
+        aviso_.notify_one();
+        return fin;
+    }
+
+private:
+    void corre()
+    {
+        std::unique_lock<std::mutex> bloqueo(cerrojo_);
+        for (;;) {
+            aviso_.wait(bloqueo, [this] { return fin_ || !tareas_.empty(); });
+            if (tareas_.empty())
+                return;
+            std::packaged_task<void()> tarea = std::move(tareas_.front());
+            tareas_.pop_front();
+            bloqueo.unlock();
+            tarea();
+            bloqueo.lock();
+        }
+    }
+
+    std::mutex cerrojo_;
+    std::condition_variable aviso_;
+    std::deque<std::packaged_task<void()>> tareas_;
+    bool fin_ = false;
+    // Last, so that it starts once the rest is there.
+    std::thread hilo_;
+};
+
+Hilo& Obrero()
+{
+    static Hilo hilo;
+    return hilo;
+}
+
 TransporteSmtp& Transporte()
 {
     static TransporteSmtp& transporte =
@@ -83,19 +146,16 @@ void EnviaSmtpSinBloquear(const CuentaSmtp& cuenta, const MensajeCorreo& mensaje
     }
     // Loaded here, so that its object belongs to a thread that lives on.
     Transporte();
-    std::exception_ptr fallo;
     QEventLoop espera;
-    std::unique_ptr<QThread> hilo(QThread::create([&] {
-        try {
-            EnviaSmtp(cuenta, mensaje);
-        } catch (...) {
-            fallo = std::current_exception();
-        }
-    }));
-    QObject::connect(hilo.get(), &QThread::finished, &espera, &QEventLoop::quit, Qt::QueuedConnection);
-    hilo->start();
+    std::future<void> fin = Obrero().encarga([&] {
+        // However the send ends, the wait ends.
+        const std::unique_ptr<QEventLoop, void (*)(QEventLoop*)> avisa(&espera, [](QEventLoop* e) {
+            QMetaObject::invokeMethod(e, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        EnviaSmtp(cuenta, mensaje);
+    });
     espera.exec(QEventLoop::ExcludeUserInputEvents);
-    hilo->wait();
-    if (fallo)
-        std::rethrow_exception(fallo);
+    // The loop also ends when the program quits: the send still has the
+    // message in hand until its future is ready.
+    fin.get();
 }
