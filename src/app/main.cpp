@@ -1,6 +1,7 @@
 #include "app/PrimerCuadro.h"
 #include "email/EnvioDeInformes.h"
 #include "platform/base/ZonaHoraria.h"
+#include "platform/dialogs/AplicacionEscaneo.h"
 #include "platform/dialogs/ConfiguracionDeFuentes.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
@@ -27,7 +28,7 @@ int main(int argc, char** argv)
     // wins; it also paints the first frame without loading any image decoder
     // or starting paint threads, as Fusion's tab and group frames do.
     QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication aplicacion(argc, argv);
+    AplicacionEscaneo aplicacion(argc, argv);
     instalaDialogos(std::make_unique<DialogosQt>());
     // Reports read their rows on the main connection, whatever string the
     // callers hand the report object.

@@ -1,12 +1,12 @@
+#include "platform/dialogs/AplicacionEscaneo.h"
 #include "support/DialogosGuionados.h"
 #include "support/VigilaDialogos.h"
 
-#include <QApplication>
-
 #include <gtest/gtest.h>
 
-// Every test program runs with a real application object, so widgets, fonts
-// and the event loop behave as in the program (offscreen platform).
+// Every test program runs with the program's application object, so widgets,
+// fonts, the event loop and its errors behave as in the program (offscreen
+// platform).
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // Windows with an embedded browser need it before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    AplicacionEscaneo app(argc, argv);
     // A prompt in a test that scripted none fails that test at once.
     instalaDialogos(std::make_unique<DialogosGuionados>(true));
     VigilaDialogos vigia;

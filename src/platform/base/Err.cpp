@@ -1,5 +1,7 @@
 #include "platform/base/Err.h"
 
+#include <new>
+
 namespace {
 
 // The runtime's own text for the numbers raised without a description of
@@ -11,6 +13,10 @@ QString textoDeError(long numero)
         return QStringLiteral("Llamada a procedimiento o argumento no válido");
     case NumeroError::Desbordamiento:
         return QStringLiteral("Desbordamiento");
+    case NumeroError::MemoriaInsuficiente:
+        return QStringLiteral("Memoria insuficiente");
+    case NumeroError::ErrorInterno:
+        return QStringLiteral("Error interno");
     case NumeroError::SubindiceFueraDeRango:
         return QStringLiteral("Subíndice fuera del intervalo");
     case NumeroError::TiposNoCoinciden:
@@ -49,4 +55,16 @@ Err::Err(long numero, const QString& descripcion, const QString& fuente)
 const char* Err::what() const noexcept
 {
     return texto_.constData();
+}
+
+Err ErrorDeExcepcion(const std::exception& e)
+{
+    if (const auto* err = dynamic_cast<const Err*>(&e))
+        return *err;
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return Err(NumeroError::MemoriaInsuficiente);
+    const QString texto = QString::fromUtf8(e.what()).trimmed();
+    if (texto.isEmpty())
+        return Err(NumeroError::ErrorInterno);
+    return Err(NumeroError::ErrorInterno, textoDeError(NumeroError::ErrorInterno) + QStringLiteral(": ") + texto);
 }

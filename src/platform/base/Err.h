@@ -26,8 +26,10 @@ private:
 namespace NumeroError {
 constexpr long LlamadaInvalida = 5;
 constexpr long Desbordamiento = 6;
+constexpr long MemoriaInsuficiente = 7;
 constexpr long SubindiceFueraDeRango = 9;
 constexpr long TiposNoCoinciden = 13;
+constexpr long ErrorInterno = 51;
 constexpr long NombreArchivoIncorrecto = 52;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long ErrorDeDispositivo = 57;
@@ -53,3 +55,8 @@ constexpr long ErrorDelServidor = -2147217900;
 // A row to update that is no longer there as it was read.
 constexpr long FilaNoEncontrada = -2147217864;
 }
+
+// Any exception as the error it stands for, so that an error handler that
+// knows only Err can report it: an Err as it is, std::bad_alloc as
+// MemoriaInsuficiente, the rest as ErrorInterno with their own text.
+Err ErrorDeExcepcion(const std::exception& e);

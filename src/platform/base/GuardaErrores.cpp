@@ -11,10 +11,11 @@ const Err& GuardaErrores::ultimoError() const
     return ultimoError_ ? *ultimoError_ : ninguno;
 }
 
-Respuesta GuardaErrores::responde(const Err& e)
+Respuesta GuardaErrores::responde(const std::exception& e)
 {
-    ultimoError_ = e;
-    const Respuesta respuesta = politica_(e);
+    const Err error = ErrorDeExcepcion(e);
+    ultimoError_ = error;
+    const Respuesta respuesta = politica_(error);
     if (respuesta == Respuesta::Salir)
         salio_ = true;
     return respuesta;

@@ -12,7 +12,8 @@ enum class Respuesta { Reintentar, Siguiente, Salir };
 using Politica = std::function<Respuesta(const Err&)>;
 
 // One routine's error handler. Each fallible statement runs as a step; on an
-// Err the policy decides: run the step again, skip it, or leave the routine
+// Err, or any other exception as the Err it stands for (ErrorDeExcepcion),
+// the policy decides: run the step again, skip it, or leave the routine
 // (this and every later step is skipped).
 class GuardaErrores {
 public:
@@ -27,7 +28,7 @@ public:
             try {
                 sentencia();
                 return true;
-            } catch (const Err& e) {
+            } catch (const std::exception& e) {
                 if (responde(e) == Respuesta::Siguiente)
                     return true;
             }
@@ -42,7 +43,7 @@ public:
 
 private:
     // Records the error and asks the policy; leaving marks the routine left.
-    Respuesta responde(const Err& e);
+    Respuesta responde(const std::exception& e);
 
     Politica politica_;
     bool salio_ = false;

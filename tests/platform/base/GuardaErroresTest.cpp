@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <new>
+#include <stdexcept>
+
 namespace {
 
 Err falla(long numero)
@@ -78,4 +81,19 @@ TEST(GuardaErrores, ChosenNumbersPassSilently)
     EXPECT_EQ(mostrados, 0);
     EXPECT_FALSE(g.paso([] { throw falla(6); }));
     EXPECT_EQ(mostrados, 1);
+}
+
+TEST(GuardaErrores, AnyOtherExceptionReachesThePolicyAsTheErrorItStandsFor)
+{
+    QStringList vistos;
+    GuardaErrores g([&](const Err& e) {
+        vistos << QStringLiteral("%1 %2").arg(e.Number).arg(e.Description);
+        return Respuesta::Siguiente;
+    });
+    QStringList hecho;
+    g.paso([] { throw std::bad_alloc(); });
+    g.paso([] { throw std::out_of_range("índice 9"); });
+    g.paso([&] { hecho << "c"; });
+    EXPECT_EQ(vistos, QStringList({"7 Memoria insuficiente", "51 Error interno: índice 9"}));
+    EXPECT_EQ(hecho, QStringList({"c"}));
 }
