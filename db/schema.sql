@@ -114,6 +114,8 @@ CREATE TABLE CTROL_ESCANEO (
 
 CREATE INDEX IX_CTROL_ESCANEO_Cpte ON CTROL_ESCANEO (Cuenta, Cpte);
 CREATE INDEX IX_CTROL_ESCANEO_NombreArchivo ON CTROL_ESCANEO (NombreArchivo);
+-- The search of scans reads a period in its order, newest first.
+CREATE INDEX IX_CTROL_ESCANEO_Fecha ON CTROL_ESCANEO (Fecha DESC, Cpte, Cuenta);
 
 -- ---------------------------------------------------------------------------
 -- Voucher web page: what the page of a voucher reads besides the register.
@@ -548,9 +550,10 @@ ALTER TABLE C_MV_CPTE ADD COLUMN IMPORTEIVA2 NUMERIC;
 ALTER TABLE C_MV_CPTE ADD COLUMN ALICIVAREC NUMERIC;
 ALTER TABLE C_MV_CPTE ADD COLUMN IMPORTEIVAREC NUMERIC;
 
--- The search reads the vouchers of a period, newest first.
-CREATE INDEX IX_V_MV_CPTE_FECHA ON V_MV_CPTE (FECHA);
-CREATE INDEX IX_C_MV_CPTE_FECHA ON C_MV_CPTE (FECHA);
+-- The search reads the vouchers of a period that were not annulled, newest
+-- first, in its own order and from the index alone.
+CREATE INDEX IX_V_MV_CPTE_BUSQUEDA ON V_MV_CPTE (ANULADA, FECHA DESC, IDCOMPROBANTE, CUENTA, TC);
+CREATE INDEX IX_C_MV_CPTE_BUSQUEDA ON C_MV_CPTE (ANULADA, FECHA DESC, IDCOMPROBANTE, CUENTA, TC);
 
 -- Voucher printing: the report files of each report name, the printer,
 -- copies and default destination of each voucher type and letter per user

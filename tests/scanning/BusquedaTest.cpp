@@ -1,11 +1,18 @@
 #include "support/escaneo/BaseEscaneo.h"
 
 #include "platform/base/GuardaErrores.h"
+#include "platform/data/sql/AdaptadorSql.h"
+#include "platform/data/sqlite/FuncionesSqlite.h"
 #include "scanning/Busqueda.h"
 #include "scanning/GrillaFlex.h"
 #include "services/Objetos.h"
 
 #include <QDateTime>
+#include <QFile>
+
+#include <gmock/gmock.h>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -367,4 +374,33 @@ TEST_F(BusquedaEnLaDemo, EveryFilterFindsSomething)
     EXPECT_EQ(Busca(ConexionPrincipal(), Filtro(false), grilla, ObjVentanaEspera(), guarda),
               cuenta(QStringLiteral("V_MV_CPTE WHERE ANULADA = 0")) + cuenta(QStringLiteral("C_MV_CPTE WHERE ANULADA = 0")));
     EXPECT_LT(cuenta(QStringLiteral("V_MV_CPTE WHERE ANULADA = 0")), cuenta(QStringLiteral("V_MV_CPTE")));
+}
+
+// However wide the period, each statement, as the engine runs it, reads an
+// index in its own order: no table read whole, no sort of the rows.
+TEST_F(BusquedaEnLaDemo, EveryStatementOfAPeriodReadsAnIndexInItsOrder)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(archivoBase).constData(), &db, SQLITE_OPEN_READONLY, nullptr),
+              SQLITE_OK);
+    RegistraFuncionesSqlite(db, nullptr);
+    for (const bool soloEscaneados : {true, false}) {
+        for (const QDate desde : {QDate(1990, 1, 1), QDate(2025, 3, 1)}) {
+            FiltroBusqueda f = Filtro(soloEscaneados);
+            f.Desde = desde;
+            for (const QString& sql : SentenciasBusqueda(CondicionBusqueda(ConexionPrincipal(), f), soloEscaneados)) {
+                const QByteArray texto = ("EXPLAIN QUERY PLAN " + AdaptaSentencia(sql)).toUtf8();
+                sqlite3_stmt* st = nullptr;
+                ASSERT_EQ(sqlite3_prepare_v2(db, texto.constData(), -1, &st, nullptr), SQLITE_OK) << texto.data();
+                std::vector<std::string> plan;
+                while (sqlite3_step(st) == SQLITE_ROW)
+                    plan.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 3)));
+                sqlite3_finalize(st);
+                EXPECT_THAT(plan, testing::ElementsAre(testing::MatchesRegex(
+                                      "SEARCH [A-Z_]+ USING (COVERING )?INDEX IX_[A-Za-z_]+ .*")))
+                    << texto.data();
+            }
+        }
+    }
+    sqlite3_close(db);
 }

@@ -373,3 +373,15 @@ TEST(CreaBaseSqlite, AFailingScriptLeavesNoFile)
     EXPECT_THROW(CreaBaseSqlite(archivo, {dir.filePath(QStringLiteral("no_existe.sql"))}), Err);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("malo.sql")});
 }
+
+// A search reads a period's rows scattered over the file: a connection keeps
+// far more of it at hand than SQLite's default 2 MB of pages, and maps it.
+TEST_F(MotorSqlite, AConnectionCachesAndMapsTensOfMegabytes)
+{
+    const auto pragma = [&](const char* nombre) {
+        return db.AbreRecordset(QStringLiteral("PRAGMA ") + QLatin1String(nombre))->Campo(0).toLongLong();
+    };
+    // Negative: kibibytes.
+    EXPECT_LE(pragma("cache_size"), -32 * 1024);
+    EXPECT_GE(pragma("mmap_size"), 64 * 1024 * 1024);
+}

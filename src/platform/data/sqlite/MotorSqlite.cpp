@@ -519,6 +519,12 @@ private:
 
 }  // namespace
 
+void AjustaMemoriaSqlite(sqlite3* db)
+{
+    // Both are ceilings: pages are taken and mapped as they are read.
+    sqlite3_exec(db, "PRAGMA cache_size = -65536; PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr);
+}
+
 void CreaBaseSqlite(const QString& archivo, const QStringList& archivosScript)
 {
     const QString error = construye(archivo, archivosScript).error;
@@ -554,6 +560,7 @@ std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& e
     }
     base->usuario = datos.usuario;
     RegistraFuncionesSqlite(base->db, &base->usuario);
+    AjustaMemoriaSqlite(base->db);
     sqlite3_exec(base->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
     // A write-ahead log syncs once per commit instead of four times, and
     // every committed row still survives a crash.
