@@ -9,6 +9,7 @@
 #include "scanning/SeleccionGrilla.h"
 #include "services/Objetos.h"
 
+#include <QHash>
 #include <QScopeGuard>
 
 #include <memory>
@@ -120,8 +121,11 @@ private:
         guarda_.paso([this, &campoCuenta] { celda(1, campoCuenta); });
         guarda_.paso([this] {
             const QString codigo = grilla_.TextMatrix(contador_, 1);
-            grilla_.setTextMatrix(contador_, 2, nombres_ && nombres_->Abre({codigo}) ? Texto(nombres_->Campo(0))
-                                                                                      : QString());
+            auto nombre = nombresLeidos_.constFind(codigo);
+            if (nombre == nombresLeidos_.cend())
+                nombre = nombresLeidos_.insert(
+                    codigo, nombres_ && nombres_->Abre({codigo}) ? Texto(nombres_->Campo(0)) : QString());
+            grilla_.setTextMatrix(contador_, 2, *nombre);
         });
     }
 
@@ -180,6 +184,10 @@ private:
     std::unique_ptr<Recordset> filas_;
     std::unique_ptr<ConsultaEscaneo> escaneos_;
     std::unique_ptr<ConsultaPreparada> nombres_;
+    // Each account's name is read once a search: a few thousand accounts
+    // own a period's vouchers, and a search reads its rows as the database
+    // stood when it began.
+    QHash<QString, QString> nombresLeidos_;
     QString tc_, cpte_;
     VistaDeFila vista_ = VistaDeFila::Desconocida;
     int contador_ = 0;

@@ -128,14 +128,42 @@ QString textoDouble(double v)
     return QString::number(v, 'f', QLocale::FloatingPointShortest);
 }
 
+char16_t* dosDigitos(char16_t* p, int valor)
+{
+    *p++ = char16_t(u'0' + valor / 10);
+    *p++ = char16_t(u'0' + valor % 10);
+    return p;
+}
+
+// Written digit by digit: a grid turns the date of every row into text, and
+// toString reads its format anew each time. Years of other than four digits
+// go through toString.
 QString textoFecha(const QDateTime& fecha)
 {
     if (!fecha.isValid())
         return QString();
+    const QDate dia = fecha.date();
     const QTime hora = fecha.time();
-    if (hora.hour() == 0 && hora.minute() == 0 && hora.second() == 0)
-        return fecha.date().toString(QStringLiteral("dd/MM/yyyy"));
-    return fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    const bool conHora = hora.hour() != 0 || hora.minute() != 0 || hora.second() != 0;
+    if (dia.year() < 1000 || dia.year() > 9999)
+        return conHora ? fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
+                       : dia.toString(QStringLiteral("dd/MM/yyyy"));
+    QString texto(conHora ? 19 : 10, Qt::Uninitialized);
+    char16_t* p = reinterpret_cast<char16_t*>(texto.data());
+    p = dosDigitos(p, dia.day());
+    *p++ = u'/';
+    p = dosDigitos(p, dia.month());
+    *p++ = u'/';
+    p = dosDigitos(dosDigitos(p, dia.year() / 100), dia.year() % 100);
+    if (conHora) {
+        *p++ = u' ';
+        p = dosDigitos(p, hora.hour());
+        *p++ = u':';
+        p = dosDigitos(p, hora.minute());
+        *p++ = u':';
+        dosDigitos(p, hora.second());
+    }
+    return texto;
 }
 
 // The stored form of Codifica: each UTF-8 byte of the text is shifted by a

@@ -49,6 +49,7 @@ TEST(Utilidades, FieldValuesAsTextWhateverTheLocale)
     EXPECT_EQ(u.ValorCampo(false), "Falso");
     EXPECT_EQ(u.ValorCampo(QDateTime(QDate(2024, 3, 5), QTime(0, 0))), "05/03/2024");
     EXPECT_EQ(u.ValorCampo(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9))), "05/03/2024 14:07:09");
+    EXPECT_EQ(u.ValorCampo(QDateTime(QDate(12024, 3, 5), QTime(0, 0))), "05/03/12024");
     EXPECT_EQ(u.ValorCampo(1234.5), "1234.5");
     EXPECT_EQ(u.ValorCampo(-0.0), "0");
     EXPECT_EQ(u.ValorCampo(1e20), "100000000000000000000");
