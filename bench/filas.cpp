@@ -6,6 +6,7 @@
 // Also the peak memory a forward-only recordset adds while it reads 10,000
 // and 100,000 rows, which must not grow with the rows.
 
+#include "base/Medidas.h"
 #include "platform/base/Err.h"
 #include "platform/data/ConexionDatos.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
@@ -20,7 +21,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -194,39 +194,9 @@ double mediana(std::vector<double> v)
 // work on the machine does not count.
 std::pair<double, qint64> cronometra(const std::function<qint64()>& lee)
 {
-    timespec antes{}, despues{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &antes);
-    const qint64 suma = lee();
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &despues);
-    return {(despues.tv_sec - antes.tv_sec) * 1e3 + (despues.tv_nsec - antes.tv_nsec) / 1e6, suma};
-}
-
-// The process's peak resident memory in KiB since it was last reset.
-long picoMemoria()
-{
-    QFile estado(QStringLiteral("/proc/self/status"));
-    if (!estado.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& linea : estado.readAll().split('\n'))
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-bool reiniciaPico()
-{
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
-}
-
-// KiB the peak grew by while the read ran; -1 when it cannot be told.
-long crecimiento(const std::function<void()>& lee)
-{
-    if (!reiniciaPico())
-        return -1;
-    const long antes = picoMemoria();
-    lee();
-    return picoMemoria() - antes;
+    qint64 suma = 0;
+    const double ms = msDeHilo([&] { suma = lee(); });
+    return {ms, suma};
 }
 
 bool conecta(ConexionDatos& conexion, const QString& archivo)
