@@ -10,9 +10,9 @@
 // does not offer those devices.
 bool PreparaSaneDePrueba();
 
-// For the SetUp of a test that scans: fails under CI, and skips elsewhere,
-// when the test device cannot start.
-#define EXIGE_SANE_DE_PRUEBA() EXIGE_PARTE_REAL(PreparaSaneDePrueba(), "SANE's test device did not start")
+// For the SetUp of a test that scans: fails when the test device cannot start.
+#define EXIGE_SANE_DE_PRUEBA() \
+    EXIGE_PARTE_REAL(PreparaSaneDePrueba(), "SANE's test device did not start (Debian package libsane1)")
 
 // The test device's page is 80 x 100 mm; SANE drops the fraction of a pixel.
 int PixelesDePagina(double milimetros, double ppp);

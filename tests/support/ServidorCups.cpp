@@ -28,7 +28,7 @@ bool ServidorCups::Disponible()
 ServidorCups::ServidorCups() : servidorAnterior_(qgetenv("CUPS_SERVER"))
 {
     if (!Disponible()) {
-        error_ = QStringLiteral("cupsd is not installed");
+        error_ = QStringLiteral("cupsd or lpadmin is not installed (Debian package cups)");
         return;
     }
     const QDir d(dir_.path());

@@ -37,7 +37,7 @@ QString Corre(const QString& programa, const QStringList& argumentos)
 ServidorSmtp::ServidorSmtp(Modo modo, const QString& usuario, const QString& clave)
 {
     if (!QFile::exists(Python)) {
-        motivo_ = QStringLiteral("falta /usr/bin/python3");
+        motivo_ = QStringLiteral("falta /usr/bin/python3 (paquete python3)");
         return;
     }
     if (const QString falla = Corre(Python, {QStringLiteral("-c"), QStringLiteral("import aiosmtpd")});
@@ -61,7 +61,7 @@ ServidorSmtp::ServidorSmtp(Modo modo, const QString& usuario, const QString& cla
                                          QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
                                          QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1")});
             !falla.isEmpty()) {
-            motivo_ = QStringLiteral("no se pudo crear el certificado: ") + falla;
+            motivo_ = QStringLiteral("no se pudo crear el certificado (paquete openssl): ") + falla;
             return;
         }
         argumentos << QStringLiteral("--certificado") << certificado_ << QStringLiteral("--llave") << llave;
@@ -74,7 +74,7 @@ ServidorSmtp::ServidorSmtp(Modo modo, const QString& usuario, const QString& cla
         proceso_->waitForReadyRead(100);
     puerto_ = proceso_->canReadLine() ? proceso_->readLine().trimmed().toInt() : 0;
     if (puerto_ <= 0)
-        motivo_ = QStringLiteral("el servidor SMTP de prueba no arrancó");
+        motivo_ = QStringLiteral("el servidor SMTP de prueba (paquete python3-aiosmtpd) no arrancó");
 }
 
 ServidorSmtp::~ServidorSmtp()
