@@ -83,8 +83,10 @@ int Escucha(CURL*, curl_infotype tipo, char* datos, size_t largo, void* puntero)
         if (d.despedida)
             return 0;
         d.orden = linea.left(4).toUpper();
-        if (d.orden == "MAIL" || d.orden == "RCPT")
-            d.direccion = linea.mid(linea.indexOf(':') + 1).trimmed().replace('<', "").replace('>', "");
+        // "MAIL FROM:<address> SIZE=n", "RCPT TO:<address>".
+        const qsizetype abre = linea.indexOf('<'), cierra = linea.indexOf('>', abre);
+        if ((d.orden == "MAIL" || d.orden == "RCPT") && abre >= 0 && cierra > abre)
+            d.direccion = linea.mid(abre + 1, cierra - abre - 1);
         d.respuesta.clear();
         d.respuestaCompleta = true;
         return 0;
