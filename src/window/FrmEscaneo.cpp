@@ -151,6 +151,8 @@ bool FrmEscaneo::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == MSFlexGrid1->parentWidget() && evento->type() == QEvent::Resize)
         AjustaGrilla();
+    if (objeto == SSTab1->widget(0) && evento->type() == QEvent::Show && controlesEscanear_)
+        PoneControlesEscanear(SSTab1->widget(0));
     // Decoding the decorative picture would delay a start on the search tab.
     if (objeto == I && evento->type() == QEvent::Show && I->pixmap().isNull())
         I->setPixmap(style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(Px(960), Px(960)));

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -163,6 +164,8 @@ protected:
 
 private:
     void CreaPestanaEscanear(QWidget* pagina);
+    // Puts the settings made aside into their tab, the first time it shows.
+    void PoneControlesEscanear(QWidget* pestana);
     void CreaPestanaBusqueda(QWidget* pagina);
     QLineEdit* CreaCampo(QWidget* padre, const char* dataField);
     void EligeFuenteEscaner();
@@ -175,4 +178,6 @@ private:
     QString lineaComando_;
     LoteSubida subida_;
     QWidget* fueraDePestanas_;
+    // The settings tab's controls until the tab first shows.
+    std::unique_ptr<QWidget> controlesEscanear_;
 };

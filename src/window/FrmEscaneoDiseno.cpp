@@ -37,7 +37,13 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
     auto* busqueda = new QWidget;
     SSTab1->addTab(escanear, QStringLiteral("Escanear"));
     SSTab1->addTab(busqueda, QStringLiteral("Configuración"));
-    CreaPestanaEscanear(escanear);
+    // The settings are made now, for the load and a scan of the start
+    // parameter use them with no window shown, but go into their tab only
+    // when it first shows: a start on the search lays out, polishes and
+    // paints none of them before its first frame.
+    controlesEscanear_ = std::make_unique<QWidget>();
+    CreaPestanaEscanear(controlesEscanear_.get());
+    escanear->installEventFilter(this);
     CreaPestanaBusqueda(busqueda);
 
     // The upload and test controls stand on the window itself, over the
@@ -80,6 +86,16 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
 }
 
 FrmEscaneo::~FrmEscaneo() = default;
+
+void FrmEscaneo::PoneControlesEscanear(QWidget* pestana)
+{
+    QWidget* controles = controlesEscanear_.release();
+    auto* relleno = new QHBoxLayout(pestana);
+    relleno->setContentsMargins(0, 0, 0, 0);
+    relleno->addWidget(controles);
+    // Shown with its tab, not a turn of the event loop later.
+    controles->show();
+}
 
 void FrmEscaneo::CreaPestanaEscanear(QWidget* pagina)
 {

@@ -8,6 +8,7 @@
 #include "support/VistaGrabadora.h"
 #include "window/FlexGrid.h"
 #include "window/FrmEscaneo.h"
+#include "window/SubeBaja.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +16,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
+
+#include <utility>
 
 namespace {
 
@@ -63,6 +67,31 @@ TEST_F(WindowLoad, WithoutAnActionTheFullWindowOpensOnTheSearchWithItsDefaults)
     EXPECT_EQ(ventana.comboType->itemText(0), QStringLiteral("Blanco y Negro"));
     EXPECT_EQ(ventana.comboType->itemText(1), QStringLiteral("Colores"));
     EXPECT_EQ(ventana.comboType->itemText(2), QStringLiteral("Escala de Grises"));
+}
+
+// The settings go into their tab only when it first shows, as they stood.
+TEST_F(WindowLoad, TheSettingsShowInTheirTabInPlaceWithTheLoadsValues)
+{
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    FrmEscaneo ventana(lineaComando());
+    ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar);
+    ventana.show();
+    ventana.SSTab1->setCurrentIndex(0);
+    QWidget* pestana = ventana.SSTab1->widget(0);
+    const std::pair<QWidget*, QPoint> disenos[] = {
+        {ventana.Label1, {240, 360}},     {ventana.Text1, {2400, 330}},   {ventana.UpDown2, {3300, 810}},
+        {ventana.comboType, {2400, 1290}}, {ventana.TxtRuta, {240, 2535}}, {ventana.Quit, {1860, 3120}},
+        {ventana.lblState, {240, 3780}},
+    };
+    for (const auto& [control, diseno] : disenos) {
+        ASSERT_TRUE(pestana->isAncestorOf(control)) << control->metaObject()->className();
+        EXPECT_TRUE(control->isVisible());
+        EXPECT_EQ(control->mapTo(pestana, QPoint(0, 0)), QPoint(Px(diseno.x()), Px(diseno.y())));
+    }
+    EXPECT_EQ(ventana.TxtRuta->text(), carpetaEscaneo);
+    EXPECT_EQ(ventana.Text2->text(), QStringLiteral("290"));
+    EXPECT_EQ(ventana.comboType->count(), 3);
 }
 
 TEST_F(WindowLoad, ActionTwoOpensTheSmallWindowOnTheSettings)
