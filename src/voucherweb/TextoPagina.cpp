@@ -38,17 +38,10 @@ QLatin1String CifrasDouble(double v, char (&cifras)[32])
     return QLatin1String(cifras, r.ptr - cifras);
 }
 
-// The characters that may have an entity, as bits of their codes: most
-// characters of a page are told apart from them in a few instructions.
-constexpr quint64 ConEntidad = (quint64(1) << '&') | (quint64(1) << '<') | (quint64(1) << '>') | (quint64(1) << '"')
-                               | (quint64(1) << '\'');
-
 // The entity that stands for the character, or nothing when it stands for
 // itself.
 inline QLatin1String Entidad(QChar c, bool atributo)
 {
-    if (c.unicode() >= 64 || !((ConEntidad >> c.unicode()) & 1))
-        return QLatin1String();
     switch (c.unicode()) {
     case u'&':
         return QLatin1String("&amp;");
@@ -65,22 +58,19 @@ inline QLatin1String Entidad(QChar c, bool atributo)
     }
 }
 
-// Room first kept for one value's text: most fit, a longer one grows it.
-constexpr qsizetype LargoValor = 32;
-
 // Appends the text made safe, in runs between the characters replaced.
-void AgregaEscapado(TextoFila& destino, QStringView texto, bool atributo)
+void AgregaEscapado(QString& destino, QStringView texto, bool atributo)
 {
     const QChar* resto = texto.begin();
     for (const QChar* c = texto.begin(); c != texto.end(); ++c) {
         const QLatin1String entidad = Entidad(*c, atributo);
         if (entidad.isEmpty())
             continue;
-        destino.Agrega(QStringView(resto, c));
-        destino.Agrega(entidad);
+        destino.append(resto, c - resto);
+        destino.append(entidad);
         resto = c + 1;
     }
-    destino.Agrega(QStringView(resto, texto.end()));
+    destino.append(resto, texto.end() - resto);
 }
 
 QString Escapa(const QString& texto, bool atributo)
@@ -88,9 +78,10 @@ QString Escapa(const QString& texto, bool atributo)
     // Most values hold no markup: they are shared, not copied.
     if (std::none_of(texto.begin(), texto.end(), [atributo](QChar c) { return !Entidad(c, atributo).isEmpty(); }))
         return texto;
-    TextoFila r(texto.size() + texto.size() / 4);
+    QString r;
+    r.reserve(texto.size() + texto.size() / 4);
     AgregaEscapado(r, texto, atributo);
-    return r.Toma();
+    return r;
 }
 
 }
@@ -114,20 +105,20 @@ QString HtmlAtributo(const QString& texto)
     return Escapa(texto, true);
 }
 
-void AgregaHtmlValor(TextoFila& destino, const QVariant& valor, bool recortado)
+void AgregaHtmlValor(QString& destino, const QVariant& valor, bool recortado)
 {
     // Numbers and text, a table's cells, are written in place; numbers hold
     // neither markup nor blanks.
     char cifras[32];
     if (EsNumeroReal(valor))
-        return destino.Agrega(CifrasDouble(valor.toDouble(), cifras));
+        return void(destino.append(CifrasDouble(valor.toDouble(), cifras)));
     if (valor.typeId() == QMetaType::QString) {
         const QStringView texto = *static_cast<const QString*>(valor.constData());
         return AgregaEscapado(destino, recortado ? texto.trimmed() : texto, false);
     }
     if ((valor.typeId() == QMetaType::LongLong || valor.typeId() == QMetaType::Int) && !valor.isNull()) {
         const std::to_chars_result r = std::to_chars(std::begin(cifras), std::end(cifras), valor.toLongLong());
-        return destino.Agrega(QLatin1String(cifras, r.ptr - cifras));
+        return void(destino.append(QLatin1String(cifras, r.ptr - cifras)));
     }
     const QString texto = ObjUtilidades().ValorCampo(valor);
     AgregaEscapado(destino, recortado ? QStringView(texto).trimmed() : QStringView(texto), false);
@@ -135,16 +126,16 @@ void AgregaHtmlValor(TextoFila& destino, const QVariant& valor, bool recortado)
 
 QString HtmlValor(const QVariant& valor)
 {
-    TextoFila html(LargoValor);
+    QString html;
     AgregaHtmlValor(html, valor, false);
-    return html.Toma();
+    return html;
 }
 
 QString HtmlValorRecortado(const QVariant& valor)
 {
-    TextoFila html(LargoValor);
+    QString html;
     AgregaHtmlValor(html, valor, true);
-    return html.Toma();
+    return html;
 }
 
 Moneda MonedaDe(const QVariant& valor)
