@@ -541,9 +541,7 @@ std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& e
         return nullptr;
     }
     auto base = std::make_shared<BaseSqlite>();
-    // A connection serves one thread at a time (the start-up hands it over
-    // once connected), so SQLite need not lock it for every call.
-    base->db = abreArchivo(archivo, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, error);
+    base->db = abreArchivo(archivo, SQLITE_OPEN_READWRITE, error);
     if (!base->db)
         return nullptr;
     base->archivo = QFileInfo(archivo).absoluteFilePath();
