@@ -1,7 +1,5 @@
 #include "platform/dialogs/ConfiguracionDeFuentes.h"
 
-#include "platform/base/ProcesadorAparte.h"
-
 #include <fontconfig/fontconfig.h>
 
 #include <system_error>
@@ -13,9 +11,7 @@ ConfiguracionDeFuentes::ConfiguracionDeFuentes()
     try {
         hilo_ = std::thread([] { FcInit(); });
     } catch (const std::system_error&) {
-        return;
     }
-    ApartaDelProcesadorActual(hilo_);
 }
 
 ConfiguracionDeFuentes::~ConfiguracionDeFuentes()

@@ -1,6 +1,5 @@
 #include "platform/dialogs/TrabajoEnSegundoPlano.h"
 
-#include "platform/base/ProcesadorAparte.h"
 #include "platform/dialogs/Dialogos.h"
 
 #include <memory>
@@ -95,7 +94,6 @@ TrabajoEnSegundoPlano::TrabajoEnSegundoPlano(std::function<void()> trabajo) : in
             hecho_ = true;
             aviso_.notify_all();
         });
-        ApartaDelProcesadorActual(hilo_);
     } catch (...) {
         reponeDialogos();
         throw;

@@ -9,8 +9,7 @@
 
 class DialogosDelHiloQueEspera;
 
-// Runs work on a thread of its own, off the starting thread's processor,
-// while the thread that starts it goes on.
+// Runs work on a thread of its own while the thread that starts it goes on.
 // The work prompts through `dialogos()` as ever, but every prompt it shows
 // is shown by the starting thread, the one with the windows, once that
 // thread waits for the work: the work's thread waits for each answer.
