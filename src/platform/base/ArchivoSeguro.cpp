@@ -24,8 +24,6 @@ namespace {
 
 // Names another process took first are skipped.
 constexpr int IntentosDeNombre = 100;
-// The unit in which the system writes a file out.
-constexpr qint64 PaginaEnDisco = 4096;
 // A write still under way touches its file far more often than this.
 constexpr qint64 EdadDeAbandonoMs = 5 * 60 * 1000;
 
@@ -132,10 +130,8 @@ void EscrituraSegura::escribe(qint64 posicion, const char* datos, qint64 largo)
         posicion += escritos;
         largo -= escritos;
     }
-    // Only a hint: whatever it leaves is written by the sync. A write of
-    // less than a page (a header) is left to the sync: its page is written
-    // again with whatever fills the rest of it.
-    if (duradera_ && total >= PaginaEnDisco)
+    // Only a hint: whatever it leaves is written by the sync.
+    if (duradera_)
         ::sync_file_range(descriptor_, off_t(desde), off_t(total), SYNC_FILE_RANGE_WRITE);
 }
 
