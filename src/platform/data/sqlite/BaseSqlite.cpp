@@ -2,9 +2,8 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/NumeroNativo.h"
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
-
-#include <sqlite3.h>
 
 #include <cstring>
 

@@ -4,10 +4,9 @@
 #include "platform/data/Recordset.h"
 #include "platform/data/sql/AdaptadorSql.h"
 #include "platform/data/sqlite/BaseSqlite.h"
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/ValoresSqlite.h"
-
-#include <sqlite3.h>
 
 #include <memory>
 

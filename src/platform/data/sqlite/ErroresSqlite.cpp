@@ -2,8 +2,7 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/NumeroNativo.h"
-
-#include <sqlite3.h>
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 
 #include "platform/base/Err.h"
 #include "platform/data/sqlite/BaseSqlite.h"
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/ValoresSqlite.h"
 
 #include <QSet>
-
-#include <sqlite3.h>
 
 namespace {
 

@@ -1,11 +1,10 @@
 #include "platform/data/sqlite/EsperaSqlite.h"
 
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/VentanaEspera.h"
 
 #include <QThread>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 

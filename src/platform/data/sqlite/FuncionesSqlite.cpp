@@ -1,17 +1,9 @@
 #include "platform/data/sqlite/FuncionesSqlite.h"
 
 #include "platform/base/SoloAscii.h"
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 
 #include <QDateTime>
-
-// Built into the engine and into the loadable extension, which reaches
-// SQLite through the table of calls its host hands it.
-#ifdef ESCANEO_EXTENSION_SQLITE
-#include <sqlite3ext.h>
-SQLITE_EXTENSION_INIT3
-#else
-#include <sqlite3.h>
-#endif
 
 namespace {
 

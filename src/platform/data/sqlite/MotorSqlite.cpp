@@ -6,6 +6,7 @@
 #include "platform/data/sql/AdaptadorSql.h"
 #include "platform/data/sql/TablaDeConsulta.h"
 #include "platform/data/sqlite/BaseSqlite.h"
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 #include "platform/data/sqlite/ConsultaSqlite.h"
 #include "platform/data/sqlite/ErroresSqlite.h"
 #include "platform/data/sqlite/EscritorSqlite.h"
@@ -18,8 +19,6 @@
 #include <QFileInfo>
 
 #include <unistd.h>
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -40,6 +39,8 @@ QString hermano(const QString& carpeta, const QString& nombre)
 
 sqlite3* abreArchivo(const QString& archivo, int banderas, QString& error)
 {
+    if (!CargaSqlite(error))
+        return nullptr;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db, banderas, nullptr) != SQLITE_OK) {
         error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("Sin memoria");

@@ -3,10 +3,9 @@
 #include "platform/base/Err.h"
 #include "platform/base/FechaCorta.h"
 #include "platform/base/SoloAscii.h"
+#include "platform/data/sqlite/BibliotecaSqlite.h"
 
 #include <QByteArray>
-
-#include <sqlite3.h>
 
 namespace {
 
