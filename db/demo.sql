@@ -586,14 +586,14 @@ INSERT INTO TA_REPORTES (NOMBRE, ARCHIVO, ARCHIVO2, ARCHIVO3, ARCHIVO4) VALUES
     ('PG-X', 'LiqOPG.rpt', NULL, NULL, NULL);
 
 INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, USUARIO, IMPRESORA, CANTCOPIAS, CANTLINEAS, DESTINODEFAULT) VALUES
-    ('FC  ', 'A', NULL, ' HP LaserJet | LPT1 ', '2', '40', 'Impresora'),
+    ('FC  ', 'A', NULL, ' Laser Oficina | LPT1 ', '2', '40', 'Impresora'),
     ('FC  ', 'B', NULL, '', '1', '40', 'Pantalla'),
     ('NC  ', 'A', NULL, '', '-2', '40', 'Impresora'),
     ('ND  ', 'A', NULL, '', '2.5', '40', 'E-M@ail'),
-    ('OT  ', 'X', NULL, 'Epson FX', '3', '60', 'Impresora'),
+    ('OT  ', 'X', NULL, 'Matricial', '3', '60', 'Impresora'),
     ('RM  ', 'R', NULL, '', '1', '40', 'Ninguno'),
     ('NP  ', 'X', NULL, '', '1', '40', 'Selectivo'),
-    ('TK  ', 'T', NULL, '', '1', '0', 'Controlador Fiscal: Hasar'),
+    ('TK  ', 'T', NULL, '', '1', '0', 'Controlador Fiscal: Mostrador'),
     ('PE  ', 'P', NULL, '', '1', '0', 'Pantalla'),
     ('PECO', 'P', NULL, '', '1', '0', 'Comandera : Cocina'),
     ('PEBA', 'P', NULL, '', '1', '0', 'Comandera : Barra');

@@ -41,7 +41,7 @@ TEST_F(CuentaEmailTest, TakesTheUsersRowAndFallsBackPerSetting)
         {"Gmail ignores the configured port", "Gmail", "juan@example.com", "Gmail", "juan@example.com", "465"},
         {"OTRO", "OTRO", "juan@example.com", "OTRO", "juan@example.com", "25"},
         {"Hotmail between blanks", " Hotmail ", "juan@example.com", " Hotmail ", "juan@example.com", "25"},
-        {"another type takes the configured port", "Yahoo", "juan@example.com", "Yahoo", "juan@example.com", "587"},
+        {"another type takes the configured port", "Propio", "juan@example.com", "Propio", "juan@example.com", "587"},
         {"an empty type takes the key's", nullptr, "juan@example.com", "Otro", "juan@example.com", "587"},
         {"an empty login takes the key's", "Gmail", "", "Gmail", "envios@example.com", "465"},
     };
@@ -91,7 +91,7 @@ TEST(CuentaDeEnvio, ChoosesServerPortAndProtectionByType)
         {"otro", " ", "mail.local", 25, SeguridadSmtp::Ninguna},
         {"Otro", "2525", "mail.local", 2525, SeguridadSmtp::Ninguna},
         {" ", "25", "", 25, SeguridadSmtp::Ninguna},
-        {"Yahoo", "25", "", 25, SeguridadSmtp::Ninguna},
+        {"Propio", "25", "", 25, SeguridadSmtp::Ninguna},
         {"Otro", "veinticinco", "", 0, SeguridadSmtp::Ninguna},
     };
     for (const auto& c : casos) {

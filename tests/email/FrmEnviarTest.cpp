@@ -314,7 +314,7 @@ TEST_F(FrmEnviarTest, FailuresAreReportedAndLoggedAsFailures)
         {"refused recipient", abierto, "Otro", "clave''secreta",
          [](FrmEnviar& f) { f.Campo(QStringLiteral("Para"))->setText(QStringLiteral("rechazado@example.com")); }, 5,
          " No se envió el correo. ", "El servidor rechazó al destinatario rechazado@example.com: 550 5.1.1"},
-        {"unknown account type", abierto, "Yahoo", "clave''secreta", [](FrmEnviar&) {}, 3, "Error al enviar correo",
+        {"unknown account type", abierto, "Propio", "clave''secreta", [](FrmEnviar&) {}, 3, "Error al enviar correo",
          "Faltan Datos. Verifique su Configuracion"},
     };
     for (const auto& c : casos) {

@@ -36,7 +36,7 @@ TEST_F(ImpresoraComprobante, TheUserRowWinsOverTheRowForEveryone)
 TEST_F(ImpresoraComprobante, TheRowForEveryoneIsReadTrimmedWhenTheUserHasNone)
 {
     const Leido l = lee(QStringLiteral("FC"), QStringLiteral("A"), QStringLiteral("OTRO|usuario"));
-    EXPECT_EQ(l.impresora, u"HP LaserJet | LPT1");
+    EXPECT_EQ(l.impresora, u"Laser Oficina | LPT1");
     EXPECT_EQ(l.copias, 2);
     EXPECT_EQ(l.lineas, 40);
     EXPECT_EQ(l.destino, u"Impresora");

@@ -256,8 +256,8 @@ const CasoDestino Destinos[] = {
     {"a negative number of copies prints one, an empty printer keeps the default", "NC", "000100000040A", -1, false, 1,
      1, "", ""},
     {"e-mail, two and a half copies are two", "ND", "000100000041A", -1, false, 3, 2, "", ""},
-    {"a printer text without a bar is the printer's name", "OT", "000100000050X", -1, false, 1, 3, "Epson FX", ""},
-    {"one copy asked for", "OT", "000100000050X", -1, true, 1, 1, "Epson FX", ""},
+    {"a printer text without a bar is the printer's name", "OT", "000100000050X", -1, false, 1, 3, "Matricial", ""},
+    {"one copy asked for", "OT", "000100000050X", -1, true, 1, 1, "Matricial", ""},
     {"on screen one copy whatever the type says", "OT", "000100000050X", 0, false, 0, 1, "", ""},
     {"none is the screen", "RM", "000100000031R", -1, false, 0, 1, "", ""},
     {"a type without settings prints to destination 0", "GF", "000100000060A", -1, false, 0, 1, "", ""},
@@ -307,7 +307,7 @@ TEST_F(Imprimir, AnElectronicVoucherPrintsEachCopyOfItsPositionWithItsLabel)
         const TrabajoReporte& t = trabajos[i];
         EXPECT_EQ(t.archivo, rutaReporte(QLatin1String(archivos[i])));
         EXPECT_EQ(t.adicionales[4].toString(), QStringLiteral("CodigoPostal='%1'").arg(QLatin1String(etiquetas[i])));
-        EXPECT_EQ(t.nombreImpresora, u"HP LaserJet");
+        EXPECT_EQ(t.nombreImpresora, u"Laser Oficina");
         EXPECT_EQ(t.puerto, u"LPT1");
     }
     EXPECT_EQ(trabajos[0].adicionales[0].toString(), u"NombreEmpresa='La Fonda de Prueba'");
