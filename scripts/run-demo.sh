@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Sets up and builds, creates the demo database when missing, and starts the
-# program on it with the command line the suite's menu would pass.
+# Sets up and builds what the program needs, creates the demo database when
+# missing, and starts the program on it with the command line the suite's
+# menu would pass.
 set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-bash "$raiz/scripts/setup.sh"
+# The program brings its plugins; the report layouts come with the
+# configuration; the database tool and the sqlite3 shell's extension make
+# the demo's files.
+bash "$raiz/scripts/setup.sh" escaneo creabase escaneo_sqlite
 
 demo="$raiz/build/demo"
 escaneos="$demo/SCAN/"
@@ -27,6 +31,7 @@ SQL
     ((estado == 0)) || exit "$estado"
     # The scanned pages the demo vouchers' register rows name.
     cp -n "$raiz"/db/imagenes/*.jpg "$escaneos"
+    bash "$raiz/scripts/paginas-demo.sh" "$raiz/build" "$demo/escaneo.db" "$escaneos"
 fi
 
 # The upload batch's requests, its share, and the scans as its source.
@@ -41,8 +46,9 @@ export ESCANEO_SUBIDA_ORIGEN="$escaneos"
 # Only SANE's test device, which needs no hardware.
 echo test >"$demo/sane/dll.conf"
 # A short pause per block keeps the test backend's reader thread from
-# deadlocking when a scan is cancelled.
-printf 'read-delay true\nread-delay-duration 1000\n' >"$demo/sane/test.conf"
+# deadlocking when a scan is cancelled; the colour bars show a page that is
+# visibly a scan.
+printf 'read-delay true\nread-delay-duration 1000\ntest-picture "Color pattern"\n' >"$demo/sane/test.conf"
 export SANE_CONFIG_DIR="$demo/sane"
 export ESCANEO_SCANNER=test
 # The browser's sandbox refuses to run as root.
