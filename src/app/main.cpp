@@ -1,4 +1,5 @@
 #include "app/PrimerCuadro.h"
+#include "app/Uso.h"
 #include "email/EnvioDeInformes.h"
 #include "platform/base/ZonaHoraria.h"
 #include "platform/dialogs/AplicacionEscaneo.h"
@@ -17,6 +18,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const auto fin = FinPorUso(argc, argv))
+        return *fin;
     FijaZonaHoraria();
     // Read beside the application's start; the window's first text needs it.
     ConfiguracionDeFuentes fuentes;
