@@ -6,6 +6,7 @@
 #include "platform/dialogs/ConfiguracionDeFuentes.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/DialogosQt.h"
+#include "platform/dialogs/TraduccionesQt.h"
 #include "platform/dialogs/TrabajoEnSegundoPlano.h"
 #include "platform/reports/MotorInformes.h"
 #include "services/Objetos.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
     // or starting paint threads, as Fusion's tab and group frames do.
     QApplication::setStyle(QStringLiteral("Windows"));
     AplicacionEscaneo aplicacion(argc, argv);
+    CargaTraduccionesQt();
     instalaDialogos(std::make_unique<DialogosQt>());
     // Reports read their rows on the main connection, whatever string the
     // callers hand the report object.
