@@ -5,6 +5,7 @@
 #include "platform/base/Err.h"
 #include "platform/base/GuardaErrores.h"
 #include "platform/base/Rutas.h"
+#include "platform/base/TrabajosEnOrden.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/image/ConvierteImagen.h"
 #include "services/Modulo.h"
@@ -13,8 +14,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -40,11 +46,172 @@ void Marca(ConexionDatos& cn, const QString& referencia)
     cn.Ejecuta(QStringLiteral("UPDATE SOLICITUDES SET SCAN=TRUE WHERE NRO_REFERENCIA = ") + referencia);
 }
 
+struct ArchivoSubida {
+    QString bmp, jpg, referencia;
+};
+
+// What is known of a file ahead of its turn.
+struct Preparado {
+    enum { YaSubido, Comprimido, NoEsImagen, Desaparecido, Fallo } estado = YaSubido;
+    // Comprimido: the JPEG on disk under its provisional name.
+    std::unique_ptr<EscrituraSegura> jpeg;
+    std::optional<Err> error;
+};
+
+// Runs on the workers: whatever it does can be undone by dropping it.
+Preparado Prepara(const QString& origen, const QString& destino, const ArchivoSubida& a)
+{
+    Preparado p;
+    if (QFileInfo::exists(destino + a.jpg))
+        return p;
+    try {
+        const QByteArray jpeg = ComprimeBmp(origen + a.bmp, CalidadJpeg);
+        if (jpeg.isEmpty()) {
+            p.estado = Preparado::NoEsImagen;
+            return p;
+        }
+        p.jpeg = std::make_unique<EscrituraSegura>(destino + a.jpg);
+        p.jpeg->escribe(0, jpeg.constData(), jpeg.size());
+        p.jpeg->sincroniza();
+        p.estado = Preparado::Comprimido;
+    } catch (const Err& e) {
+        p.jpeg.reset();
+        p.estado = e.Number == NumeroError::ArchivoNoEncontrado ? Preparado::Desaparecido : Preparado::Fallo;
+        p.error = e;
+    }
+    return p;
+}
+
+// The workers hold a page each while they compress it; a file ready for
+// its turn holds only its provisional name, so many may wait, and the
+// files of a group share one sync of the folder and one commit.
+constexpr qsizetype TurnosPorGrupo = 64;
+
+struct Turno {
+    const ArchivoSubida* archivo;
+    Preparado preparado;
+};
+
+// What stops the batch at a file: its error, or none when the BMP is no
+// picture.
+struct Parada {
+    std::optional<Err> error;
+    QString bmp;
+};
+
 void Borra(const QString& ruta)
 {
     QFile archivo(ruta);
     if (!archivo.remove())
         FallaAccesoArchivo(ruta, archivo.errorString());
+}
+
+// A group of files, in the order of the listing: first each JPEG in place,
+// then the folder synced, then the requests marked in one commit, then the
+// BMPs deleted, so no request is ever marked without its file and a JPEG
+// whose mark fails goes again; a JPEG a crash left unmarked is marked by the
+// run that deletes its BMP. What the files after a stop would have done is
+// undone, what the files before it did stays, as if they went one by one.
+std::optional<Parada> SubeGrupo(std::vector<Turno>& grupo, const QString& origen, const QString& destino,
+                                ConexionDatos& cn, bool eliminar, const LoteSubida::Estado& estado,
+                                const LoteSubida::AlPunto& punto)
+{
+    struct PorMarcar {
+        const ArchivoSubida* archivo;
+        bool nuevo;  // its JPEG was put there now
+    };
+    std::vector<PorMarcar> marcar;
+    std::optional<Parada> parada;
+    for (Turno& t : grupo) {
+        const ArchivoSubida& a = *t.archivo;
+        Preparado& p = t.preparado;
+        // The listing the batch would make now no longer holds it.
+        if (p.estado == Preparado::Desaparecido || !QFileInfo::exists(origen + a.bmp))
+            continue;
+        estado(QStringLiteral("Comprimiendo ") + a.bmp);
+        // The share may have changed since the file was prepared: another
+        // BMP of the same JPEG name came first, or the JPEG went.
+        if (p.estado == Preparado::Comprimido && QFileInfo::exists(destino + a.jpg))
+            p = Preparado{};
+        else if (p.estado == Preparado::YaSubido && eliminar && !QFileInfo::exists(destino + a.jpg))
+            p = Prepara(origen, destino, a);
+        if (p.estado == Preparado::Desaparecido)
+            continue;
+        if (p.estado == Preparado::NoEsImagen || p.estado == Preparado::Fallo) {
+            parada = Parada{p.error, a.bmp};
+            break;
+        }
+        if (p.estado == Preparado::YaSubido) {
+            if (eliminar)
+                marcar.push_back({&a, false});
+            continue;
+        }
+        try {
+            punto(PuntoSubida::JpegEscrito, a.bmp);
+            p.jpeg->confirma();
+        } catch (const Err& e) {
+            parada = Parada{e, a.bmp};
+            break;
+        }
+        punto(PuntoSubida::JpegEnSuLugar, a.bmp);
+        marcar.push_back({&a, true});
+    }
+    const auto retira = [&](size_t desde) {
+        for (size_t i = desde; i < marcar.size(); ++i)
+            if (marcar[i].nuevo)
+                QFile::remove(destino + marcar[i].archivo->jpg);
+    };
+    if (std::any_of(marcar.begin(), marcar.end(), [](const PorMarcar& m) { return m.nuevo; })) {
+        try {
+            SincronizaCarpeta(destino);
+        } catch (const Err& e) {
+            retira(0);
+            return Parada{e, marcar.front().archivo->bmp};
+        }
+        for (const PorMarcar& m : marcar)
+            if (m.nuevo)
+                punto(PuntoSubida::CarpetaSincronizada, m.archivo->bmp);
+    }
+    if (marcar.empty())
+        return parada;
+
+    size_t marcadas = 0;
+    std::optional<Err> fallo;
+    try {
+        cn.Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+        for (; marcadas < marcar.size(); ++marcadas)
+            Marca(cn, marcar[marcadas].archivo->referencia);
+    } catch (const Err& e) {
+        fallo = e;
+    }
+    try {
+        cn.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    } catch (const Err& e) {
+        if (!fallo)
+            fallo = e;
+        marcadas = 0;
+        try {
+            cn.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+        } catch (const Err&) {
+            // Nothing was left open.
+        }
+    }
+    retira(marcadas);
+    if (fallo)
+        parada = Parada{fallo, marcar[std::min(marcadas, marcar.size() - 1)].archivo->bmp};
+    for (size_t i = 0; i < marcadas; ++i)
+        punto(PuntoSubida::SolicitudMarcada, marcar[i].archivo->bmp);
+    if (!eliminar)
+        return parada;
+    for (size_t i = 0; i < marcadas; ++i) {
+        try {
+            Borra(origen + marcar[i].archivo->bmp);
+        } catch (const Err& e) {
+            return Parada{e, marcar[i].archivo->bmp};
+        }
+        punto(PuntoSubida::BmpBorrado, marcar[i].archivo->bmp);
+    }
+    return parada;
 }
 
 // Every run-time error ends the batch with its number and text.
@@ -83,10 +250,10 @@ void LoteSubida::setAlPunto(AlPunto alPunto)
     alPunto_ = std::move(alPunto);
 }
 
-void LoteSubida::punto(PuntoSubida p) const
+void LoteSubida::punto(PuntoSubida p, const QString& bmp) const
 {
     if (alPunto_)
-        alPunto_(p);
+        alPunto_(p, bmp);
 }
 
 ConexionDatos& LoteSubida::conexion()
@@ -116,64 +283,46 @@ void LoteSubida::Ejecuta(bool eliminar, const Estado& estado)
     // What a killed run left half written there goes first.
     LimpiaProvisionales(destino);
 
-    QStringList lista;
-    g.paso([&] { lista = ListaBmp(origen); });
-    for (qsizetype i = 0; i < lista.size() && !g.salio();) {
-        const QString f = lista[i];
-        const QString jpg = ObjUtilidades().Reemplaza(f, QStringLiteral(".bmp"), QStringLiteral(".jpg"));
-        const QString referencia = ReferenciaDeArchivo(jpg);
-        // The operator's own scans, named by voucher, share the folder: a
-        // name that is no request is none of the batch's business.
-        if (!EsNumeroDeSolicitud(referencia)) {
-            ++i;
-            continue;
-        }
-        estado(QStringLiteral("Comprimiendo ") + f);
-        if (!QFile::exists(destino + jpg)) {
-            // The JPEG is in place and on disk before its request is marked,
-            // and goes again when the mark fails: no request is ever marked
-            // without its file, and a JPEG left unmarked by a crash is marked
-            // by the run that deletes its BMP.
-            bool convertido = false;
-            g.paso([&] {
-                const QByteArray jpeg = ComprimeBmp(origen + f, CalidadJpeg);
-                convertido = !jpeg.isEmpty();
-                if (!convertido)
-                    return;
-                EscrituraSegura archivo(destino + jpg);
-                archivo.escribe(0, jpeg.constData(), jpeg.size());
-                punto(PuntoSubida::JpegEscrito);
-                archivo.confirma();
-                punto(PuntoSubida::JpegEnSuLugar);
-                try {
-                    SincronizaCarpeta(destino);
-                    punto(PuntoSubida::CarpetaSincronizada);
-                    Marca(cn, referencia);
-                } catch (const Err&) {
-                    QFile::remove(destino + jpg);
-                    throw;
-                }
-                punto(PuntoSubida::SolicitudMarcada);
-            });
-            if (g.salio())
-                break;
-            if (!convertido) {
-                dialogos().MsgBox(QStringLiteral("Error al comprimir el Archivo ") + f, Botones::IconoCritico, Titulo);
-                break;
-            }
-        } else if (eliminar) {
-            g.paso([&] {
-                Marca(cn, referencia);
-                punto(PuntoSubida::SolicitudMarcada);
-                Borra(origen + f);
-                punto(PuntoSubida::BmpBorrado);
-            });
-        } else {
-            ++i;
-            continue;
-        }
+    // Each file is done once, compressed ahead of its turn on every core;
+    // files that appear while the batch runs are taken by the next listing.
+    QSet<QString> vistos;
+    for (bool sigue = true; sigue && !g.salio();) {
+        QStringList lista;
         g.paso([&] { lista = ListaBmp(origen); });
-        i = 0;
+        std::vector<ArchivoSubida> nuevos;
+        for (const QString& f : std::as_const(lista)) {
+            if (vistos.contains(f))
+                continue;
+            vistos.insert(f);
+            const QString jpg = ObjUtilidades().Reemplaza(f, QStringLiteral(".bmp"), QStringLiteral(".jpg"));
+            const QString referencia = ReferenciaDeArchivo(jpg);
+            // The operator's own scans, named by voucher, share the folder:
+            // a name that is no request is none of the batch's business.
+            if (EsNumeroDeSolicitud(referencia))
+                nuevos.push_back({f, jpg, referencia});
+        }
+        if (nuevos.empty())
+            break;
+        TrabajosEnOrden<Preparado> preparados(qsizetype(nuevos.size()), TurnosPorGrupo,
+                                              [&](qsizetype i) { return Prepara(origen, destino, nuevos[size_t(i)]); });
+        const auto punto = [this](PuntoSubida p, const QString& bmp) { this->punto(p, bmp); };
+        for (size_t i = 0; sigue && i < nuevos.size();) {
+            std::vector<Turno> grupo;
+            do
+                grupo.push_back({&nuevos[i++], preparados.toma()});
+            while (i < nuevos.size() && qsizetype(grupo.size()) < TurnosPorGrupo && preparados.listo());
+            const std::optional<Parada> parada = SubeGrupo(grupo, origen, destino, cn, eliminar, estado, punto);
+            if (!parada)
+                continue;
+            sigue = false;
+            // The label went on with the files after it, which are undone.
+            estado(QStringLiteral("Comprimiendo ") + parada->bmp);
+            if (parada->error)
+                g.paso([&] { throw *parada->error; });
+            else
+                dialogos().MsgBox(QStringLiteral("Error al comprimir el Archivo ") + parada->bmp,
+                                  Botones::IconoCritico, Titulo);
+        }
     }
     if (g.salio())
         return;

@@ -35,13 +35,13 @@ public:
     // is on the share. Every message goes through the platform dialogs.
     void Ejecuta(bool eliminar, const Estado& estado);
     ConexionDatos& conexion();
-    // Called at each point as the batch passes it, so a test can stop the
-    // batch there as a crash would.
-    using AlPunto = std::function<void(PuntoSubida)>;
+    // Called at each point as the batch passes it with a file, so a test
+    // can stop the batch there as a crash would.
+    using AlPunto = std::function<void(PuntoSubida, const QString& bmp)>;
     void setAlPunto(AlPunto alPunto);
 
 private:
-    void punto(PuntoSubida p) const;
+    void punto(PuntoSubida p, const QString& bmp) const;
 
     AlPunto alPunto_;
     std::unique_ptr<ConexionDatos> conexion_;

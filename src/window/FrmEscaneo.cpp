@@ -292,6 +292,8 @@ void FrmEscaneo::CodificaRutaArch(const QString& Ruta, QString& Nombre, QString&
 void FrmEscaneo::CmdUpload_Click()
 {
     subida_.Ejecuta(ChkEliminar->isChecked(), [this](const QString& texto) {
+        if (lblState->text() == texto)
+            return;
         lblState->setText(texto);
         lblState->repaint();
     });

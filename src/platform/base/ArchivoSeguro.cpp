@@ -102,17 +102,19 @@ EscrituraSegura::EscrituraSegura(const QString& ruta, bool duradera) : ruta_(rut
 
 EscrituraSegura::~EscrituraSegura()
 {
-    if (descriptor_ >= 0) {
+    if (descriptor_ >= 0)
         ::close(descriptor_);
+    if (!provisional_.isEmpty())
         ::unlink(provisional_.constData());
-    }
 }
 
 void EscrituraSegura::falla(int error)
 {
-    ::close(descriptor_);
-    ::unlink(provisional_.constData());
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
     descriptor_ = -1;
+    ::unlink(provisional_.constData());
+    provisional_.clear();
     FallaAccesoArchivo(ruta_, qt_error_string(error));
 }
 
@@ -135,18 +137,24 @@ void EscrituraSegura::escribe(qint64 posicion, const char* datos, qint64 largo)
         ::sync_file_range(descriptor_, off_t(desde), off_t(total), SYNC_FILE_RANGE_WRITE);
 }
 
+void EscrituraSegura::sincroniza()
+{
+    if (descriptor_ < 0)
+        return;
+    if (duradera_ && ::fdatasync(descriptor_) != 0)
+        falla(errno);
+    const int cerrado = ::close(descriptor_);
+    descriptor_ = -1;
+    if (cerrado != 0)
+        falla(errno);
+}
+
 void EscrituraSegura::confirma()
 {
-    if ((duradera_ && ::fdatasync(descriptor_) != 0) || ::close(descriptor_) != 0) {
-        const int error = errno;
-        falla(error);
-    }
-    descriptor_ = -1;
-    if (::rename(provisional_.constData(), QFile::encodeName(ruta_).constData()) != 0) {
-        const int error = errno;
-        ::unlink(provisional_.constData());
-        FallaAccesoArchivo(ruta_, qt_error_string(error));
-    }
+    sincroniza();
+    if (::rename(provisional_.constData(), QFile::encodeName(ruta_).constData()) != 0)
+        falla(errno);
+    provisional_.clear();
 }
 
 void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido)

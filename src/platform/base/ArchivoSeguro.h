@@ -40,6 +40,9 @@ public:
     // Puts the bytes at that place of the file and starts writing them out,
     // so the sync at confirmation finds little left to do.
     void escribe(qint64 posicion, const char* datos, qint64 largo);
+    // Puts the bytes on the disk now, on whichever thread wrote them, so
+    // that confirma, later and perhaps on another thread, only renames.
+    void sincroniza();
     // The data reaches the disk before the rename, so the target is always
     // either the old file or the whole new one.
     void confirma();
