@@ -5,9 +5,9 @@
 // in half the rounds, and prints the ratio of the medians. cjpeg -quality
 // 30, a process a page, is shown beside them for reference.
 
+#include "base/PaginaDePrueba.h"
 #include "base/SaneDePrueba.h"
 #include "platform/image/ConvierteImagen.h"
-#include "platform/scanner/EscritorBmp.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,38 +31,6 @@ namespace {
 
 constexpr int Paginas = 20;
 constexpr int Rondas = 15;
-
-// One page of the test device in the mode, as the scan road stores it.
-bool Escanea(const QString& carpeta, const QString& modo, const QString& dibujo, const QString& bmp)
-{
-    QProcess scanimage;
-    scanimage.start(QStringLiteral("scanimage"),
-                    {QStringLiteral("-d"), QStringLiteral("test"), QStringLiteral("--mode"), modo,
-                     QStringLiteral("--resolution"), QStringLiteral("200"), QStringLiteral("--test-picture"), dibujo,
-                     QStringLiteral("-l"), QStringLiteral("0"), QStringLiteral("-t"), QStringLiteral("0"),
-                     QStringLiteral("-x"), QStringLiteral("210"), QStringLiteral("-y"), QStringLiteral("297"),
-                     QStringLiteral("--format=pnm")});
-    if (!scanimage.waitForFinished(120000) || scanimage.exitCode() != 0) {
-        std::fprintf(stderr, "scanimage (%s): %s\n", qPrintable(scanimage.errorString()),
-                     scanimage.readAllStandardError().constData());
-        return false;
-    }
-    const QImage pagina = QImage::fromData(scanimage.readAllStandardOutput(), "PNM");
-    if (pagina.isNull())
-        return false;
-    ImagenBmp imagen;
-    imagen.ancho = pagina.width();
-    imagen.alto = pagina.height();
-    imagen.ppp = 200;
-    const bool color = pagina.format() != QImage::Format_Grayscale8;
-    const QImage filas = pagina.convertToFormat(color ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
-    imagen.bitsPorPixel = color ? 24 : 8;
-    imagen.bytesPorFila = imagen.ancho * (color ? 3 : 1);
-    for (int y = 0; y < imagen.alto; ++y)
-        imagen.filas.append(reinterpret_cast<const char*>(filas.constScanLine(y)), imagen.bytesPorFila);
-    EscribeBmp(carpeta + bmp, imagen);
-    return true;
-}
 
 bool EscribeTodo(int descriptor, const unsigned char* datos, size_t largo)
 {
@@ -123,8 +91,8 @@ int main(int argc, char** argv)
     if (!ConfiguraSaneDePrueba(dir.path()))
         return 1;
     // Colour and grey pages, half and half.
-    if (!Escanea(carpeta, QStringLiteral("Color"), QStringLiteral("Color pattern"), QStringLiteral("color.bmp"))
-        || !Escanea(carpeta, QStringLiteral("Gray"), QStringLiteral("Grid"), QStringLiteral("gris.bmp")))
+    if (!EscaneaPagina(carpeta, QStringLiteral("Color"), QStringLiteral("Color pattern"), QStringLiteral("color.bmp"))
+        || !EscaneaPagina(carpeta, QStringLiteral("Gray"), QStringLiteral("Grid"), QStringLiteral("gris.bmp")))
         return 1;
     QStringList paginas;
     for (int i = 0; i < Paginas; ++i) {
