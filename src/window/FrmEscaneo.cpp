@@ -112,10 +112,10 @@ FrmEscaneo::FinCarga FrmEscaneo::Form_Load(bool conectado)
         return FinCarga::Terminar;
     }
     if (opcion.Accion.compare(QStringLiteral("2"), Qt::CaseInsensitive) == 0) {
-        resize(Px(6585), Px(6195));
+        Dimensiona(Px(6585), Px(6195));
         SSTab1->setCurrentIndex(0);
     } else {
-        resize(Px(16965), Px(8805));
+        Dimensiona(Px(16965), Px(8805));
         SSTab1->setCurrentIndex(1);
     }
     return FinCarga::Mostrar;
@@ -166,6 +166,12 @@ void FrmEscaneo::AjustaGrilla()
     // for the grid's designed height the grid ends above the strip.
     const int libre = MSFlexGrid1->parentWidget()->height() - fueraDePestanas_->height() - Px(90) - Px(60);
     MSFlexGrid1->resize(MSFlexGrid1->width(), std::clamp(libre - MSFlexGrid1->y(), 0, Px(3300)));
+}
+
+void FrmEscaneo::Dimensiona(int ancho, int alto)
+{
+    setMinimumSize(ancho, alto);
+    resize(ancho, alto);
 }
 
 void FrmEscaneo::Quit_Click()

@@ -173,6 +173,9 @@ private:
     // event is used up, false for any other object.
     bool EventoDeCampo(QObject* objeto, QEvent* evento);
     void AjustaGrilla();
+    // The size given is also the least the window takes: below it the strip
+    // outside the tabs would cover the search's fields and buttons.
+    void Dimensiona(int ancho, int alto);
     long Manejador() const;
 
     QString lineaComando_;

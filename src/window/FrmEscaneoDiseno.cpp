@@ -81,7 +81,7 @@ FrmEscaneo::FrmEscaneo(const QString& lineaComando, QWidget* parent)
         campo->installEventFilter(this);
     busqueda->installEventFilter(this);
 
-    resize(Px(16965), Px(8805));
+    Dimensiona(Px(16965), Px(8805));
     SSTab1->setCurrentIndex(0);
 }
 

@@ -222,6 +222,8 @@ TEST_F(WindowLoad, TheBrowserFollowsTheWindowSize)
     FrmEscaneo ventana;
     ventana.show();
     ventana.NavegaArchivo(dir.filePath(QStringLiteral("pagina.htm")));
+    // The arithmetic at any size, the window's least aside.
+    ventana.setMinimumSize(0, 0);
     ventana.resize(1000, 600);
     EXPECT_EQ(ventana.SSTab1->size(), QSize(1000, 600));
     EXPECT_EQ(ventana.wbExplorer->width(), 1000 - (ventana.MSFlexGrid1->width() + Px(300)));
@@ -239,6 +241,26 @@ TEST_F(WindowLoad, TheSettingsPictureIsLoadedWhenItsTabFirstShows)
     EXPECT_TRUE(ventana.I->pixmap().isNull());
     ventana.SSTab1->setCurrentIndex(0);
     EXPECT_FALSE(ventana.I->pixmap().isNull());
+}
+
+// Neither start's window shrinks below its designed size, where the strip
+// outside the tabs would cover the search's fields and buttons.
+TEST_F(WindowLoad, NoStartsWindowShrinksBelowItsDesignedSize)
+{
+    const struct {
+        const char* opcion;
+        QSize tamano;
+    } casos[] = {{"", QSize(Px(16965), Px(8805))}, {"Accion2", QSize(Px(6585), Px(6195))}};
+    configuraCarpetaEscaneo();
+    creaArchivoEscaner();
+    for (const auto& caso : casos) {
+        ReiniciaModulo();
+        FrmEscaneo ventana(lineaComando(QLatin1String(caso.opcion)));
+        ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar) << caso.opcion;
+        ventana.show();
+        ventana.resize(300, 200);
+        EXPECT_EQ(ventana.size(), caso.tamano) << caso.opcion;
+    }
 }
 
 // The browser is loaded only for a page, and no start shows one.

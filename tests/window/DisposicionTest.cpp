@@ -64,6 +64,8 @@ TEST_P(WindowLayout, NoTwoVisibleControlsOverlap)
 {
     const auto [tamano, pestana] = GetParam();
     FrmEscaneo ventana;
+    // The small window's start sets its own least size.
+    ventana.setMinimumSize(tamano);
     ventana.resize(tamano);
     ventana.SSTab1->setCurrentIndex(pestana);
     ventana.show();
