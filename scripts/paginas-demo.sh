@@ -23,7 +23,8 @@ for nombre in "${nombres[@]}"; do
             for (x = 0; x < ancho; x++) {
                 if (y >= 12 && y < 40 && x >= 12 && x < ancho - 12)
                     pixel = r " " g " " b
-                else if (y >= 56 && y < alto - 20 && (y - 56) % 14 < 5 && x >= 16 && x < ancho - 16 - (y * 7) % 50)
+                else if (y >= 56 && y < alto - 20 && (y - 56) % 14 < 5 && x >= 16 &&
+                         x < ancho - 16 - (int((y - 56) / 14) * 37 + tono * 11) % 60)
                     pixel = "70 70 70"
                 else
                     pixel = "250 248 240"
