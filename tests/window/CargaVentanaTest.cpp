@@ -247,19 +247,15 @@ TEST_F(WindowLoad, TheSettingsPictureIsLoadedWhenItsTabFirstShows)
 // outside the tabs would cover the search's fields and buttons.
 TEST_F(WindowLoad, NoStartsWindowShrinksBelowItsDesignedSize)
 {
-    const struct {
-        const char* opcion;
-        QSize tamano;
-    } casos[] = {{"", QSize(Px(16965), Px(8805))}, {"Accion2", QSize(Px(6585), Px(6195))}};
     configuraCarpetaEscaneo();
     creaArchivoEscaner();
-    for (const auto& caso : casos) {
+    for (const auto& [opcion, tamano] :
+         {std::pair{"", QSize(Px(16965), Px(8805))}, {"Accion2", QSize(Px(6585), Px(6195))}}) {
         ReiniciaModulo();
-        FrmEscaneo ventana(lineaComando(QLatin1String(caso.opcion)));
-        ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar) << caso.opcion;
-        ventana.show();
+        FrmEscaneo ventana(lineaComando(QLatin1String(opcion)));
+        ASSERT_EQ(ventana.Form_Load(), FrmEscaneo::FinCarga::Mostrar) << opcion;
         ventana.resize(300, 200);
-        EXPECT_EQ(ventana.size(), caso.tamano) << caso.opcion;
+        EXPECT_EQ(ventana.size(), tamano) << opcion;
     }
 }
 
