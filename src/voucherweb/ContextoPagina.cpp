@@ -44,17 +44,21 @@ std::unique_ptr<Recordset> ContextoPagina::Abre(const QString& sql) const
 }
 
 void ContextoPagina::Tabla(const QString& sql, const QString& encabezado,
-                           const std::function<QString(const FilaPagina&)>& celdas)
+                           const std::function<void(const FilaPagina&, TextoFila&)>& celdas)
 {
     const std::unique_ptr<Recordset> rs = Abre(sql);
     if (rs->EOF())
         return;
     pagina.Linea(encabezado);
     const FilaPagina fila(*rs);
+    // One row's room serves every row, each written whole into it.
+    TextoFila renglon(1024);
     while (!rs->EOF()) {
-        pagina.Agrega(u"<TR VALIGN=TOP>");
-        pagina.Agrega(celdas(fila));
-        pagina.Linea(u"</TR>");
+        renglon.Agrega(u"<TR VALIGN=TOP>");
+        celdas(fila, renglon);
+        renglon.Agrega(u"</TR>");
+        pagina.Linea(renglon.Vista());
+        renglon.Vacia();
         rs->MoveNext();
     }
     pagina.Linea(QStringLiteral("</TABLE>"));

@@ -85,7 +85,7 @@ void EscribeAplicadosPor(ContextoPagina& c)
                         + c.Literal(u.RellenaCodigo(v.Numero, 8)) + QStringLiteral(" and LETRA=")
                         + c.Literal(u.RellenaCodigo(v.Letra, 4));
     c.Tabla(sql, Encabezado(c, "COMPROBANTES APLICADOS POR "),
-            [&](const FilaPagina& fila) { return Celdas(c, fila, Origen, true); });
+            [&](const FilaPagina& fila, TextoFila& celdas) { celdas.Agrega(Celdas(c, fila, Origen, true)); });
 }
 
 void EscribeQueAplican(ContextoPagina& c)
@@ -96,5 +96,5 @@ void EscribeQueAplican(ContextoPagina& c)
                         + QStringLiteral("TCo_origen=") + c.Literal(v.TC4()) + QStringLiteral(" and idcomprobante_origen=")
                         + c.Literal(v.IdComprobante());
     c.Tabla(sql, Encabezado(c, "COMPROBANTES QUE APLICAN A "),
-            [&](const FilaPagina& fila) { return Celdas(c, fila, Aplicante, false); });
+            [&](const FilaPagina& fila, TextoFila& celdas) { celdas.Agrega(Celdas(c, fila, Aplicante, false)); });
 }

@@ -45,7 +45,7 @@ std::optional<QString> Sentencia(const ContextoPagina& c, const QString& columna
 }
 
 void Detalle(ContextoPagina& c, const QString& columnas, const char* vistaV, const char* vistaC,
-             const QString& encabezado, const std::function<QString(const FilaPagina&)>& celdas)
+             const QString& encabezado, const std::function<void(const FilaPagina&, TextoFila&)>& celdas)
 {
     const std::optional<QString> sql = Sentencia(c, columnas, vistaV, vistaC);
     if (sql)
@@ -82,15 +82,12 @@ void EscribeInsumos(ContextoPagina& c)
     const QString celdaCodigo = conDescuento ? QStringLiteral("<TD CLASS=TableROWDetalle>   <font color=BLACK>")
                                              : QStringLiteral("<TD CLASS=TableROWDetalle>  <font color=BLACK>");
     const QString finCodigo = conDescuento ? QStringLiteral("</TD>") : QStringLiteral(" </TD>");
-    Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila) {
-        // Room for the whole row at once, each cell written into it: growing
-        // it would copy it each time, and a text per cell costs as much.
-        QString celdas;
-        celdas.reserve(1024);
+    Detalle(c, columnas, "V_MV_CPTEInsumos", "C_mv_CPTEInsumos", Encabezado("INSUMOS", cabecera), [&](const FilaPagina& fila, TextoFila& celdas) {
+        // Each cell goes straight into the row, without a text of its own.
         const auto celda = [&](const QString& apertura, const char* columna, bool recortado, const QString& cierre) {
-            celdas.append(apertura);
+            celdas.Agrega(apertura);
             AgregaHtmlValor(celdas, fila(columna), recortado);
-            celdas.append(cierre);
+            celdas.Agrega(cierre);
         };
         celda(celdaCodigo, "IDARTICULO", true, finCodigo);
         celda(QStringLiteral("<TD CLASS=TableROWDetalle> <font color=BLACK>"), "DESCRIPCION", true, QStringLiteral(" </TD>"));
@@ -98,9 +95,9 @@ void EscribeInsumos(ContextoPagina& c)
             const Moneda neto = Moneda::desdeDouble(MonedaDe(fila("IMPORTE_S_IVA")).aDouble()
                                                     * MonedaDe(fila("CANTIDAD")).aDouble());
             celda(CeldaDetalle, "ALICIVA", false, FinCelda);
-            celdas.append(CeldaDetalle);
-            celdas.append(neto.texto());
-            celdas.append(FinCelda);
+            celdas.Agrega(CeldaDetalle);
+            celdas.Agrega(neto.texto());
+            celdas.Agrega(FinCelda);
         }
         celda(CeldaDetalle, "IDUNIDAD", false, FinCelda);
         celda(CeldaImporte, "CANTIDAD", false, FinCelda);
@@ -108,7 +105,6 @@ void EscribeInsumos(ContextoPagina& c)
         if (conDescuento)
             celda(CeldaImporte, "IMPORTEDTO", false, FinCelda);
         celda(CeldaImporte, "TOTAL", false, FinCelda);
-        return celdas;
     });
 }
 
@@ -120,12 +116,12 @@ void EscribeTareas(ContextoPagina& c)
                              + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN=RIGHT >VALOR</TD>")
                              + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN=RIGHT >TOTAL</TD></TR>");
     Detalle(c, QStringLiteral("IDTAREA,DESCRIPCION,HORAS,VALORHORA,TOTAL"), "V_MV_CPTETareas", "C_mv_CPTETareas",
-            Encabezado("TAREAS", cabecera), [](const FilaPagina& fila) {
-                return QString(QLatin1String("<TD CLASS=TableROWDetalle>   ") % Recortado(fila, "IDTAREA")
-                               % QLatin1String(" </TD><TD CLASS=TableROWDetalle> ") % Recortado(fila, "DESCRIPCION")
-                               % QLatin1String(" </TD>") % CeldaImporte % TextoHoras(fila("HORAS"))
-                               % FinCelda % CeldaImporte % ValorFila(fila, "VALORHORA") % FinCelda % CeldaImporte
-                               % ValorFila(fila, "TOTAL") % FinCelda);
+            Encabezado("TAREAS", cabecera), [](const FilaPagina& fila, TextoFila& celdas) {
+                celdas.Agrega(QString(QLatin1String("<TD CLASS=TableROWDetalle>   ") % Recortado(fila, "IDTAREA")
+                                      % QLatin1String(" </TD><TD CLASS=TableROWDetalle> ") % Recortado(fila, "DESCRIPCION")
+                                      % QLatin1String(" </TD>") % CeldaImporte % TextoHoras(fila("HORAS"))
+                                      % FinCelda % CeldaImporte % ValorFila(fila, "VALORHORA") % FinCelda % CeldaImporte
+                                      % ValorFila(fila, "TOTAL") % FinCelda));
             });
 }
 
@@ -135,9 +131,9 @@ void EscribeObservaciones(ContextoPagina& c)
                              + QStringLiteral("<TD CLASS=TableCABDetalle>OBSERVACIONES</TD>")
                              + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN =RIGHT >IMPORTE</TD></TR>");
     Detalle(c, QStringLiteral("TIPO_OBS,OBSERVACION,IMPORTE"), "V_MV_CPTE_Observ", "C_mv_CPTE_Observ",
-            Encabezado("OBSERVACIONES", cabecera), [](const FilaPagina& fila) {
-                return QString(QLatin1String("<TD CLASS=TableROWDetalle>  ") % Recortado(fila, "TIPO_OBS")
-                               % QLatin1String(" </TD>") % CeldaDetalle % ValorFila(fila, "OBSERVACION") % FinCelda
-                               % CeldaImporte % ValorFila(fila, "IMPORTE") % FinCelda);
+            Encabezado("OBSERVACIONES", cabecera), [](const FilaPagina& fila, TextoFila& celdas) {
+                celdas.Agrega(QString(QLatin1String("<TD CLASS=TableROWDetalle>  ") % Recortado(fila, "TIPO_OBS")
+                                      % QLatin1String(" </TD>") % CeldaDetalle % ValorFila(fila, "OBSERVACION") % FinCelda
+                                      % CeldaImporte % ValorFila(fila, "IMPORTE") % FinCelda));
             });
 }

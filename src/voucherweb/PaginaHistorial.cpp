@@ -45,9 +45,9 @@ void EscribeRecepciones(ContextoPagina& c)
                                + QStringLiteral("<TR VALIGN=TOP BGCOLOR=E0EFE0><TD CLASS=TableCABDetalle>FECHA</TD>")
                                + QStringLiteral("<TD CLASS=TableCABDetalle>COMPROBANTE</TD>")
                                + QStringLiteral("<TD CLASS=TableCABDetalle ALIGN =RIGHT>IMPORTE</TD>");
-    c.Tabla(sql, encabezado, [](const FilaPagina& fila) {
-        return CeldaRecepcion + ValorFila(fila, "Fecha") + QStringLiteral("</TD>") + CeldaRecepcion + ValorFila(fila, "TC") + u' '
-               + ValorFila(fila, "IdComprobante") + QStringLiteral("</TD>");
+    c.Tabla(sql, encabezado, [](const FilaPagina& fila, TextoFila& celdas) {
+        celdas.Agrega(CeldaRecepcion + ValorFila(fila, "Fecha") + QStringLiteral("</TD>") + CeldaRecepcion
+                      + ValorFila(fila, "TC") + u' ' + ValorFila(fila, "IdComprobante") + QStringLiteral("</TD>"));
     });
 }
 
@@ -70,9 +70,9 @@ void EscribeHistorial(ContextoPagina& c)
         + QStringLiteral("<TD CLASS=TableCABDetalle>TIPO ACCION</TD>") + QStringLiteral("<TD CLASS=TableCABDetalle>COMENTARIO</TD>")
         + QStringLiteral("<TD CLASS=TableCABDetalle>FECHA HORA</TD>") + QStringLiteral("<TD CLASS=TableCABDetalle>USUARIO</TD>")
         + QStringLiteral("<TD CLASS=TableCABDetalle>PC</TD></TR>");
-    c.Tabla(sql, encabezado, [](const FilaPagina& fila) {
-        return QString(CeldaAccion % Accion(fila("TIPO_ACCION")) % FinCelda % CeldaAccion
-                       % ValorFila(fila, "SYSTEMUSER") % FinCelda % CeldaAccion % ValorFila(fila, "FechaHora") % FinCelda
-                       % CeldaAccion % ValorFila(fila, "Usuario") % FinCelda % CeldaAccion % ValorFila(fila, "PC") % FinCelda);
+    c.Tabla(sql, encabezado, [](const FilaPagina& fila, TextoFila& celdas) {
+        celdas.Agrega(QString(CeldaAccion % Accion(fila("TIPO_ACCION")) % FinCelda % CeldaAccion
+                              % ValorFila(fila, "SYSTEMUSER") % FinCelda % CeldaAccion % ValorFila(fila, "FechaHora") % FinCelda
+                              % CeldaAccion % ValorFila(fila, "Usuario") % FinCelda % CeldaAccion % ValorFila(fila, "PC") % FinCelda));
     });
 }

@@ -3,6 +3,7 @@
 #include "platform/data/ConexionDatos.h"
 #include "platform/data/Recordset.h"
 #include "voucherweb/PaginaHtml.h"
+#include "voucherweb/TextoFila.h"
 
 #include <QString>
 #include <QVariant>
@@ -62,9 +63,10 @@ public:
 
     // One table of the page from one statement: nothing at all when it
     // returns no row; else the heading line, one "<TR VALIGN=TOP>" line per
-    // row with the cells `celdas` gives, and "</TABLE>".
+    // row with the cells `celdas` writes into the row it is given, and
+    // "</TABLE>".
     void Tabla(const QString& sql, const QString& encabezado,
-               const std::function<QString(const FilaPagina&)>& celdas);
+               const std::function<void(const FilaPagina&, TextoFila&)>& celdas);
 };
 
 // A column of the current row, as a cell shows it.

@@ -58,19 +58,22 @@ inline QLatin1String Entidad(QChar c, bool atributo)
     }
 }
 
+// Room first kept for one value's text: most fit, a longer one grows it.
+constexpr qsizetype LargoValor = 32;
+
 // Appends the text made safe, in runs between the characters replaced.
-void AgregaEscapado(QString& destino, QStringView texto, bool atributo)
+void AgregaEscapado(TextoFila& destino, QStringView texto, bool atributo)
 {
     const QChar* resto = texto.begin();
     for (const QChar* c = texto.begin(); c != texto.end(); ++c) {
         const QLatin1String entidad = Entidad(*c, atributo);
         if (entidad.isEmpty())
             continue;
-        destino.append(resto, c - resto);
-        destino.append(entidad);
+        destino.Agrega(QStringView(resto, c));
+        destino.Agrega(entidad);
         resto = c + 1;
     }
-    destino.append(resto, texto.end() - resto);
+    destino.Agrega(QStringView(resto, texto.end()));
 }
 
 QString Escapa(const QString& texto, bool atributo)
@@ -78,10 +81,9 @@ QString Escapa(const QString& texto, bool atributo)
     // Most values hold no markup: they are shared, not copied.
     if (std::none_of(texto.begin(), texto.end(), [atributo](QChar c) { return !Entidad(c, atributo).isEmpty(); }))
         return texto;
-    QString r;
-    r.reserve(texto.size() + texto.size() / 4);
+    TextoFila r(texto.size() + texto.size() / 4);
     AgregaEscapado(r, texto, atributo);
-    return r;
+    return r.Toma();
 }
 
 }
@@ -105,20 +107,20 @@ QString HtmlAtributo(const QString& texto)
     return Escapa(texto, true);
 }
 
-void AgregaHtmlValor(QString& destino, const QVariant& valor, bool recortado)
+void AgregaHtmlValor(TextoFila& destino, const QVariant& valor, bool recortado)
 {
     // Numbers and text, a table's cells, are written in place; numbers hold
     // neither markup nor blanks.
     char cifras[32];
     if (EsNumeroReal(valor))
-        return void(destino.append(CifrasDouble(valor.toDouble(), cifras)));
+        return destino.Agrega(CifrasDouble(valor.toDouble(), cifras));
     if (valor.typeId() == QMetaType::QString) {
         const QStringView texto = *static_cast<const QString*>(valor.constData());
         return AgregaEscapado(destino, recortado ? texto.trimmed() : texto, false);
     }
     if ((valor.typeId() == QMetaType::LongLong || valor.typeId() == QMetaType::Int) && !valor.isNull()) {
         const std::to_chars_result r = std::to_chars(std::begin(cifras), std::end(cifras), valor.toLongLong());
-        return void(destino.append(QLatin1String(cifras, r.ptr - cifras)));
+        return destino.Agrega(QLatin1String(cifras, r.ptr - cifras));
     }
     const QString texto = ObjUtilidades().ValorCampo(valor);
     AgregaEscapado(destino, recortado ? QStringView(texto).trimmed() : QStringView(texto), false);
@@ -126,16 +128,16 @@ void AgregaHtmlValor(QString& destino, const QVariant& valor, bool recortado)
 
 QString HtmlValor(const QVariant& valor)
 {
-    QString html;
+    TextoFila html(LargoValor);
     AgregaHtmlValor(html, valor, false);
-    return html;
+    return html.Toma();
 }
 
 QString HtmlValorRecortado(const QVariant& valor)
 {
-    QString html;
+    TextoFila html(LargoValor);
     AgregaHtmlValor(html, valor, true);
-    return html;
+    return html.Toma();
 }
 
 Moneda MonedaDe(const QVariant& valor)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Conversiones.h"
+#include "voucherweb/TextoFila.h"
 
 #include <QString>
 #include <QVariant>
@@ -24,7 +25,7 @@ QString HtmlValor(const QVariant& valor);
 QString HtmlValorRecortado(const QVariant& valor);
 // Either, appended to `destino`: a row of a long table is written without
 // a text of its own per cell.
-void AgregaHtmlValor(QString& destino, const QVariant& valor, bool recortado);
+void AgregaHtmlValor(TextoFila& destino, const QVariant& valor, bool recortado);
 
 // An amount for the page's own arithmetic: a null counts as 0; numbers are
 // taken as they are, text as the utility object reads an amount.
