@@ -4,6 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -28,6 +33,39 @@ int byteDe(char32_t c)
     return -1;
 }
 
+// How many characters are tested and copied at once.
+constexpr qsizetype Bloque = 16;
+
+// Copies a block of plain ASCII characters as bytes; false, copying
+// nothing, when the block holds any other character.
+bool copiaAscii(const char16_t* origen, char* destino)
+{
+#if defined(__SSE2__)
+    const __m128i primeros = _mm_loadu_si128(reinterpret_cast<const __m128i*>(origen));
+    const __m128i ultimos = _mm_loadu_si128(reinterpret_cast<const __m128i*>(origen + Bloque / 2));
+    const __m128i altos = _mm_and_si128(_mm_or_si128(primeros, ultimos), _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(altos, _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(destino), _mm_packus_epi16(primeros, ultimos));
+    return true;
+#else
+    // Working on copies of fixed size lets the compiler use vector
+    // instructions where it can.
+    char16_t caracteres[Bloque];
+    std::memcpy(caracteres, origen, sizeof caracteres);
+    char16_t todos = 0;
+    for (char16_t u : caracteres)
+        todos |= u;
+    if (todos >= 0x80)
+        return false;
+    char bytes[Bloque];
+    for (qsizetype k = 0; k < Bloque; ++k)
+        bytes[k] = char(caracteres[k]);
+    std::memcpy(destino, bytes, sizeof bytes);
+    return true;
+#endif
+}
+
 // Appends to `salida`.
 template <typename Sustituto>
 void codifica(QStringView texto, Sustituto sustituto, QByteArray& salida)
@@ -39,27 +77,49 @@ void codifica(QStringView texto, Sustituto sustituto, QByteArray& salida)
     qsizetype n = salida.size();
     salida.resize(n + largo);
     char* destino = salida.data();
-    for (qsizetype i = 0; i < largo;) {
-        const char16_t u = origen[i++];
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            destino[n++] = char(u);
+    qsizetype i = 0;
+    while (i < largo) {
+        // A page is mostly plain ASCII.
+        if (largo - i >= Bloque && copiaAscii(origen + i, destino + n)) {
+            n += Bloque;
+            i += Bloque;
             continue;
         }
-        char32_t c = u;
-        if (QChar::isHighSurrogate(u) && i < largo && QChar::isLowSurrogate(origen[i]))
-            c = QChar::surrogateToUcs4(u, origen[i++]);
-        else if (QChar::isSurrogate(u))
-            c = QChar::ReplacementCharacter;
-        const int b = byteDe(c);
-        if (b >= 0) {
-            destino[n++] = char(b);
+        // The end of a long text goes as the last block of it, overlapping
+        // what is written: if that block is plain ASCII, so are the characters
+        // it covers again, and each of them became one byte.
+        const qsizetype quedan = largo - i;
+        if (largo >= Bloque && quedan < Bloque
+            && copiaAscii(origen + largo - Bloque, destino + n - (Bloque - quedan))) {
+            n += quedan;
+            i = largo;
             continue;
         }
-        const QByteArray otro = sustituto(c);
-        salida.resize(n + otro.size() + (largo - i));
-        destino = salida.data();
-        std::copy(otro.begin(), otro.end(), destino + n);
-        n += otro.size();
+        // A block with another character goes one character at a time, all
+        // of it: trying a block again at the next character would test the
+        // same accented letter up to a block's length of times.
+        for (const qsizetype fin = std::min(largo, i + Bloque); i < fin;) {
+            const char16_t u = origen[i++];
+            if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+                destino[n++] = char(u);
+                continue;
+            }
+            char32_t c = u;
+            if (QChar::isHighSurrogate(u) && i < largo && QChar::isLowSurrogate(origen[i]))
+                c = QChar::surrogateToUcs4(u, origen[i++]);
+            else if (QChar::isSurrogate(u))
+                c = QChar::ReplacementCharacter;
+            const int b = byteDe(c);
+            if (b >= 0) {
+                destino[n++] = char(b);
+                continue;
+            }
+            const QByteArray otro = sustituto(c);
+            salida.resize(n + otro.size() + (largo - i));
+            destino = salida.data();
+            std::copy(otro.begin(), otro.end(), destino + n);
+            n += otro.size();
+        }
     }
     salida.truncate(n);
 }
