@@ -51,9 +51,13 @@ public:
         hecho_.wait(l, [&] { return listo.has_value(); });
         Resultado r = std::move(*listo);
         listo.reset();
+        // Only a full window has threads waiting, and one place opens: waking
+        // them all would have them fight over the lock for every result.
+        const bool lleno = siguiente_ == tomados_ + adelanto_;
         ++tomados_;
         l.unlock();
-        hueco_.notify_all();
+        if (lleno)
+            hueco_.notify_one();
         return r;
     }
 
@@ -77,7 +81,9 @@ private:
             Resultado r = trabajo_(i);
             l.lock();
             listos_[size_t(i)] = std::move(r);
-            hecho_.notify_all();
+            // The taker waits only for the next result in order.
+            if (i == tomados_)
+                hecho_.notify_one();
         }
     }
 
