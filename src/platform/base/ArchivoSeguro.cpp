@@ -11,12 +11,14 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSysInfo>
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <limits>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,6 +81,19 @@ void LimpiaProvisionales(const QString& carpeta)
             && info.lastModified() < limite)
             QFile::remove(info.filePath());
     }
+}
+
+void LimpiaProvisionalesUnaVez(const QString& carpeta)
+{
+    static std::mutex cerrojo;
+    static QSet<QString> limpias;
+    {
+        const std::lock_guard<std::mutex> l(cerrojo);
+        if (limpias.contains(carpeta))
+            return;
+        limpias.insert(carpeta);
+    }
+    LimpiaProvisionales(carpeta);
 }
 
 void FallaAccesoArchivo(const QString& ruta, const QString& motivo)

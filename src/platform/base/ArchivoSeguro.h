@@ -20,6 +20,10 @@ ArchivoProvisional CreaProvisional(const QString& ruta);
 // processes and of other hosts stay. Never fails: what it cannot remove
 // waits for the next time.
 void LimpiaProvisionales(const QString& carpeta);
+// The same, the first time this process asks for the folder: for a road
+// that writes there page after page, such as the scan's, where a listing
+// of the folder before every page would cost a tenth of a small page.
+void LimpiaProvisionalesUnaVez(const QString& carpeta);
 
 // A file written whole: the bytes go to a provisional file beside the
 // target (CreaProvisional), and only a confirmed write is synced and renamed

@@ -226,8 +226,8 @@ ImagenBmp ComponeImagen(std::vector<CuadroSane> cuadros, double ppp)
 
 int AdquiereABmp(DispositivoSane& dispositivo, const QString& archivo, std::optional<Err>* motivo)
 {
-    // Pages of a scan killed half written go before this one is written.
-    LimpiaProvisionales(QFileInfo(archivo).path());
+    // Pages of a scan killed half written go before the first one is written.
+    LimpiaProvisionalesUnaVez(QFileInfo(archivo).path());
     int resultado = ResultadoAdquisicion::FalloEscaner;
     double ppp = 0;
     std::optional<PaginaEnCurso> pagina;
