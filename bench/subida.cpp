@@ -26,7 +26,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <thread>
@@ -94,12 +93,16 @@ struct Subida {
 bool Comprime(const FuncionesTurbo& turbo, tjhandle tj, const QString& bmp, const QString& jpg)
 {
     const QByteArray b = LeeArchivoCompleto(bmp);
-    int32_t inicio, ancho, alto;
-    uint16_t bits;
-    std::memcpy(&inicio, b.constData() + 10, 4);
-    std::memcpy(&ancho, b.constData() + 18, 4);
-    std::memcpy(&alto, b.constData() + 22, 4);
-    std::memcpy(&bits, b.constData() + 28, 2);
+    if (b.size() < 54)
+        return false;
+    // Little-endian header fields, read within the file.
+    const auto campo = [&b](qsizetype desde, int bytes) {
+        int32_t valor = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            valor = int32_t(uint32_t(valor) << 8 | uchar(b.at(desde + i)));
+        return valor;
+    };
+    const int32_t inicio = campo(10, 4), ancho = campo(18, 4), alto = campo(22, 4), bits = campo(28, 2);
     const int paso = ((ancho * bits + 31) / 32) * 4;
     unsigned char* jpeg = nullptr;
     unsigned long largo = 0;
