@@ -6,6 +6,7 @@
 #include "scanning/OperadorDialogos.h"
 #include "services/Objetos.h"
 #include "support/CarpetaMontada.h"
+#include "support/CarpetaSinSincronizar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -221,6 +222,25 @@ TEST_F(Escaneo, ANameAsLongAsTheSystemAllowsIsScanned)
     EXPECT_FALSE(QImage(archivo).isNull());
     EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE RutaArchivo='%1'").arg(archivo)), 1);
     EXPECT_EQ(archivosEn(carpetaEscaneo).size(), 1) << "no temporary file left";
+}
+
+// A scan whose folder sync fails registers nothing.
+TEST_F(Escaneo, OnlyAFailingFolderSyncFailsTheScan)
+{
+    for (const RespuestaDeSincronizacion& c : RespuestasDeSincronizacion) {
+        SCOPED_TRACE(c.error);
+        dialogos->avisos.clear();
+        const QString nombre = QStringLiteral("remito%1").arg(c.error);
+        dialogos->responde(nombre);
+        const CarpetaSinSincronizar carpeta(c.error);
+        escanea();
+        const QString archivo = ruta(nombre + QStringLiteral(".bmp"));
+        EXPECT_EQ(cuenta(QStringLiteral("CTROL_ESCANEO WHERE RutaArchivo='%1'").arg(archivo)), long(c.vale));
+        ASSERT_EQ(dialogos->avisos.size(), c.vale ? 1u : 2u);
+        if (!c.vale) {
+            EXPECT_TRUE(dialogos->avisos.back().mensaje.contains(qt_error_string(EIO)));
+        }
+    }
 }
 
 // How the scan folder fails, and the reason the message must give.

@@ -14,6 +14,7 @@
 #include <QSet>
 #include <QSysInfo>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -44,6 +45,22 @@ const QRegularExpression& FormaProvisional()
 {
     static const QRegularExpression forma(QStringLiteral("^\\.([0-9a-f]{8})-([0-9]+)-[0-9a-z]+\\.tmp$"));
     return forma;
+}
+
+std::atomic<SincronizacionDeCarpeta>& SincronizacionActual()
+{
+    static std::atomic<SincronizacionDeCarpeta> sincroniza{::fsync};
+    return sincroniza;
+}
+
+// What a file system answers on a folder it keeps no entry of its own for.
+bool SinCarpetaQueSincronizar(int error)
+{
+#if EOPNOTSUPP != ENOTSUP
+    if (error == EOPNOTSUPP)
+        return true;
+#endif
+    return error == EINVAL || error == ENOTSUP;
 }
 
 bool ProcesoVivo(qint64 pid)
@@ -186,16 +203,21 @@ void EscribeArchivoPasajero(const QString& ruta, const QByteArray& contenido)
     archivo.confirma();
 }
 
+void setSincronizacionDeCarpeta(SincronizacionDeCarpeta sincroniza)
+{
+    SincronizacionActual().store(sincroniza ? sincroniza : ::fsync);
+}
+
 void SincronizaCarpeta(const QString& carpeta)
 {
     const int descriptor = ::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0 || ::fsync(descriptor) != 0) {
-        const int error = errno;
-        if (descriptor >= 0)
-            ::close(descriptor);
-        FallaAccesoArchivo(carpeta, qt_error_string(error));
-    }
+    if (descriptor < 0)
+        FallaAccesoArchivo(carpeta, qt_error_string(errno));
+    const int sincronizada = SincronizacionActual().load()(descriptor);
+    const int error = errno;
     ::close(descriptor);
+    if (sincronizada != 0 && !SinCarpetaQueSincronizar(error))
+        FallaAccesoArchivo(carpeta, qt_error_string(error));
 }
 
 void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido)

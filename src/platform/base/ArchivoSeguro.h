@@ -67,8 +67,15 @@ void EscribeArchivoCompleto(const QString& ruta, const QByteArray& contenido);
 // must never see half written but which need not outlive a crash.
 void EscribeArchivoPasajero(const QString& ruta, const QByteArray& contenido);
 // Makes the folder's entries (a file just renamed into it) survive a crash.
-// Raises the error of FallaAccesoArchivo for the folder.
+// A file system that keeps no entry of its own for a folder (a Samba share,
+// some network and FUSE ones) says it cannot sync one: then there is nothing
+// to sync. Any other failure raises the error of FallaAccesoArchivo for the
+// folder.
 void SincronizaCarpeta(const QString& carpeta);
+// The call SincronizaCarpeta makes on the folder's descriptor (fsync unless
+// set; nullptr restores it), so a test can make it fail as a share does.
+using SincronizacionDeCarpeta = int (*)(int descriptor);
+void setSincronizacionDeCarpeta(SincronizacionDeCarpeta sincroniza);
 // Appends to a log; creates it when missing. Raises Err on failure.
 void AgregaAlArchivo(const QString& ruta, const QByteArray& contenido);
 // Reads a whole file; raises Err 53 when it does not exist, 75 when it
