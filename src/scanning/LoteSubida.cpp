@@ -58,13 +58,18 @@ struct Preparado {
     std::optional<Err> error;
 };
 
-// Runs on the workers: whatever it does can be undone by dropping it.
-Preparado Prepara(const QString& origen, const QString& destino, const ArchivoSubida& a)
+// Runs on the workers: whatever it does can be undone by dropping it. Any
+// failure is the file's, as on the window's thread: an exception that left
+// a worker would end the program.
+Preparado Prepara(const QString& origen, const QString& destino, const ArchivoSubida& a,
+                  const LoteSubida::AlComprimir& alComprimir)
 {
     Preparado p;
     if (QFileInfo::exists(destino + a.jpg))
         return p;
     try {
+        if (alComprimir)
+            alComprimir(a.bmp);
         const QByteArray jpeg = ComprimeBmp(origen + a.bmp, CalidadJpeg);
         if (jpeg.isEmpty()) {
             p.estado = Preparado::NoEsImagen;
@@ -74,10 +79,10 @@ Preparado Prepara(const QString& origen, const QString& destino, const ArchivoSu
         p.jpeg->escribe(0, jpeg.constData(), jpeg.size());
         p.jpeg->sincroniza();
         p.estado = Preparado::Comprimido;
-    } catch (const Err& e) {
+    } catch (const std::exception& e) {
         p.jpeg.reset();
-        p.estado = e.Number == NumeroError::ArchivoNoEncontrado ? Preparado::Desaparecido : Preparado::Fallo;
-        p.error = e;
+        p.error = ErrorDeExcepcion(e);
+        p.estado = p.error->Number == NumeroError::ArchivoNoEncontrado ? Preparado::Desaparecido : Preparado::Fallo;
     }
     return p;
 }
@@ -114,7 +119,7 @@ void Borra(const QString& ruta)
 // undone, what the files before it did stays, as if they went one by one.
 std::optional<Parada> SubeGrupo(std::vector<Turno>& grupo, const QString& origen, const QString& destino,
                                 ConexionDatos& cn, bool eliminar, const LoteSubida::Estado& estado,
-                                const LoteSubida::AlPunto& punto)
+                                const LoteSubida::AlPunto& punto, const LoteSubida::AlComprimir& alComprimir)
 {
     struct PorMarcar {
         const ArchivoSubida* archivo;
@@ -134,7 +139,7 @@ std::optional<Parada> SubeGrupo(std::vector<Turno>& grupo, const QString& origen
         if (p.estado == Preparado::Comprimido && QFileInfo::exists(destino + a.jpg))
             p = Preparado{};
         else if (p.estado == Preparado::YaSubido && eliminar && !QFileInfo::exists(destino + a.jpg))
-            p = Prepara(origen, destino, a);
+            p = Prepara(origen, destino, a, alComprimir);
         if (p.estado == Preparado::Desaparecido)
             continue;
         if (p.estado == Preparado::NoEsImagen || p.estado == Preparado::Fallo) {
@@ -250,6 +255,11 @@ void LoteSubida::setAlPunto(AlPunto alPunto)
     alPunto_ = std::move(alPunto);
 }
 
+void LoteSubida::setAlComprimir(AlComprimir alComprimir)
+{
+    alComprimir_ = std::move(alComprimir);
+}
+
 void LoteSubida::punto(PuntoSubida p, const QString& bmp) const
 {
     if (alPunto_)
@@ -303,15 +313,20 @@ void LoteSubida::Ejecuta(bool eliminar, const Estado& estado)
         }
         if (nuevos.empty())
             break;
-        TrabajosEnOrden<Preparado> preparados(qsizetype(nuevos.size()), TurnosPorGrupo,
-                                              [&](qsizetype i) { return Prepara(origen, destino, nuevos[size_t(i)]); });
+        std::optional<TrabajosEnOrden<Preparado>> preparados;
+        if (!g.paso([&] {
+                preparados.emplace(qsizetype(nuevos.size()), TurnosPorGrupo, [&](qsizetype i) {
+                    return Prepara(origen, destino, nuevos[size_t(i)], alComprimir_);
+                });
+            }))
+            break;
         const auto punto = [this](PuntoSubida p, const QString& bmp) { this->punto(p, bmp); };
         for (size_t i = 0; sigue && i < nuevos.size();) {
             std::vector<Turno> grupo;
-            do
-                grupo.push_back({&nuevos[i++], preparados.toma()});
-            while (i < nuevos.size() && qsizetype(grupo.size()) < TurnosPorGrupo && preparados.listo());
-            const std::optional<Parada> parada = SubeGrupo(grupo, origen, destino, cn, eliminar, estado, punto);
+            for (; i < nuevos.size() && qsizetype(grupo.size()) < TurnosPorGrupo; ++i)
+                grupo.push_back({&nuevos[i], preparados->toma()});
+            const std::optional<Parada> parada =
+                SubeGrupo(grupo, origen, destino, cn, eliminar, estado, punto, alComprimir_);
             if (!parada)
                 continue;
             sigue = false;

@@ -39,10 +39,15 @@ public:
     // can stop the batch there as a crash would.
     using AlPunto = std::function<void(PuntoSubida, const QString& bmp)>;
     void setAlPunto(AlPunto alPunto);
+    // Called before each file is compressed, on the thread that compresses
+    // it, so a test can make the work fail there as a huge page would.
+    using AlComprimir = std::function<void(const QString& bmp)>;
+    void setAlComprimir(AlComprimir alComprimir);
 
 private:
     void punto(PuntoSubida p, const QString& bmp) const;
 
     AlPunto alPunto_;
+    AlComprimir alComprimir_;
     std::unique_ptr<ConexionDatos> conexion_;
 };

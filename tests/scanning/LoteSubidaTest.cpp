@@ -3,6 +3,7 @@
 #include "platform/scanner/EscritorBmp.h"
 #include "scanning/LoteSubida.h"
 #include "services/Modulo.h"
+#include "support/CarpetaSinSincronizar.h"
 #include "support/DialogosGuionados.h"
 #include "support/VariableTemporal.h"
 
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
+#include <new>
+#include <stdexcept>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -167,6 +171,58 @@ TEST_F(LoteSubidaTest, FailuresEndTheBatchAndLeaveNoJpegOfAnUnmarkedRequest)
     QFile::remove(origen + "101.bmp");
     EXPECT_EQ(corre(false, 2), (QStringList{"Error al comprimir el Archivo 102.bmp", Finalizado}));
     EXPECT_EQ(archivos(destino), QStringList{"100.jpg"});
+}
+
+// A failing folder sync stops the batch before any mark.
+TEST_F(LoteSubidaTest, OnlyAFailingFolderSyncStopsTheBatch)
+{
+    for (const RespuestaDeSincronizacion& c : RespuestasDeSincronizacion) {
+        SCOPED_TRACE(c.error);
+        prepara();
+        bmp(QStringLiteral("100.bmp"));
+        bmp(QStringLiteral("101.bmp"));
+        const CarpetaSinSincronizar recurso(c.error);
+        const QStringList vistos = corre(true);
+        ASSERT_EQ(vistos.size(), 1);
+        if (c.vale) {
+            EXPECT_EQ(vistos[0], Finalizado);
+            EXPECT_EQ(archivos(destino), (QStringList{"100.jpg", "101.jpg"}));
+            EXPECT_TRUE(archivos(origen).isEmpty());
+        } else {
+            EXPECT_TRUE(vistos[0].contains(qt_error_string(EIO))) << vistos[0].toStdString();
+            EXPECT_TRUE(archivos(destino).isEmpty());
+            EXPECT_EQ(archivos(origen), (QStringList{"100.bmp", "101.bmp"}));
+        }
+        EXPECT_EQ(escaneada(100), int(c.vale));
+        EXPECT_EQ(escaneada(101), int(c.vale));
+    }
+}
+
+// What goes wrong on a worker thread is its file's error, as on the
+// window's: the batch stops there, the files before it uploaded.
+TEST_F(LoteSubidaTest, AFailureOnAWorkerStopsTheBatchAtItsFile)
+{
+    const struct {
+        void (*falla)();
+        const char* mensaje;
+    } casos[] = {{[] { throw std::bad_alloc(); }, "7 Memoria insuficiente"},
+                 {[] { throw std::runtime_error("sin lugar"); }, "51 Error interno: sin lugar"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.mensaje);
+        prepara();
+        for (const char* nombre : {"100.bmp", "101.bmp", "102.bmp"})
+            bmp(QLatin1String(nombre));
+        LoteSubida l;
+        l.setAlComprimir([&](const QString& bmp) {
+            if (bmp == QStringLiteral("101.bmp"))
+                c.falla();
+        });
+        EXPECT_EQ(corre(l, true), QStringList{QLatin1String(c.mensaje)});
+        EXPECT_EQ(archivos(destino), QStringList{"100.jpg"});
+        EXPECT_EQ(archivos(origen), (QStringList{"101.bmp", "102.bmp"}));
+        EXPECT_EQ(escaneada(100), 1);
+        EXPECT_EQ(escaneada(101), 0);
+    }
 }
 
 TEST_F(LoteSubidaTest, AnUnreachableDatabaseEndsTheBatchBeforeAnyFile)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -16,16 +17,29 @@
 // bounded however many there are. `trabajo` must not throw. Results not
 // taken when it is destroyed are destroyed with it, once the threads have
 // finished the ones they had started.
+//
+// Qt's pool would do for the threads, but a thread it fails to start loses
+// its job without a word and the taker would wait for it for ever; here the
+// work goes on with the threads that did start.
 template <typename Resultado>
 class TrabajosEnOrden {
 public:
+    // Raises std::system_error when not even one thread starts.
     TrabajosEnOrden(qsizetype cuantos, qsizetype adelanto, std::function<Resultado(qsizetype)> trabajo)
         : cuantos_(cuantos), adelanto_(std::max<qsizetype>(adelanto, 1)), trabajo_(std::move(trabajo)),
           listos_(size_t(cuantos))
     {
         const qsizetype hilos = std::min<qsizetype>(Hilos(), cuantos);
-        for (qsizetype h = 0; h < hilos; ++h)
-            hilos_.emplace_back([this] { trabaja(); });
+        hilos_.reserve(size_t(hilos));
+        for (qsizetype h = 0; h < hilos; ++h) {
+            try {
+                hilos_.emplace_back([this] { trabaja(); });
+            } catch (const std::system_error&) {
+                if (hilos_.empty())
+                    throw;
+                break;
+            }
+        }
     }
     ~TrabajosEnOrden()
     {
@@ -51,21 +65,14 @@ public:
         hecho_.wait(l, [&] { return listo.has_value(); });
         Resultado r = std::move(*listo);
         listo.reset();
-        // Only a full window has threads waiting, and one place opens: waking
-        // them all would have them fight over the lock for every result.
-        const bool lleno = siguiente_ == tomados_ + adelanto_;
         ++tomados_;
+        // One place opened: one waiting thread can take it. Waking them all
+        // would have them fight over the lock for every result.
+        const bool esperan = esperando_ > 0;
         l.unlock();
-        if (lleno)
+        if (esperan)
             hueco_.notify_one();
         return r;
-    }
-
-    // Whether toma would return at once.
-    bool listo()
-    {
-        const std::lock_guard<std::mutex> l(cerrojo_);
-        return tomados_ < cuantos_ && listos_[size_t(tomados_)].has_value();
     }
 
 private:
@@ -73,7 +80,9 @@ private:
     {
         std::unique_lock<std::mutex> l(cerrojo_);
         for (;;) {
+            ++esperando_;
             hueco_.wait(l, [&] { return parar_ || siguiente_ >= cuantos_ || siguiente_ < tomados_ + adelanto_; });
+            --esperando_;
             if (parar_ || siguiente_ >= cuantos_)
                 return;
             const qsizetype i = siguiente_++;
@@ -96,6 +105,8 @@ private:
     std::vector<std::optional<Resultado>> listos_;
     qsizetype siguiente_ = 0;
     qsizetype tomados_ = 0;
+    // Threads waiting for a place to open.
+    qsizetype esperando_ = 0;
     bool parar_ = false;
     std::vector<std::thread> hilos_;
 };

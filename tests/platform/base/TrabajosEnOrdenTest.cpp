@@ -1,0 +1,37 @@
+#include "platform/base/TrabajosEnOrden.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+// After the taker pauses, the window fills and every thread waits: each
+// place the taker then opens must wake one, or a single thread does the rest.
+TEST(TrabajosEnOrden, AfterTheTakerPausesTheThreadsWorkTogetherAgain)
+{
+    constexpr qsizetype Cuantos = 400, Adelanto = 16, Pausa = 20, TrasLaPausa = Pausa + Adelanto;
+    std::mutex cerrojo;
+    std::condition_variable cambio;
+    int enCurso = 0;
+    bool juntos = false, solo = false;
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    TrabajosEnOrden<qsizetype> trabajos(Cuantos, Adelanto, [&](qsizetype i) {
+        std::unique_lock<std::mutex> l(cerrojo);
+        ++enCurso;
+        juntos = juntos || (i >= TrasLaPausa && enCurso > 1);
+        cambio.notify_all();
+        // Past the pause each job waits for company, not for ever.
+        if (i >= TrasLaPausa && !cambio.wait_until(l, limite, [&] { return juntos; }))
+            solo = true;
+        --enCurso;
+        return i;
+    });
+    for (qsizetype i = 0; i < Cuantos; ++i) {
+        if (i == Pausa)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ASSERT_EQ(trabajos.toma(), i);
+    }
+    EXPECT_EQ(solo, TrabajosEnOrden<qsizetype>::Hilos() == 1);
+}
