@@ -11,6 +11,8 @@
 #include <QImageWriter>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <climits>
 #include <memory>
 #include <optional>
@@ -30,6 +32,7 @@ struct CabeceraBmp {
     int colores = 0;
     qsizetype inicio = 0;  // of the pixels
     qsizetype paso = 0;    // between rows, when not run-length encoded
+    std::array<uint32_t, 3> mascaras{};  // blue, green, red, of 16 and 32 bits
 };
 
 constexpr uint32_t SinCompresion = 0, Rle8 = 1, Rle4 = 2, CamposDeBits = 3;
@@ -116,10 +119,12 @@ std::optional<CabeceraBmp> LeeCabecera(const QByteArray& b)
     c.bits = Lee16(b, antigua ? 24 : 28);
     c.compresion = antigua ? SinCompresion : Lee32(b, 30);
     const uint32_t usados = antigua ? 0 : Lee32(b, 46);
+    // Compression 3 of the 64-byte header is Huffman coding, not masks.
     const bool conocido = c.compresion == SinCompresion
                               ? c.bits == 1 || c.bits == 4 || c.bits == 8 || c.bits == 16 || c.bits == 24 || c.bits == 32
                               : (c.compresion == Rle8 && c.bits == 8) || (c.compresion == Rle4 && c.bits == 4)
-                                    || (c.compresion == CamposDeBits && (c.bits == 16 || c.bits == 32));
+                                    || (c.compresion == CamposDeBits && c.cabecera != 64
+                                        && (c.bits == 16 || c.bits == 32));
     if (!conocido || planos != 1 || ancho <= 0 || alto == 0 || alto == INT32_MIN)
         return std::nullopt;
     c.ancho = int(ancho);
@@ -141,6 +146,19 @@ std::optional<CabeceraBmp> LeeCabecera(const QByteArray& b)
     c.paso = (qsizetype(c.ancho) * c.bits + 31) / 32 * 4;
     if (c.paso > INT_MAX || c.alto > (b.size() - c.inicio) / c.paso)
         return std::nullopt;
+    if (c.bits == 16 || c.bits == 32)
+        for (int k = 0; k < 3; ++k) {
+            // The masks lie at the same place after the 40-byte header and
+            // within the longer ones; without them, 5 or 8 bits a channel.
+            const int porCanal = c.bits == 16 ? 5 : 8;
+            const uint32_t m =
+                c.compresion == CamposDeBits ? Lee32(b, 62 - 4 * k) : ((1u << porCanal) - 1) << porCanal * k;
+            const uint32_t maximo = m ? m >> std::countr_zero(m) : 0;
+            // A channel without bits, in pieces or past the pixel is no colour.
+            if (maximo == 0 || !std::has_single_bit(uint64_t(maximo) + 1) || uint64_t(m) >> c.bits != 0)
+                return std::nullopt;
+            c.mascaras[size_t(k)] = m;
+        }
     return c;
 }
 
@@ -157,11 +175,39 @@ std::optional<QByteArray> PaletaGris(const QByteArray& b, const CabeceraBmp& c)
     return niveles;
 }
 
-// Uncompressed 24-bit colour, 8-bit grey and 1-bit BMPs, the kinds the
-// scanner writes; anything else goes through the general image reader.
+// Pixels of 16 or 32 bits as B G R, each channel of its mask, whatever its
+// width, scaled to 8 bits.
+void ExpandeMascaras(PixelesBmp& p, const CabeceraBmp& c)
+{
+    std::array<int, 3> desplazamiento{};
+    std::array<uint64_t, 3> maximo{};
+    for (size_t k = 0; k < 3; ++k) {
+        desplazamiento[k] = std::countr_zero(c.mascaras[k]);
+        maximo[k] = c.mascaras[k] >> desplazamiento[k];
+    }
+    const int bytes = c.bits / 8;
+    p.propios.resize(qsizetype(p.ancho) * p.alto * 3);
+    for (int y = 0; y < p.alto; ++y) {
+        const unsigned char* fila = p.datos + qsizetype(y) * p.paso;
+        char* salida = p.propios.data() + qsizetype(y) * p.ancho * 3;
+        for (int x = 0; x < p.ancho; ++x) {
+            const unsigned char* e = fila + qsizetype(x) * bytes;
+            const uint32_t v = e[0] | e[1] << 8 | (bytes == 4 ? e[2] << 16 | uint32_t(e[3]) << 24 : 0);
+            for (size_t k = 0; k < 3; ++k) {
+                const uint64_t canal = (v & c.mascaras[k]) >> desplazamiento[k];
+                *salida++ = char((canal * 255 + maximo[k] / 2) / maximo[k]);
+            }
+        }
+    }
+    p.datos = reinterpret_cast<const unsigned char*>(p.propios.constData());
+    p.paso = p.ancho * 3;
+}
+
+// Uncompressed BMPs of 16, 24 and 32 bits, of 8-bit grey and of 1 bit, the
+// scanner's among them; anything else goes through the general image reader.
 std::optional<PixelesBmp> LeePixeles(const QByteArray& b, const CabeceraBmp& c)
 {
-    if (c.cabecera < 40 || c.compresion != SinCompresion || (c.bits != 24 && c.bits != 8 && c.bits != 1))
+    if (c.cabecera < 40 || c.compresion == Rle8 || c.compresion == Rle4 || c.bits == 4)
         return std::nullopt;
     PixelesBmp p;
     p.ancho = c.ancho;
@@ -171,6 +217,12 @@ std::optional<PixelesBmp> LeePixeles(const QByteArray& b, const CabeceraBmp& c)
     p.datos = reinterpret_cast<const unsigned char*>(b.constData() + c.inicio);
     if (c.bits == 24)
         return p;
+    if (c.bits > 8) {
+        if (qsizetype(p.ancho) * 3 > INT_MAX)
+            return std::nullopt;
+        ExpandeMascaras(p, c);
+        return p;
+    }
     const std::optional<QByteArray> gris = PaletaGris(b, c);
     if (!gris)
         return std::nullopt;
@@ -216,6 +268,24 @@ QByteArray ComprimeConTurbo(const FuncionesTurbo& turbo, const PixelesBmp& p, in
     return salida;
 }
 
+QByteArray EscribeConQt(const QImage& imagen, int calidad)
+{
+    QByteArray salida;
+    QBuffer buffer(&salida);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&buffer, "JPEG");
+    escritor.setQuality(calidad);
+    return escritor.write(imagen) ? salida : QByteArray();
+}
+
+// The pixels libjpeg-turbo would have taken, for Qt's writer.
+QImage ImagenDe(const PixelesBmp& p)
+{
+    const QImage vista(p.datos, p.ancho, p.alto, p.paso,
+                       p.formato == TJPF_GRAY ? QImage::Format_Grayscale8 : QImage::Format_BGR888);
+    return vista.mirrored(false, p.deAbajoArriba);
+}
+
 QByteArray ComprimeConQt(const QByteArray& bmp, int calidad)
 {
     QBuffer origen;
@@ -235,12 +305,7 @@ QByteArray ComprimeConQt(const QByteArray& bmp, int calidad)
         paleta.resize(1 << imagen.depth(), qRgb(0, 0, 0));
         imagen.setColorTable(paleta);
     }
-    QByteArray salida;
-    QBuffer buffer(&salida);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter escritor(&buffer, "JPEG");
-    escritor.setQuality(calidad);
-    return escritor.write(imagen) ? salida : QByteArray();
+    return EscribeConQt(imagen, calidad);
 }
 
 }
@@ -253,10 +318,12 @@ QByteArray ComprimeBmp(const QString& origen, int calidad)
     if (!cabecera)
         return {};
     const std::optional<PixelesBmp> pixeles = LeePixeles(bmp, *cabecera);
+    // A BMP only Qt reads never loads libjpeg-turbo.
+    if (!pixeles)
+        return ComprimeConQt(bmp, q);
     // Without libjpeg-turbo, Qt's writer still compresses, only slower.
-    // A BMP only Qt reads never loads it.
-    const FuncionesTurbo* turbo = pixeles ? Turbo() : nullptr;
-    return turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : ComprimeConQt(bmp, q);
+    const FuncionesTurbo* turbo = Turbo();
+    return turbo ? ComprimeConTurbo(*turbo, *pixeles, q) : EscribeConQt(ImagenDe(*pixeles), q);
 }
 
 int16_t ConvertBMPtoJPG(const QString& origen, const QString& destino, int16_t, int16_t calidad, bool)

@@ -12,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <array>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -119,6 +121,12 @@ TEST(ConvertBMPtoJPG, BmpsWhoseHeadersPromiseMoreThanTheFileHoldsAreRefused)
         casos.push_back({nombre + " entero", bmp, Blanca});
         casos.push_back({nombre + " cortado en los pixeles", bmp.left((inicio + bmp.size()) / 2), Rechazada});
         casos.push_back({nombre + " con los pixeles tras el final", Con32(bmp, 10, bmp.size() + 16), Rechazada});
+        if (compresion == 0) {
+            // A last row cut anywhere, its padding too, is no row.
+            const qsizetype paso = (bmp.size() - inicio) / 8;
+            for (const qsizetype falta : {paso - 1, paso / 2, qsizetype(1)})
+                casos.push_back({nombre + " sin " + QString::number(falta) + " bytes", bmp.chopped(falta), Rechazada});
+        }
         if (bits <= 8)
             casos.push_back({nombre + " cortado en la paleta", bmp.left(60), Rechazada});
     }
@@ -129,6 +137,62 @@ TEST(ConvertBMPtoJPG, BmpsWhoseHeadersPromiseMoreThanTheFileHoldsAreRefused)
         ASSERT_EQ(ConvertBMPtoJPG(bmp, jpg, 0, 30, true), esperado == Rechazada ? 1 : 0) << qPrintable(nombre);
         if (esperado != Rechazada) {
             EXPECT_EQ(qGray(QImage(jpg, "JPEG").pixel(8, 4)) > 128, esperado == Blanca) << qPrintable(nombre);
+        }
+    }
+}
+
+// A BMP of 16 by 8 pixels, all `pixel` in `bits` bits. Its header of
+// `cabecera` bytes holds the masks, or the 40-byte one is followed by them;
+// a 124-byte one may name a colour profile of type `perfil`, which follows
+// the pixels.
+QByteArray BmpDeMascaras(int cabecera, int bits, std::array<quint32, 4> mascaras, quint32 pixel, quint32 perfil)
+{
+    const bool campos = mascaras[0] || mascaras[1] || mascaras[2];
+    const int inicio = 14 + cabecera + (campos && cabecera == 40 ? 12 : 0);
+    QByteArray b = QByteArray("BM") + QByteArray(inicio - 2, '\0');
+    for (const auto& [i, v] : {std::pair{10, inicio}, {14, cabecera}, {18, 16}, {22, 8}, {26, 1 | bits << 16},
+                               {30, campos ? 3 : 0}})
+        b = Con32(b, i, quint32(v));
+    for (int i = 0; i < std::min(4, (inicio - 54) / 4); ++i)
+        b = Con32(b, 54 + 4 * i, mascaras[size_t(i)]);
+    QByteArray fila;
+    for (int x = 0; x < 16; ++x)
+        for (int i = 0; i < bits / 8; ++i)
+            fila += char(pixel >> 8 * i);
+    for (int y = 0; y < 8; ++y)
+        b += fila;
+    if (!perfil)
+        return b;
+    const QByteArray datos = QByteArray("C:\\Windows\\perfil.icm") + '\0';
+    b = Con32(Con32(Con32(b, 70, perfil), 14 + 112, quint32(b.size() - 14)), 14 + 116, quint32(datos.size()));
+    return b + datos;
+}
+
+TEST(ConvertBMPtoJPG, EveryChannelOfABmpComesOutAtItsOwnLevel)
+{
+    constexpr quint32 Enlazado = 0x4C494E4B;
+    const std::optional<QRgb> rechazada;
+    const std::vector<std::tuple<QString, int, int, std::array<quint32, 4>, quint32, quint32, std::optional<QRgb>>>
+        casos = {
+            {"32 bits sin campos", 40, 32, {}, 0xFF8000, 0, qRgb(255, 128, 0)},
+            {"32 bits 10-10-10-2", 108, 32, {0x3FF00000, 0xFFC00, 0x3FF, 0xC0000000}, 0x3FF80000, 0,
+             qRgb(255, 128, 0)},
+            {"32 bits 11-11-10", 40, 32, {0xFFE00000, 0x1FFC00, 0x3FF, 0}, 0x001FFC00 | 0x200, 0, qRgb(0, 255, 128)},
+            {"16 bits sin campos", 40, 16, {}, 0x7C00 | 0x10, 0, qRgb(255, 0, 132)},
+            {"16 bits 3-10-3", 124, 16, {0xE000, 0x1FF8, 0x7, 0}, 0xE000 | 0x1000, 0, qRgb(255, 128, 0)},
+            {"16 bits 1-5-5-5 con alfa", 124, 16, {0x7C00, 0x3E0, 0x1F, 0x8000}, 0x001F, 0, qRgb(0, 0, 255)},
+            {"mascara de bits sueltos", 40, 32, {0xFF0000, 0xF0F0, 0xFF, 0}, 0, 0, rechazada},
+            {"mascara vacia", 108, 16, {0x7C00, 0, 0x1F, 0}, 0, 0, rechazada},
+            {"24 bits con perfil enlazado", 124, 24, {}, 0x0080FF, Enlazado, qRgb(0, 128, 255)}};
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath(QStringLiteral("p.bmp")), jpg = dir.filePath(QStringLiteral("p.jpg"));
+    for (const auto& [nombre, cabecera, bits, mascaras, pixel, perfil, esperado] : casos) {
+        EscribeArchivoCompleto(bmp, BmpDeMascaras(cabecera, bits, mascaras, pixel, perfil));
+        ASSERT_EQ(ConvertBMPtoJPG(bmp, jpg, 0, 30, true), esperado ? 0 : 1) << qPrintable(nombre);
+        if (esperado) {
+            const QRgb leido = QImage(jpg, "JPEG").pixel(8, 4);
+            for (int canal : {16, 8, 0})
+                EXPECT_NEAR(int(leido >> canal & 0xFF), int(*esperado >> canal & 0xFF), 12) << qPrintable(nombre);
         }
     }
 }
