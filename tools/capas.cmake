@@ -3,24 +3,22 @@
 # sees all of src/, so an upward include compiles, and one that uses a header
 # alone links too; only this check stops it.
 #   cmake -DGRAFO=<build>/capas.cmake -DRAIZ=<source folder> -P tools/capas.cmake
-# GRAFO is written by the configure step: the layers as `capas`, and for each
-# one its folders under RAIZ, its links, its include paths and, for a plugin,
-# the folder of the interface it implements.
+# GRAFO is written by the configure step: the targets that compile, as
+# `capas`, and for each one the files under RAIZ it is built from, its links,
+# its include paths and the libraries whose headers alone it may include; and
+# the build folder, whose files are the build's.
 cmake_minimum_required(VERSION 3.25)
 include(${GRAFO})
 
 foreach(capa IN LISTS capas)
-  foreach(carpeta IN LISTS capa_${capa}_carpetas)
-    if(DEFINED dueno_${carpeta})
-      message(FATAL_ERROR "${carpeta} belongs to both ${dueno_${carpeta}} and ${capa}")
-    endif()
-    set(dueno_${carpeta} ${capa})
+  foreach(archivo IN LISTS capa_${capa}_archivos)
+    list(APPEND duenos_${archivo} ${capa})
   endforeach()
 endforeach()
 
-# What a layer may include: its own, what it links, what those link; and for
-# a plugin the library of its interface alone, which loads it and is never
-# linked to it.
+# What a layer may include: its own, what it links, what those link; and the
+# headers alone of the libraries it names, as a plugin names the one that
+# loads it and is never linked to it.
 foreach(capa IN LISTS capas)
   set(alcance_${capa} ${capa})
   set(pendientes ${capa_${capa}_enlaces})
@@ -35,43 +33,56 @@ foreach(capa IN LISTS capas)
       list(APPEND pendientes ${capa_${enlace}_enlaces})
     endif()
   endwhile()
-  if(capa_${capa}_interfaz)
-    list(APPEND alcance_${capa} ${dueno_${capa_${capa}_interfaz}})
-  endif()
+  list(APPEND alcance_${capa} ${capa_${capa}_cabeceras})
 endforeach()
 
 set(faltas)
 foreach(capa IN LISTS capas)
-  foreach(carpeta IN LISTS capa_${capa}_carpetas)
-    file(GLOB archivos ${RAIZ}/${carpeta}/*.cpp ${RAIZ}/${carpeta}/*.h)
-    foreach(archivo IN LISTS archivos)
-      file(RELATIVE_PATH nombre ${RAIZ} ${archivo})
-      file(STRINGS ${archivo} lineas REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-      foreach(linea IN LISTS lineas)
-        string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" incluido "${linea}")
-        # Found as the compiler finds it: beside the file, then on the paths.
-        set(encontrado)
-        set(rutas ${RAIZ}/${carpeta} ${capa_${capa}_rutas})
-        foreach(ruta IN LISTS rutas)
-          if(EXISTS ${ruta}/${incluido})
-            cmake_path(SET encontrado NORMALIZE ${ruta}/${incluido})
-            break()
-          endif()
-        endforeach()
-        # What the build makes (moc's output) and what no layer holds
-        # (Qt's, the system's) are no layer's business.
-        if(NOT encontrado)
-          continue()
-        endif()
-        file(RELATIVE_PATH suyo ${RAIZ} ${encontrado})
-        cmake_path(GET suyo PARENT_PATH carpeta_suya)
-        set(otra ${dueno_${carpeta_suya}})
-        if(otra AND NOT otra IN_LIST alcance_${capa})
-          list(APPEND faltas "${nombre} includes \"${incluido}\" of ${otra}, which ${capa} does not link")
+  # A header of no layer is compiled as part of each one that includes it.
+  set(pendientes ${capa_${capa}_archivos})
+  set(leidos ${pendientes})
+  while(pendientes)
+    list(POP_FRONT pendientes nombre)
+    cmake_path(GET nombre PARENT_PATH carpeta)
+    file(STRINGS ${RAIZ}/${nombre} lineas REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(linea IN LISTS lineas)
+      string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" incluido "${linea}")
+      # Found as the compiler finds it: beside the file, then on the paths.
+      set(encontrado)
+      set(rutas ${RAIZ}/${carpeta} ${capa_${capa}_rutas})
+      foreach(ruta IN LISTS rutas)
+        if(EXISTS ${ruta}/${incluido})
+          cmake_path(SET encontrado NORMALIZE ${ruta}/${incluido})
+          break()
         endif()
       endforeach()
+      if(NOT encontrado)
+        continue()
+      endif()
+      file(RELATIVE_PATH suyo ${RAIZ} ${encontrado})
+      if(NOT DEFINED duenos_${suyo})
+        # What the build makes (moc's output) and what lies outside the tree
+        # (Qt's, the system's) are no layer's business.
+        set(construido FALSE)
+        if(construccion)
+          cmake_path(IS_PREFIX construccion ${encontrado} construido)
+        endif()
+        if(NOT construido AND NOT suyo MATCHES "^[.][.]/" AND NOT suyo IN_LIST leidos)
+          list(APPEND leidos ${suyo})
+          list(APPEND pendientes ${suyo})
+        endif()
+        continue()
+      endif()
+      # A file of several layers (a plugin's interface, a source built into
+      # two targets) is reached through any one of them.
+      set(fuera ${duenos_${suyo}})
+      list(REMOVE_ITEM fuera ${alcance_${capa}})
+      if(fuera STREQUAL duenos_${suyo})
+        list(JOIN fuera " and " otras)
+        list(APPEND faltas "${nombre} includes \"${incluido}\" of ${otras}, which ${capa} does not link")
+      endif()
     endforeach()
-  endforeach()
+  endwhile()
 endforeach()
 
 if(faltas)

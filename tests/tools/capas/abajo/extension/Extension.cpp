@@ -1,0 +1,1 @@
+#include "comun/Comun.h"
