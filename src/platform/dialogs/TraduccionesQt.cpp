@@ -6,12 +6,15 @@
 
 void CargaTraduccionesQt()
 {
-    auto* traductor = new QTranslator(QCoreApplication::instance());
     const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (traductor->load(QStringLiteral("qtbase_es"), carpeta)) {
-        QCoreApplication::installTranslator(traductor);
-        return;
+    for (const QString& catalogo : {QStringLiteral("qtbase_es"), QStringLiteral("qtwebengine_es")}) {
+        auto* traductor = new QTranslator(QCoreApplication::instance());
+        if (traductor->load(catalogo, carpeta)) {
+            QCoreApplication::installTranslator(traductor);
+            continue;
+        }
+        qWarning("escaneo: no se encontraron las traducciones de Qt (%s) en %s", qUtf8Printable(catalogo),
+                 qUtf8Printable(carpeta));
+        delete traductor;
     }
-    qWarning("escaneo: no se encontraron las traducciones de Qt (qtbase_es) en %s", qUtf8Printable(carpeta));
-    delete traductor;
 }

@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QThread>
@@ -73,6 +74,17 @@ protected:
         return ruta;
     }
 
+    // The mouse at the view's centre, sent to the engine's widget there.
+    void ratonAlCentro(QEvent::Type tipo, Qt::MouseButton boton, Qt::MouseButtons botones)
+    {
+        const QPoint centro(vista->width() / 2, vista->height() / 2);
+        QWidget* destino = vista->childAt(centro);
+        ASSERT_NE(destino, nullptr);
+        const QPoint punto = destino->mapFrom(vista.get(), centro);
+        QMouseEvent evento(tipo, punto, destino->mapToGlobal(QPointF(punto)), boton, botones, Qt::NoModifier);
+        QApplication::sendEvent(destino, &evento);
+    }
+
     QTemporaryDir dir;
     std::unique_ptr<VistaPagina> vista;
 
@@ -112,19 +124,37 @@ TEST_F(BrowserPlugin, ALinkClickedLeadsNowhere)
     vista->Navega(QUrl::fromLocalFile(ruta));
     ASSERT_TRUE(Espera([&] { return Centro(*vista) == Verde; })) << std::hex << Centro(*vista);
 
-    const QPoint centro(vista->width() / 2, vista->height() / 2);
-    QWidget* destino = vista->childAt(centro);
-    ASSERT_NE(destino, nullptr);
-    const QPoint punto = destino->mapFrom(vista.get(), centro);
-    const QPointF global = destino->mapToGlobal(QPointF(punto));
-    QMouseEvent mueve(QEvent::MouseMove, punto, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(destino, &mueve);
+    ratonAlCentro(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
     ASSERT_TRUE(Espera([&] { return Centro(*vista) == Azul; })) << std::hex << Centro(*vista);
 
-    QMouseEvent pulsa(QEvent::MouseButtonPress, punto, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(destino, &pulsa);
-    QMouseEvent suelta(QEvent::MouseButtonRelease, punto, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(destino, &suelta);
+    ratonAlCentro(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    ratonAlCentro(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
     EXPECT_FALSE(Espera([&] { return Centro(*vista) == Rojo; }, 2000));
     EXPECT_EQ(vista->Direccion(), QUrl::fromLocalFile(ruta));
+}
+
+// On a scanned image the engine offers saving it, copying its address, the
+// page's source and its history; of those only the copy of the image works.
+TEST_F(BrowserPlugin, TheMenuOffersOnlyWhatWorks)
+{
+    QImage imagen(8, 8, QImage::Format_RGB32);
+    imagen.fill(Verde);
+    ASSERT_TRUE(imagen.save(dir.filePath(QStringLiteral("imagen.png"))));
+    const QString ruta = pagina("imagen.htm", "<html><head><style>body{margin:0}"
+                                              "img{display:block;width:100vw;height:100vh}</style></head>"
+                                              "<body><img src=\"imagen.png\"></body></html>");
+    vista->Navega(QUrl::fromLocalFile(ruta));
+    ASSERT_TRUE(Espera([&] { return Centro(*vista) == Verde; })) << std::hex << Centro(*vista);
+
+    ratonAlCentro(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    ratonAlCentro(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(Espera([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }));
+    QStringList entradas;
+    for (const QAction* accion : menu->actions())
+        entradas << accion->text();
+    EXPECT_EQ(entradas.join(u'|').toStdString(), "Copiar imagen");
+    // What the offscreen platform cannot do for a popup is no message of the
+    // program's.
+    mensajes.removeIf([](const QString& m) { return m.startsWith(u"default:This plugin does not support"); });
 }
