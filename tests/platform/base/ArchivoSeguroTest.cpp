@@ -154,3 +154,38 @@ TEST(ArchivoSeguro, OnlyOldProvisionalFilesOfGoneProcessesOfThisHostAreCleanedUp
     quedan.sort();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), quedan);
 }
+
+// pid 1 is root's: another user's live process, which the cleanup may not
+// signal. As root every process can be signalled, so then the cleanup runs in
+// a child that has become nobody, with the folder given to it.
+TEST(ArchivoSeguro, ProvisionalFilesOfAnotherUsersLiveProcessStay)
+{
+    constexpr uid_t Nadie = 65534;
+    QTemporaryDir dir;
+    const ArchivoProvisional p = CreaProvisional(dir.filePath("destino.jpg"));
+    ::close(p.descriptor);
+    const QString ruta = dir.filePath(QFileInfo(QFile::decodeName(p.nombre))
+                                          .fileName()
+                                          .replace(QStringLiteral("-%1-").arg(QCoreApplication::applicationPid()),
+                                                   QStringLiteral("-1-")));
+    ASSERT_EQ(::rename(p.nombre.constData(), QFile::encodeName(ruta).constData()), 0);
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    f.close();
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        if (::geteuid() == 0
+            && (::chown(QFile::encodeName(dir.path()).constData(), Nadie, Nadie) != 0 || ::setgid(Nadie) != 0
+                || ::setuid(Nadie) != 0))
+            ::_exit(2);
+        LimpiaProvisionales(dir.path());
+        ::_exit(0);
+    }
+    ASSERT_GT(hijo, 0);
+    int estado = 0;
+    ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+    ASSERT_TRUE(WIFEXITED(estado));
+    ASSERT_EQ(WEXITSTATUS(estado), 0) << "the child could not become nobody";
+    EXPECT_TRUE(QFile::exists(ruta));
+}

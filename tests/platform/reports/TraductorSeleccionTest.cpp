@@ -49,6 +49,17 @@ std::string anidada(int veces, const std::string& condicion)
 
 const std::string Anidada200 = anidada(200, "V_MV_CPTE.[TC] = 'FC'");
 
+// `veces` copies of the group, side by side.
+std::string seguidas(int veces, const std::string& grupo)
+{
+    std::string texto = grupo;
+    for (int i = 1; i < veces; ++i)
+        texto += " AND " + grupo;
+    return texto;
+}
+
+const std::string Seguidas201 = seguidas(201, "(V_MV_CPTE.[TC] = 'FC')");
+
 INSTANTIATE_TEST_SUITE_P(
     Formulas, TraductorSeleccionTest,
     ::testing::Values(
@@ -87,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"{V_MV_CPTE.TC} = 'F\0C'"s, nullptr, "carácter nulo"},
         Caso{anidada(200, "{V_MV_CPTE.TC} = 'FC'"), Anidada200.c_str()},
         Caso{anidada(201, "{V_MV_CPTE.TC} = 'FC'"), nullptr, "más de 200 paréntesis anidados"},
+        Caso{seguidas(201, "({V_MV_CPTE.TC} = 'FC')"), Seguidas201.c_str()},
         Caso{anidada(20000, "{V_MV_CPTE.TC} = 'FC'"), nullptr, "más de 200 paréntesis anidados"}));
 
 TEST(TraductorOrden, SortsAscendingOrDescendingAndRefusesAnyOtherShape)
