@@ -522,8 +522,10 @@ private:
 
 void AjustaMemoriaSqlite(sqlite3* db)
 {
-    // Both are ceilings: pages are taken and mapped as they are read.
-    sqlite3_exec(db, "PRAGMA cache_size = -65536; PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr);
+    // A ceiling: pages are taken as they are read. No memory map: an I/O
+    // error on a mapped file (a share that drops, a file cut by another
+    // machine) arrives as SIGBUS instead of an error the program can show.
+    sqlite3_exec(db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
 }
 
 void CreaBaseSqlite(const QString& archivo, const QStringList& archivosScript)

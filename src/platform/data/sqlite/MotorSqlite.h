@@ -14,8 +14,8 @@ struct sqlite3;
 // or a statement fails.
 void CreaBaseSqlite(const QString& archivo, const QStringList& archivosScript);
 
-// The page cache and memory map every connection of the engine gets, sized
-// for a desktop database: a search reads a period's rows in index order,
-// scattered over the file, and through SQLite's default cache of 2 MB it
-// reads most pages again from the file for every few rows.
+// The page cache every connection of the engine gets, sized for a desktop
+// database: a search reads a period's rows in index order, scattered over
+// the file, and through SQLite's default cache of 2 MB it reads most pages
+// again from the file for every few rows.
 void AjustaMemoriaSqlite(sqlite3* db);
