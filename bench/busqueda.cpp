@@ -234,12 +234,6 @@ bool iguales(const GrillaFlex& grilla, const std::vector<Fila>& filas)
     return true;
 }
 
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
-}
-
 // One size: its file, the program's connection and the bare one.
 struct Base {
     int comprobantes = 0;

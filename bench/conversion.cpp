@@ -5,6 +5,7 @@
 // in half the rounds, and prints the ratio of the medians. cjpeg -quality
 // 30, a process a page, is shown beside them for reference.
 
+#include "base/Medidas.h"
 #include "base/PaginaDePrueba.h"
 #include "base/SaneDePrueba.h"
 #include "platform/image/ConvierteImagen.h"
@@ -75,12 +76,6 @@ bool ConTurbo(tjhandle tj, const QString& bmp, const QString& jpg)
            && ::rename(provisional.constData(), destino.constData()) == 0;
 }
 
-double Mediana(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }
 
 int main(int argc, char** argv)
@@ -145,7 +140,7 @@ int main(int argc, char** argv)
     std::printf("%d pages, A4 at 200 dpi (colour and grey)\n", Paginas);
     std::printf("ConvertBMPtoJPG: %.1f ms   libjpeg-turbo in-process: %.1f ms   cjpeg -quality 30: %.1f ms "
                 "(medians of %d rounds)\n",
-                Mediana(nuestros), Mediana(turbo), Mediana(cjpeg), Rondas);
-    std::printf("ratio %.3f goal <= 1.1\n", Mediana(nuestros) / Mediana(turbo));
+                mediana(nuestros), mediana(turbo), mediana(cjpeg), Rondas);
+    std::printf("ratio %.3f goal <= 1.1\n", mediana(nuestros) / mediana(turbo));
     return 0;
 }

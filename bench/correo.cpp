@@ -8,6 +8,7 @@
 // the same database. The two take turns; the medians are compared.
 
 #include "base/ConexionPrincipal.h"
+#include "base/Medidas.h"
 #include "base/SinOperador.h"
 #include "email/FrmEnviar.h"
 #include "platform/base/ArchivoSeguro.h"
@@ -49,12 +50,6 @@ namespace {
 
 constexpr int Rondas = 30;
 const QString Python = QStringLiteral("/usr/bin/python3");
-
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
-}
 
 QByteArray Azar(int largo)
 {

@@ -7,6 +7,7 @@
 // bound to one prepared statement, which no text-built road can match.
 
 #include "base/ConexionPrincipal.h"
+#include "base/Medidas.h"
 #include "platform/base/Err.h"
 #include "platform/base/FormatoNumerico.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
@@ -202,12 +203,6 @@ void programa()
     const QString id = QString::fromLatin1(Comprobante);
     GeneraAuxiliarComprobantes(tipo, id.mid(0, 4), id.mid(4, 8), id.mid(12, 1), QStringLiteral("0"), 3, QString(),
                                QString(), QString(), QString(), QString(), QString(), QString());
-}
-
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
 }
 
 }

@@ -8,6 +8,7 @@
 //
 // SANE's configuration is the caller's, or the test backend alone.
 
+#include "base/Medidas.h"
 #include "base/SaneDePrueba.h"
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/base/Err.h"
@@ -128,12 +129,6 @@ private:
 
     QProcess proceso_;
 };
-
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
-}
 
 // The median page of each road, in milliseconds, after one untimed page of
 // each. The order inside each turn alternates, so the disk's background

@@ -19,7 +19,6 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -182,12 +181,6 @@ qint64 leeDirecto(sqlite3* db)
     sqlite3_finalize(st);
     exige(rc == SQLITE_DONE, db);
     return suma.total;
-}
-
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
 }
 
 // Milliseconds of processor time one run took, and what it added up: other

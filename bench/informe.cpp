@@ -4,6 +4,7 @@
 // medians.
 
 #include "base/ConexionPrincipal.h"
+#include "base/Medidas.h"
 #include "platform/base/Err.h"
 #include "platform/base/FormatoNumerico.h"
 #include "platform/data/sqlite/MotorSqlite.h"
@@ -94,12 +95,6 @@ void base(const QVector<PaginaInforme>& paginas, const QString& pdf)
                        t.texto);
         }
     }
-}
-
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-    return v[v.size() / 2];
 }
 
 }

@@ -9,6 +9,7 @@
 // Inserts run inside a transaction per round, so the commit's sync, equal on
 // both roads, does not hide the statements' own cost.
 
+#include "base/Medidas.h"
 #include "platform/base/Err.h"
 #include "platform/data/ConexionDatos.h"
 #include "platform/data/sqlite/FuncionesSqlite.h"
@@ -133,12 +134,6 @@ struct Caso {
     const char* nombre;
     Camino nuestro, directo;
 };
-
-double mediana(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
-    return v[v.size() / 2];
-}
 
 // Microseconds per statement of each road, medians of short rounds taking
 // turns, so that what else the machine does weighs on both alike; every

@@ -10,6 +10,7 @@
 // Last, the batch with its taker stalled once at its first mark against the
 // same batch unstalled, less the stall: the workers must all come back.
 
+#include "base/Medidas.h"
 #include "base/PaginaDePrueba.h"
 #include "base/SaneDePrueba.h"
 #include "base/SinOperador.h"
@@ -54,12 +55,6 @@ public:
         return SinOperador::MsgBox(mensaje, botones, titulo);
     }
 };
-
-double Mediana(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // An upload database with a request for every file, none of them scanned,
 // and an empty share.
@@ -176,7 +171,7 @@ Medianas Compara(const FuncionesTurbo& turbo, const Subida& s, const QStringList
                 bases.push_back(Base(turbo, bmps, base));
             }
         }
-    return {Mediana(nuestros), Mediana(bases)};
+    return {mediana(nuestros), mediana(bases)};
 }
 
 // The batch stalled once and unstalled over the same files, each going
@@ -192,7 +187,7 @@ Medianas ComparaPausa(const Subida& s, int archivos, int rondas)
             const double ms = s.corre(pausa ? PausaMs : 0);
             (pausa ? pausadas : seguidas).push_back(pausa ? ms - PausaMs : ms);
         }
-    return {Mediana(pausadas), Mediana(seguidas)};
+    return {mediana(pausadas), mediana(seguidas)};
 }
 
 // BMPs named by the request numbers 1 to n, copies of the given ones in turn.
