@@ -31,6 +31,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
@@ -149,45 +150,54 @@ struct Medianas {
     double nuestra, base;
 };
 
-// The batch over the folder's BMPs and the baseline over the same files,
-// each starting with nothing left to write back and going first in half
-// the rounds, so neither pays for what the other left.
-Medianas Compara(const FuncionesTurbo& turbo, const Subida& s, const QStringList& bmps, const QString& base,
-                 int rondas)
+// Two roads over the same files, each going first in half the rounds, so
+// neither pays for what the other left; a road that fails (a negative time)
+// ends them.
+Medianas EnTurnos(int rondas, const std::function<double()>& nuestro, const std::function<double()>& base)
 {
     std::vector<double> nuestros, bases;
     for (int ronda = 0; ronda < rondas; ++ronda)
         for (int turno = 0; turno < 2; ++turno) {
-            if ((turno + ronda) % 2 == 0) {
-                s.prepara(int(bmps.size()));
-                ::sync();
-                nuestros.push_back(s.corre());
-                if (QDir(s.destino).entryList(QDir::Files).size() != bmps.size())
-                    return {-1, 1};
-            } else {
-                QDir(base).removeRecursively();
-                QDir().mkpath(base);
-                ::sync();
-                bases.push_back(Base(turbo, bmps, base));
-            }
+            const bool esNuestro = (turno + ronda) % 2 == 0;
+            const double ms = esNuestro ? nuestro() : base();
+            if (ms < 0)
+                return {-1, 1};
+            (esNuestro ? nuestros : bases).push_back(ms);
         }
     return {mediana(nuestros), mediana(bases)};
 }
 
-// The batch stalled once and unstalled over the same files, each going
-// first in half the rounds; the stall's own time is taken off.
+// The batch over the folder's BMPs and the baseline over the same files,
+// each starting with nothing left to write back.
+Medianas Compara(const FuncionesTurbo& turbo, const Subida& s, const QStringList& bmps, const QString& base,
+                 int rondas)
+{
+    return EnTurnos(
+        rondas,
+        [&] {
+            s.prepara(int(bmps.size()));
+            ::sync();
+            const double ms = s.corre();
+            return QDir(s.destino).entryList(QDir::Files).size() == bmps.size() ? ms : -1;
+        },
+        [&] {
+            QDir(base).removeRecursively();
+            QDir().mkpath(base);
+            ::sync();
+            return Base(turbo, bmps, base);
+        });
+}
+
+// The batch stalled once and unstalled over the same files; the stall's own
+// time is taken off.
 Medianas ComparaPausa(const Subida& s, int archivos, int rondas)
 {
-    std::vector<double> pausadas, seguidas;
-    for (int ronda = 0; ronda < rondas; ++ronda)
-        for (int turno = 0; turno < 2; ++turno) {
-            s.prepara(archivos);
-            ::sync();
-            const bool pausa = (turno + ronda) % 2 == 0;
-            const double ms = s.corre(pausa ? PausaMs : 0);
-            (pausa ? pausadas : seguidas).push_back(pausa ? ms - PausaMs : ms);
-        }
-    return {mediana(pausadas), mediana(seguidas)};
+    const auto corre = [&](int pausaMs) {
+        s.prepara(archivos);
+        ::sync();
+        return s.corre(pausaMs) - pausaMs;
+    };
+    return EnTurnos(rondas, [&] { return corre(PausaMs); }, [&] { return corre(0); });
 }
 
 // BMPs named by the request numbers 1 to n, copies of the given ones in turn.
@@ -253,7 +263,7 @@ int main(int argc, char** argv)
                                       Paginas),
                                base, Rondas);
     const Medianas pausa = ComparaPausa(paginas, Paginas, Rondas);
-    if (m.nuestra < 0 || pequenas[0].nuestra < 0 || pequenas[1].nuestra < 0 || m.base < 0)
+    if (m.nuestra < 0 || pequenas[0].nuestra < 0 || pequenas[1].nuestra < 0 || pausa.nuestra < 0)
         return 1;
     std::printf("%s, %d small BMPs: %.1f ms   %d: %.1f ms   growth %.2f goal <= 11 (tjCompress2 alone: %.2f)   "
                 "peak memory %ld MB\n",
