@@ -58,33 +58,40 @@ struct Preparado {
     std::optional<Err> error;
 };
 
-// Runs on the workers: whatever it does can be undone by dropping it. Any
-// failure is the file's, as on the window's thread: an exception that left
-// a worker would end the program.
+// Runs on the workers: whatever it does can be undone by dropping it.
 Preparado Prepara(const QString& origen, const QString& destino, const ArchivoSubida& a,
                   const LoteSubida::AlComprimir& alComprimir)
 {
     Preparado p;
     if (QFileInfo::exists(destino + a.jpg))
         return p;
+    if (alComprimir)
+        alComprimir(a.bmp);
+    const QByteArray jpeg = ComprimeBmp(origen + a.bmp, CalidadJpeg);
+    if (jpeg.isEmpty()) {
+        p.estado = Preparado::NoEsImagen;
+        return p;
+    }
+    p.jpeg = std::make_unique<EscrituraSegura>(destino + a.jpg);
+    p.jpeg->escribe(0, jpeg.constData(), jpeg.size());
+    p.jpeg->sincroniza();
+    p.estado = Preparado::Comprimido;
+    return p;
+}
+
+// Any failure of a preparation, on a worker or on the window's thread, is
+// its file's; a file gone meanwhile is passed over.
+template <typename Preparacion>
+Preparado DelArchivo(Preparacion&& preparacion)
+{
     try {
-        if (alComprimir)
-            alComprimir(a.bmp);
-        const QByteArray jpeg = ComprimeBmp(origen + a.bmp, CalidadJpeg);
-        if (jpeg.isEmpty()) {
-            p.estado = Preparado::NoEsImagen;
-            return p;
-        }
-        p.jpeg = std::make_unique<EscrituraSegura>(destino + a.jpg);
-        p.jpeg->escribe(0, jpeg.constData(), jpeg.size());
-        p.jpeg->sincroniza();
-        p.estado = Preparado::Comprimido;
+        return preparacion();
     } catch (const std::exception& e) {
-        p.jpeg.reset();
+        Preparado p;
         p.error = ErrorDeExcepcion(e);
         p.estado = p.error->Number == NumeroError::ArchivoNoEncontrado ? Preparado::Desaparecido : Preparado::Fallo;
+        return p;
     }
-    return p;
 }
 
 // The workers hold a page each while they compress it; a file ready for
@@ -96,6 +103,12 @@ struct Turno {
     const ArchivoSubida* archivo;
     Preparado preparado;
 };
+
+// The listing the batch would make now no longer holds it.
+bool Desaparecido(const Turno& t, const QString& origen)
+{
+    return t.preparado.estado == Preparado::Desaparecido || !QFileInfo::exists(origen + t.archivo->bmp);
+}
 
 // What stops the batch at a file: its error, or none when the BMP is no
 // picture.
@@ -118,8 +131,8 @@ void Borra(const QString& ruta)
 // run that deletes its BMP. What the files after a stop would have done is
 // undone, what the files before it did stays, as if they went one by one.
 std::optional<Parada> SubeGrupo(std::vector<Turno>& grupo, const QString& origen, const QString& destino,
-                                ConexionDatos& cn, bool eliminar, const LoteSubida::Estado& estado,
-                                const LoteSubida::AlPunto& punto, const LoteSubida::AlComprimir& alComprimir)
+                                ConexionDatos& cn, bool eliminar, const LoteSubida::AlPunto& punto,
+                                const LoteSubida::AlComprimir& alComprimir)
 {
     struct PorMarcar {
         const ArchivoSubida* archivo;
@@ -130,16 +143,14 @@ std::optional<Parada> SubeGrupo(std::vector<Turno>& grupo, const QString& origen
     for (Turno& t : grupo) {
         const ArchivoSubida& a = *t.archivo;
         Preparado& p = t.preparado;
-        // The listing the batch would make now no longer holds it.
-        if (p.estado == Preparado::Desaparecido || !QFileInfo::exists(origen + a.bmp))
+        if (Desaparecido(t, origen))
             continue;
-        estado(QStringLiteral("Comprimiendo ") + a.bmp);
         // The share may have changed since the file was prepared: another
         // BMP of the same JPEG name came first, or the JPEG went.
         if (p.estado == Preparado::Comprimido && QFileInfo::exists(destino + a.jpg))
             p = Preparado{};
         else if (p.estado == Preparado::YaSubido && eliminar && !QFileInfo::exists(destino + a.jpg))
-            p = Prepara(origen, destino, a, alComprimir);
+            p = DelArchivo([&] { return Prepara(origen, destino, a, alComprimir); });
         if (p.estado == Preparado::Desaparecido)
             continue;
         if (p.estado == Preparado::NoEsImagen || p.estado == Preparado::Fallo) {
@@ -323,10 +334,15 @@ void LoteSubida::Ejecuta(bool eliminar, const Estado& estado)
         const auto punto = [this](PuntoSubida p, const QString& bmp) { this->punto(p, bmp); };
         for (size_t i = 0; sigue && i < nuevos.size();) {
             std::vector<Turno> grupo;
-            for (; i < nuevos.size() && qsizetype(grupo.size()) < TurnosPorGrupo; ++i)
-                grupo.push_back({&nuevos[i], preparados->toma()});
+            for (; i < nuevos.size() && qsizetype(grupo.size()) < TurnosPorGrupo; ++i) {
+                grupo.push_back({&nuevos[i], DelArchivo([&] { return preparados->toma(); })});
+                // Named as it is taken: the window shows the batch moving
+                // while the rest of its group is still being compressed.
+                if (!Desaparecido(grupo.back(), origen))
+                    estado(QStringLiteral("Comprimiendo ") + nuevos[i].bmp);
+            }
             const std::optional<Parada> parada =
-                SubeGrupo(grupo, origen, destino, cn, eliminar, estado, punto, alComprimir_);
+                SubeGrupo(grupo, origen, destino, cn, eliminar, punto, alComprimir_);
             if (!parada)
                 continue;
             sigue = false;

@@ -17,6 +17,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <unistd.h>
@@ -136,6 +139,29 @@ TEST_F(LoteSubidaTest, EachBmpBecomesAJpegAndMarksItsRequest)
     EXPECT_EQ(corre(true), QStringList{Finalizado});
     EXPECT_TRUE(archivos(origen).isEmpty());
     EXPECT_EQ(QFileInfo(destino + "100.jpg").lastModified(), escrito);
+}
+
+// The label follows the files as they are taken, not group by group: the
+// window must not stand still while a group's pages are compressed.
+TEST_F(LoteSubidaTest, TheLabelNamesAFileWhileTheNextIsStillCompressing)
+{
+    bmp(QStringLiteral("100.bmp"));
+    bmp(QStringLiteral("101.bmp"));
+    std::mutex cerrojo;
+    std::condition_variable cambio;
+    bool nombrado = false, aTiempo = false;
+    lote.setAlComprimir([&](const QString& f) {
+        std::unique_lock<std::mutex> l(cerrojo);
+        if (f == QStringLiteral("101.bmp"))
+            aTiempo = cambio.wait_for(l, std::chrono::seconds(10), [&] { return nombrado; });
+    });
+    dialogos->responde(1);
+    lote.Ejecuta(false, [&](const QString& t) {
+        const std::lock_guard<std::mutex> l(cerrojo);
+        nombrado = nombrado || t == QStringLiteral("Comprimiendo 100.bmp");
+        cambio.notify_all();
+    });
+    EXPECT_TRUE(aTiempo);
 }
 
 TEST_F(LoteSubidaTest, AnEmptyFolderOnlyFinishes)

@@ -4,19 +4,21 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Runs `trabajo(i)` for i from 0 to cuantos - 1 on one thread per core,
 // while one taker takes the results in order. The threads never get more
 // than `adelanto` results ahead of the taker, so what they hold stays
-// bounded however many there are. `trabajo` must not throw. Results not
-// taken when it is destroyed are destroyed with it, once the threads have
-// finished the ones they had started.
+// bounded however many there are. What a job throws is its result: toma()
+// throws it again on the taker's thread, where an exception does not end the
+// program. Results not taken when it is destroyed are destroyed with it, once
+// the threads have finished the ones they had started.
 //
 // Qt's pool would do for the threads, but a thread it fails to start loses
 // its job without a word and the taker would wait for it for ever; here the
@@ -24,7 +26,7 @@
 template <typename Resultado>
 class TrabajosEnOrden {
 public:
-    // Raises std::system_error when not even one thread starts.
+    // Raises what starting a thread raised when not even one starts.
     TrabajosEnOrden(qsizetype cuantos, qsizetype adelanto, std::function<Resultado(qsizetype)> trabajo)
         : cuantos_(cuantos), adelanto_(std::max<qsizetype>(adelanto, 1)), trabajo_(std::move(trabajo)),
           listos_(size_t(cuantos))
@@ -34,7 +36,7 @@ public:
         for (qsizetype h = 0; h < hilos; ++h) {
             try {
                 hilos_.emplace_back([this] { trabaja(); });
-            } catch (const std::system_error&) {
+            } catch (...) {
                 if (hilos_.empty())
                     throw;
                 break;
@@ -57,14 +59,13 @@ public:
     // One per core.
     static qsizetype Hilos() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-    // The next result in order, once it is ready.
+    // The next result in order, once it is ready; or what its job threw.
     Resultado toma()
     {
         std::unique_lock<std::mutex> l(cerrojo_);
-        std::optional<Resultado>& listo = listos_[size_t(tomados_)];
-        hecho_.wait(l, [&] { return listo.has_value(); });
-        Resultado r = std::move(*listo);
-        listo.reset();
+        Listo& siguiente = listos_[size_t(tomados_)];
+        hecho_.wait(l, [&] { return siguiente.hecho(); });
+        Listo listo = std::exchange(siguiente, Listo{});
         ++tomados_;
         // One place opened: one waiting thread can take it. Waking them all
         // would have them fight over the lock for every result.
@@ -72,10 +73,18 @@ public:
         l.unlock();
         if (esperan)
             hueco_.notify_one();
-        return r;
+        if (listo.fallo)
+            std::rethrow_exception(listo.fallo);
+        return std::move(*listo.valor);
     }
 
 private:
+    struct Listo {
+        std::optional<Resultado> valor;
+        std::exception_ptr fallo;
+        bool hecho() const { return valor.has_value() || fallo; }
+    };
+
     void trabaja()
     {
         std::unique_lock<std::mutex> l(cerrojo_);
@@ -87,7 +96,12 @@ private:
                 return;
             const qsizetype i = siguiente_++;
             l.unlock();
-            Resultado r = trabajo_(i);
+            Listo r;
+            try {
+                r.valor.emplace(trabajo_(i));
+            } catch (...) {
+                r.fallo = std::current_exception();
+            }
             l.lock();
             listos_[size_t(i)] = std::move(r);
             // The taker waits only for the next result in order.
@@ -102,7 +116,7 @@ private:
     std::mutex cerrojo_;
     std::condition_variable hecho_;
     std::condition_variable hueco_;
-    std::vector<std::optional<Resultado>> listos_;
+    std::vector<Listo> listos_;
     qsizetype siguiente_ = 0;
     qsizetype tomados_ = 0;
     // Threads waiting for a place to open.

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
 // After the taker pauses, the window fills and every thread waits: each
@@ -34,4 +36,29 @@ TEST(TrabajosEnOrden, AfterTheTakerPausesTheThreadsWorkTogetherAgain)
         ASSERT_EQ(trabajos.toma(), i);
     }
     EXPECT_EQ(solo, TrabajosEnOrden<qsizetype>::Hilos() == 1);
+}
+
+// What a job throws reaches the taker at that job's turn, whatever it is,
+// and the jobs after it go on.
+TEST(TrabajosEnOrden, AJobsExceptionIsTakenAtItsTurn)
+{
+    TrabajosEnOrden<int> trabajos(7, 2, [](qsizetype i) {
+        switch (i % 3) {
+        case 1:
+            throw std::bad_alloc();
+        case 2:
+            throw 42;
+        default:
+            return int(i);
+        }
+    });
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        if (i % 3 == 1)
+            EXPECT_THROW(trabajos.toma(), std::bad_alloc);
+        else if (i % 3 == 2)
+            EXPECT_THROW(trabajos.toma(), int);
+        else
+            EXPECT_EQ(trabajos.toma(), i);
+    }
 }
