@@ -1,6 +1,7 @@
 #include "platform/data/sqlite/MotorSqlite.h"
 
 #include "platform/base/ArchivoSeguro.h"
+#include "platform/base/DiscoLocal.h"
 #include "platform/base/Err.h"
 #include "platform/data/NumeroNativo.h"
 #include "platform/data/sql/AdaptadorSql.h"
@@ -129,6 +130,55 @@ bool esDelSistema(BaseSqlite& base, const QString& tabla, QString& error)
         error = QStringLiteral("El archivo %1 no es una base de datos de este sistema: no tiene la tabla %2.")
                     .arg(base.archivo, tabla.trimmed());
     return rc == SQLITE_ROW && (tiene || nombre.isEmpty());
+}
+
+// The file's header says it is in write-ahead log mode: bytes 18 and 19,
+// the versions needed to write and to read it, are 2 for the log.
+bool CabeceraEnWal(const QString& archivo)
+{
+    QFile f(archivo);
+    const QByteArray cabecera = f.open(QIODevice::ReadOnly) ? f.read(20) : QByteArray();
+    return cabecera.size() == 20 && (cabecera.at(18) == 2 || cabecera.at(19) == 2);
+}
+
+// Says plainly why a database on a share could not be opened, when it is
+// because it is in the write-ahead log and another program holds it.
+void ExplicaLogRetenido(const BaseSqlite& base, QString& error)
+{
+    if ((sqlite3_extended_errcode(base.db) & 0xff) != SQLITE_BUSY || !CabeceraEnWal(base.archivo))
+        return;
+    error = QStringLiteral("La base de datos %1 está en una carpeta compartida y usa el registro de escritura "
+                           "anticipada (WAL), que allí no es seguro. Para volverla al diario de reversión ningún "
+                           "otro programa debe tenerla abierta, y otro la tiene: ciérrelo y vuelva a intentarlo. La "
+                           "base de datos no se ha modificado.")
+                .arg(base.archivo);
+}
+
+// On a share the write-ahead log's index, a shared memory map of a file
+// beside the database, may be refused (a FUSE mount with direct I/O) or not
+// be shared between machines (NFS, SMB), so there the database keeps the
+// rollback journal. One found in the log (made on a local disk, then
+// copied) is returned to the journal first, the rows of its log written
+// into the file; the connection opened in exclusive locking mode, which
+// keeps the log's index in this process's memory, and leaves it now.
+bool UsaDiarioDeReversion(BaseSqlite& base, QString& error)
+{
+    EsperaSqlite::Tramo tramo(base.espera);
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(base.db, "PRAGMA journal_mode = DELETE", -1, &st, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(st);
+    const bool vuelto = rc == SQLITE_ROW
+                        && qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "delete") == 0;
+    sqlite3_finalize(st);
+    if (!vuelto) {
+        error = QString::fromUtf8(sqlite3_errmsg(base.db));
+        ExplicaLogRetenido(base, error);
+        return false;
+    }
+    // The exclusive lock goes at the next access in the normal mode.
+    sqlite3_exec(base.db, "PRAGMA locking_mode = NORMAL; PRAGMA schema_version", nullptr, nullptr, nullptr);
+    return true;
 }
 
 struct Filas {
@@ -467,9 +517,9 @@ public:
 
     // A transaction here is always serializable. Read uncommitted is what
     // the engine can select, and SQLite honours it only between connections
-    // sharing one cache, which this engine never opens; the write-ahead log
-    // already lets readers go on past a writer, which is what the suite asks
-    // of read uncommitted.
+    // sharing one cache, which this engine never opens; on a local disk the
+    // write-ahead log already lets readers go on past a writer, which is what
+    // the suite asks of read uncommitted.
     long fijaAislamiento(long nivel) override
     {
         if (nivel != NivelAislamiento::SinEspecificar)
@@ -551,20 +601,31 @@ std::unique_ptr<MotorDatos> conectaSqlite(const DatosConexion& datos, QString& e
     // Before any statement: one that meets a lock waits instead of failing.
     base->espera.instala(base->db, base->archivo);
     base->espera.fijaLimite(datos.tiempoEspera);
+    const bool local = EnDiscoLocal(base->archivo);
+    // Before the first access, so that a database in the write-ahead log
+    // never maps the log's index on a share.
+    if (!local)
+        sqlite3_exec(base->db, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
     // Opening is lazy: reading the schema now makes a file that is no
     // database fail here, and one of another system fail before anything
     // (such as the journal mode below) writes to it.
     {
         EsperaSqlite::Tramo tramo(base->espera);
-        if (!esDelSistema(*base, datos.tablaExigida, error))
+        if (!esDelSistema(*base, datos.tablaExigida, error)) {
+            if (!local)
+                ExplicaLogRetenido(*base, error);
             return nullptr;
+        }
     }
     base->usuario = datos.usuario;
     RegistraFuncionesSqlite(base->db, &base->usuario);
     AjustaMemoriaSqlite(base->db);
     sqlite3_exec(base->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
-    // A write-ahead log syncs once per commit instead of four times, and
-    // every committed row still survives a crash.
-    sqlite3_exec(base->db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    // On a local disk a write-ahead log syncs once per commit instead of
+    // four times, and every committed row still survives a crash.
+    if (local)
+        sqlite3_exec(base->db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    else if (!UsaDiarioDeReversion(*base, error))
+        return nullptr;
     return std::make_unique<MotorSqlite>(std::move(base));
 }

@@ -1,0 +1,123 @@
+#include "platform/base/ArchivoSeguro.h"
+#include "platform/data/ConexionDatos.h"
+#include "platform/data/sqlite/MotorSqlite.h"
+#include "support/DialogosGuionados.h"
+#include "support/SistemaDeArchivosFingido.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <linux/magic.h>
+#include <memory>
+
+namespace {
+
+class DiarioEnCompartida : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EscribeArchivoCompleto(esquema, "CREATE TABLE FILAS (Id INTEGER PRIMARY KEY, Nota TEXT);\n");
+    }
+    QString nueva(const QString& nombre)
+    {
+        const QString archivo = dir.filePath(nombre);
+        CreaBaseSqlite(archivo, {esquema});
+        return archivo;
+    }
+    static std::unique_ptr<ConexionDatos> conecta(const QString& archivo)
+    {
+        auto db = std::make_unique<ConexionDatos>();
+        db->setServidor(QStringLiteral("sqlite"));
+        db->setBaseDatos(archivo);
+        db->Conexion().setCommandTimeout(1);
+        db->Conecta(false, 3, QString(), false, false);
+        return db;
+    }
+    static long filas(ConexionDatos& db)
+    {
+        return long(db.AbreRecordset(QStringLiteral("SELECT COUNT(*) AS n FROM FILAS"))->Campo("n").toLongLong());
+    }
+    // Bytes 18 and 19 of the file: 2 in the write-ahead log, 1 in the
+    // rollback journal.
+    static QByteArray versiones(const QString& archivo)
+    {
+        QFile f(archivo);
+        return f.open(QIODevice::ReadOnly) ? f.read(20).mid(18) : QByteArray();
+    }
+    // A database in the log, with rows that only its log holds yet, copied
+    // while its connection is open, as a copy from a local disk can be.
+    QString copiaEnLog(const QString& nombre)
+    {
+        const QString original = nueva(QStringLiteral("original-") + nombre);
+        const SistemaDeArchivosFingido local(EXT4_SUPER_MAGIC);
+        const auto db = conecta(original);
+        db->Ejecuta(QStringLiteral("INSERT INTO FILAS (Nota) VALUES ('a'), ('b'), ('c')"));
+        const QString copia = dir.filePath(nombre);
+        EXPECT_TRUE(QFile::copy(original, copia) && QFile::copy(original + "-wal", copia + "-wal"));
+        EXPECT_EQ(versiones(copia), QByteArray("\2\2"));
+        return copia;
+    }
+
+    QTemporaryDir dir;
+    const QString esquema = dir.filePath(QStringLiteral("esquema.sql"));
+};
+
+TEST_F(DiarioEnCompartida, OnlyALocalDiskTakesTheWriteAheadLog)
+{
+    const struct {
+        const char* caso;
+        unsigned long tipo;
+        bool local;
+    } casos[] = {{"NFS", NFS_SUPER_MAGIC, false},   {"SMB", SMB2_SUPER_MAGIC, false},
+                 {"FUSE", FUSE_SUPER_MAGIC, false}, {"statfs falla", 0, false},
+                 {"ext4", EXT4_SUPER_MAGIC, true},  {"btrfs", BTRFS_SUPER_MAGIC, true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        const QString nuevaAqui = nueva(QStringLiteral("%1.db").arg(c.caso));
+        const QString copia = copiaEnLog(QStringLiteral("copia-%1.db").arg(c.caso));
+        const QByteArray esperadas = c.local ? "\2\2" : "\1\1";
+        const SistemaDeArchivosFingido sistema(c.tipo);
+        for (const QString& archivo : {nuevaAqui, copia}) {
+            const auto db = conecta(archivo);
+            ASSERT_TRUE(db->EstaConectado()) << db->ErrorConexion().toStdString();
+            db->Ejecuta(QStringLiteral("INSERT INTO FILAS (Nota) VALUES ('d')"));
+            EXPECT_EQ(filas(*db), archivo == copia ? 4 : 1);
+            EXPECT_EQ(versiones(archivo), esperadas);
+            EXPECT_EQ(QFile::exists(archivo + "-wal"), c.local);
+        }
+    }
+}
+
+// Leaving the log needs the file to itself: while another program holds it
+// the connection fails, saying why, and leaves the file and its rows as
+// they are; once it is free the connection returns the file to the journal.
+TEST_F(DiarioEnCompartida, ADatabaseInTheLogThatAnotherProgramHoldsIsLeftAsItIs)
+{
+    const QString archivo = nueva(QStringLiteral("retenida.db"));
+    std::unique_ptr<ConexionDatos> otro;
+    {
+        const SistemaDeArchivosFingido local(EXT4_SUPER_MAGIC);
+        otro = conecta(archivo);
+        otro->Ejecuta(QStringLiteral("INSERT INTO FILAS (Nota) VALUES ('a'), ('b')"));
+    }
+    const SistemaDeArchivosFingido red(NFS_SUPER_MAGIC);
+    ConDialogosGuionados dialogos;
+    dialogos->responde(1);
+    const auto retenida = conecta(archivo);
+    EXPECT_FALSE(retenida->EstaConectado());
+    EXPECT_TRUE(retenida->ErrorConexion().contains(QStringLiteral("otro programa"))
+                && retenida->ErrorConexion().contains(archivo))
+        << retenida->ErrorConexion().toStdString();
+    EXPECT_EQ(filas(*otro), 2);
+    EXPECT_EQ(versiones(archivo), QByteArray("\2\2"));
+
+    otro.reset();
+    const auto libre = conecta(archivo);
+    ASSERT_TRUE(libre->EstaConectado()) << libre->ErrorConexion().toStdString();
+    EXPECT_EQ(filas(*libre), 2);
+    EXPECT_EQ(versiones(archivo), QByteArray("\1\1"));
+}
+
+}
