@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -155,37 +156,83 @@ TEST(ArchivoSeguro, OnlyOldProvisionalFilesOfGoneProcessesOfThisHostAreCleanedUp
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), quedan);
 }
 
-// pid 1 is root's: another user's live process, which the cleanup may not
-// signal. As root every process can be signalled, so then the cleanup runs in
-// a child that has become nobody, with the folder given to it.
+namespace {
+
+// A live process of a user other than `usuario`, who may not signal it:
+// pid 1, which outlives the test, when it is one; else the first such in
+// /proc; 0 when there is none.
+pid_t ProcesoDeOtroUsuario(uid_t usuario)
+{
+    // In name order pid 1 comes first.
+    for (const QString& nombre : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs, QDir::Name)) {
+        bool numero = false;
+        const pid_t pid = pid_t(nombre.toInt(&numero));
+        QFile estado(QStringLiteral("/proc/%1/status").arg(nombre));
+        if (!numero || !estado.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& linea : estado.readAll().split('\n')) {
+            // Real, effective, saved and file uid: the real and the saved
+            // one decide who may signal it.
+            const QList<QByteArray> uids = linea.simplified().split(' ');
+            if (uids.size() == 5 && uids[0] == "Uid:" && uids[1].toUInt() != usuario && uids[3].toUInt() != usuario)
+                return pid;
+        }
+    }
+    return 0;
+}
+
+}
+
+// The cleanup must take a process it may not signal for a live one. As root
+// every process can be signalled, so the cleanup then runs as nobody. It
+// runs in a fresh process, as Qt may hang in a forked copy of this one, and
+// that process, whose user is the one that counts, first makes sure that
+// it meets EPERM.
 TEST(ArchivoSeguro, ProvisionalFilesOfAnotherUsersLiveProcessStay)
 {
     constexpr uid_t Nadie = 65534;
+    const bool raiz = ::geteuid() == 0;
+    const uid_t usuario = raiz ? Nadie : ::geteuid();
+    const pid_t ajeno = ProcesoDeOtroUsuario(usuario);
+    if (ajeno == 0) {
+        GTEST_SKIP() << "no live process of a user other than uid " << usuario << " to point at";
+    }
     QTemporaryDir dir;
     const ArchivoProvisional p = CreaProvisional(dir.filePath("destino.jpg"));
     ::close(p.descriptor);
     const QString ruta = dir.filePath(QFileInfo(QFile::decodeName(p.nombre))
                                           .fileName()
                                           .replace(QStringLiteral("-%1-").arg(QCoreApplication::applicationPid()),
-                                                   QStringLiteral("-1-")));
+                                                   QStringLiteral("-%1-").arg(ajeno)));
     ASSERT_EQ(::rename(p.nombre.constData(), QFile::encodeName(ruta).constData()), 0);
     QFile f(ruta);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     f.close();
+    QByteArray programa(ESCANEO_BINARY_DIR "/limpia_aparte"), carpeta = QFile::encodeName(dir.path()),
+        pid = QByteArray::number(ajeno);
+    // Nobody's folder, so that a cleanup taking the process for gone can
+    // remove the file.
+    if (raiz) {
+        ASSERT_EQ(::chown(carpeta.constData(), Nadie, Nadie), 0);
+    }
+    char* const argumentos[] = {programa.data(), carpeta.data(), pid.data(), nullptr};
     const pid_t hijo = ::fork();
     if (hijo == 0) {
-        if (::geteuid() == 0
-            && (::chown(QFile::encodeName(dir.path()).constData(), Nadie, Nadie) != 0 || ::setgid(Nadie) != 0
-                || ::setuid(Nadie) != 0))
+        if (raiz && (::setgroups(0, nullptr) != 0 || ::setgid(Nadie) != 0 || ::setuid(Nadie) != 0))
             ::_exit(2);
-        LimpiaProvisionales(dir.path());
-        ::_exit(0);
+        ::execv(argumentos[0], argumentos);
+        ::_exit(127);
     }
     ASSERT_GT(hijo, 0);
     int estado = 0;
     ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
     ASSERT_TRUE(WIFEXITED(estado));
-    ASSERT_EQ(WEXITSTATUS(estado), 0) << "the child could not become nobody";
+    ASSERT_NE(WEXITSTATUS(estado), 2) << "the child could not become nobody";
+    ASSERT_NE(WEXITSTATUS(estado), 127) << "uid " << usuario << " cannot run " << programa.constData();
+    if (WEXITSTATUS(estado) == 3) {
+        GTEST_SKIP() << "uid " << usuario << " meets no EPERM from pid " << ajeno << ": may signal it, or it is gone";
+    }
+    ASSERT_EQ(WEXITSTATUS(estado), 0);
     EXPECT_TRUE(QFile::exists(ruta));
 }

@@ -1,7 +1,9 @@
 #include "platform/base/ArchivoSeguro.h"
+#include "platform/image/BibliotecaTurbo.h"
 #include "platform/image/ConvierteImagen.h"
 #include "platform/scanner/EscritorBmp.h"
 
+#include "support/ParteReal.h"
 #include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <tuple>
@@ -56,8 +59,17 @@ TEST(ConvertBMPtoJPG, ScannerPagesBecomeJpegsOfTheSamePicture)
     }
 }
 
-// In a process of its own, where the libjpeg-turbo the loader finds first is
-// no library at all.
+// Runs `convierte` on a folder of its own in a process of its own, where the
+// libjpeg-turbo the loader finds first is no library at all; it must end 0.
+void SinTurbo(void (*convierte)(const QString& carpeta))
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    EscribeArchivoPasajero(dir.filePath(QStringLiteral("libturbojpeg.so.0")), "no es una biblioteca");
+    const VariableTemporal ruta("LD_LIBRARY_PATH", QFile::encodeName(dir.path()));
+    EXPECT_EXIT(convierte(dir.path()), ::testing::ExitedWithCode(0), "");
+}
+
 [[noreturn]] void convierteSinTurbo(const QString& carpeta)
 {
     const QString bmp = carpeta + QStringLiteral("/pagina.bmp");
@@ -70,11 +82,7 @@ TEST(ConvertBMPtoJPG, ScannerPagesBecomeJpegsOfTheSamePicture)
 
 TEST(ConvertBMPtoJPGDeathTest, WithoutLibjpegTurboAScannerPageStillBecomesAJpeg)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    QTemporaryDir dir;
-    EscribeArchivoPasajero(dir.filePath(QStringLiteral("libturbojpeg.so.0")), "no es una biblioteca");
-    const VariableTemporal ruta("LD_LIBRARY_PATH", QFile::encodeName(dir.path()));
-    EXPECT_EXIT(convierteSinTurbo(dir.path()), ::testing::ExitedWithCode(0), "");
+    SinTurbo(convierteSinTurbo);
 }
 
 QByteArray Con32(QByteArray b, int i, quint32 v)
@@ -141,6 +149,15 @@ TEST(ConvertBMPtoJPG, BmpsWhoseHeadersPromiseMoreThanTheFileHoldsAreRefused)
     }
 }
 
+// One pixel of 16, 24 or 32 bits as a BMP holds it, low byte first.
+QByteArray Pixel(int bits, quint32 valor)
+{
+    QByteArray b;
+    for (int i = 0; i < bits / 8; ++i)
+        b += char(valor >> 8 * i);
+    return b;
+}
+
 // A BMP of 16 by 8 pixels, all `pixel` in `bits` bits. Its header of
 // `cabecera` bytes holds the masks, or the 40-byte one is followed by them;
 // a 124-byte one may name a colour profile of type `perfil`, which follows
@@ -155,10 +172,7 @@ QByteArray BmpDeMascaras(int cabecera, int bits, std::array<quint32, 4> mascaras
         b = Con32(b, i, quint32(v));
     for (int i = 0; i < std::min(4, (inicio - 54) / 4); ++i)
         b = Con32(b, 54 + 4 * i, mascaras[size_t(i)]);
-    QByteArray fila;
-    for (int x = 0; x < 16; ++x)
-        for (int i = 0; i < bits / 8; ++i)
-            fila += char(pixel >> 8 * i);
+    const QByteArray fila = Pixel(bits, pixel).repeated(16);
     for (int y = 0; y < 8; ++y)
         b += fila;
     if (!perfil)
@@ -195,6 +209,63 @@ TEST(ConvertBMPtoJPG, EveryChannelOfABmpComesOutAtItsOwnLevel)
                 EXPECT_NEAR(int(leido >> canal & 0xFF), int(*esperado >> canal & 0xFF), 12) << qPrintable(nombre);
         }
     }
+}
+
+// The BMP of BmpDeMascaras with the top left quarter of its picture
+// `esquina`, its rows stored top-down when `deArribaAbajo`.
+QByteArray ConEsquina(QByteArray bmp, int bits, quint32 esquina, bool deArribaAbajo)
+{
+    const qsizetype inicio = qFromLittleEndian<quint32>(bmp.constData() + 10);
+    const QByteArray cuarto = Pixel(bits, esquina).repeated(8);
+    for (int y = 0; y < 4; ++y)
+        bmp.replace(inicio + (deArribaAbajo ? y : 7 - y) * 2 * cuarto.size(), cuarto.size(), cuarto);
+    return deArribaAbajo ? Con32(bmp, 22, quint32(-8)) : bmp;
+}
+
+// Dark pictures with a light top left quarter, in the layouts libjpeg-turbo
+// and Qt's writer take from the file, stored both ways up, converted in this
+// process: those whose JPEG shows the quarter elsewhere, turned over or
+// mirrored, with where it is light.
+QString EsquinasMovidas(const QString& carpeta)
+{
+    const std::tuple<QString, int, int, std::array<quint32, 4>, quint32> formas[] = {
+        {"24 bits", 40, 24, {}, 0xFFFFFF}, {"16 bits 3-10-3", 124, 16, {0xE000, 0x1FF8, 0x7, 0}, 0xFFFF}};
+    const QString bmp = carpeta + QStringLiteral("/p.bmp"), jpg = carpeta + QStringLiteral("/p.jpg");
+    QStringList movidas;
+    for (const auto& [nombre, cabecera, bits, mascaras, claro] : formas)
+        for (const bool deArribaAbajo : {false, true}) {
+            const QString caso = nombre + (deArribaAbajo ? " de arriba abajo" : " de abajo arriba");
+            EscribeArchivoCompleto(bmp, ConEsquina(BmpDeMascaras(cabecera, bits, mascaras, 0, 0), bits, claro,
+                                                   deArribaAbajo));
+            if (ConvertBMPtoJPG(bmp, jpg, 0, 30, true) != 0) {
+                movidas << caso + ": no convertida";
+                continue;
+            }
+            const QImage imagen(jpg, "JPEG");
+            QString claros;
+            for (const QPoint centro : {QPoint(4, 2), QPoint(12, 2), QPoint(4, 6), QPoint(12, 6)})
+                claros += qGray(imagen.pixel(centro)) > 128 ? '#' : '.';
+            if (claros != "#...")
+                movidas << caso + ": " + claros;
+        }
+    return movidas.join(u'\n');
+}
+
+[[noreturn]] void colocaSinTurbo(const QString& carpeta)
+{
+    const QString movidas = EsquinasMovidas(carpeta);
+    std::fputs(qPrintable(movidas), stderr);
+    std::exit(movidas.isEmpty() ? 0 : 1);
+}
+
+TEST(ConvertBMPtoJPGDeathTest, NeitherRoadTurnsThePictureOverNorMirrorsIt)
+{
+    // First: the process of its own runs this test from the start up to
+    // here, and libjpeg-turbo is only checked after.
+    SinTurbo(colocaSinTurbo);
+    EXIGE_PARTE_REAL(Turbo(), "falta libjpeg-turbo: instale libturbojpeg0");
+    QTemporaryDir dir;
+    EXPECT_EQ(EsquinasMovidas(dir.path()).toStdString(), "");
 }
 
 TEST(ConvertBMPtoJPG, OtherBmpsGoThroughTheGeneralReaderAndFailuresReturnOne)
