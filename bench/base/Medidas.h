@@ -68,17 +68,21 @@ inline double mediana(const std::vector<double>& valores)
 struct Alternadas {
     std::vector<double> nuestro, base;
 
-    // More rounds, ours first in each; a side that fails gives a negative
-    // time and ends them.
+    // More rounds, ours first in the even ones and the baseline in the odd,
+    // so neither pays for what the other left; a side that fails gives a
+    // negative time and ends them.
     bool corre(int rondas, const std::function<double()>& nuestroLado, const std::function<double()>& baseLado)
     {
         for (int ronda = 0; ronda < rondas; ++ronda) {
-            const double t = nuestroLado();
-            const double tb = t < 0 ? -1 : baseLado();
-            if (tb < 0)
-                return false;
-            nuestro.push_back(t);
-            base.push_back(tb);
+            double t[2] = {};  // ours, the baseline's
+            for (int turno = 0; turno < 2; ++turno) {
+                const int lado = (turno + ronda) % 2;
+                t[lado] = lado == 0 ? nuestroLado() : baseLado();
+                if (t[lado] < 0)
+                    return false;
+            }
+            nuestro.push_back(t[0]);
+            base.push_back(t[1]);
         }
         return true;
     }
