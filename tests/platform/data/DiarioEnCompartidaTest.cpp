@@ -1,4 +1,3 @@
-#include "platform/base/ArchivoSeguro.h"
 #include "platform/data/ConexionDatos.h"
 #include "platform/data/sqlite/MotorSqlite.h"
 #include "support/DialogosGuionados.h"
@@ -16,14 +15,11 @@ namespace {
 
 class DiarioEnCompartida : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        EscribeArchivoCompleto(esquema, "CREATE TABLE FILAS (Id INTEGER PRIMARY KEY, Nota TEXT);\n");
-    }
+    // The upload's database, with its four requests.
     QString nueva(const QString& nombre)
     {
         const QString archivo = dir.filePath(nombre);
-        CreaBaseSqlite(archivo, {esquema});
+        CreaBaseSqlite(archivo, {QStringLiteral(ESCANEO_SOURCE_DIR "/db/subida.sql")});
         return archivo;
     }
     static std::unique_ptr<ConexionDatos> conecta(const QString& archivo)
@@ -37,7 +33,7 @@ protected:
     }
     static long filas(ConexionDatos& db)
     {
-        return long(db.AbreRecordset(QStringLiteral("SELECT COUNT(*) AS n FROM FILAS"))->Campo("n").toLongLong());
+        return long(db.AbreRecordset(QStringLiteral("SELECT COUNT(*) AS n FROM SOLICITUDES"))->Campo("n").toLongLong());
     }
     // Bytes 18 and 19 of the file: 2 in the write-ahead log, 1 in the
     // rollback journal.
@@ -53,7 +49,7 @@ protected:
         const QString original = nueva(QStringLiteral("original-") + nombre);
         const SistemaDeArchivosFingido local(EXT4_SUPER_MAGIC);
         const auto db = conecta(original);
-        db->Ejecuta(QStringLiteral("INSERT INTO FILAS (Nota) VALUES ('a'), ('b'), ('c')"));
+        db->Ejecuta(QStringLiteral("INSERT INTO SOLICITUDES (NRO_REFERENCIA) VALUES (1), (2), (3)"));
         const QString copia = dir.filePath(nombre);
         EXPECT_TRUE(QFile::copy(original, copia) && QFile::copy(original + "-wal", copia + "-wal"));
         EXPECT_EQ(versiones(copia), QByteArray("\2\2"));
@@ -61,7 +57,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    const QString esquema = dir.filePath(QStringLiteral("esquema.sql"));
 };
 
 TEST_F(DiarioEnCompartida, OnlyALocalDiskTakesTheWriteAheadLog)
@@ -82,8 +77,8 @@ TEST_F(DiarioEnCompartida, OnlyALocalDiskTakesTheWriteAheadLog)
         for (const QString& archivo : {nuevaAqui, copia}) {
             const auto db = conecta(archivo);
             ASSERT_TRUE(db->EstaConectado()) << db->ErrorConexion().toStdString();
-            db->Ejecuta(QStringLiteral("INSERT INTO FILAS (Nota) VALUES ('d')"));
-            EXPECT_EQ(filas(*db), archivo == copia ? 4 : 1);
+            db->Ejecuta(QStringLiteral("INSERT INTO SOLICITUDES (NRO_REFERENCIA) VALUES (4)"));
+            EXPECT_EQ(filas(*db), archivo == copia ? 8 : 5);
             EXPECT_EQ(versiones(archivo), esperadas);
             EXPECT_EQ(QFile::exists(archivo + "-wal"), c.local);
         }
@@ -100,7 +95,7 @@ TEST_F(DiarioEnCompartida, ADatabaseInTheLogThatAnotherProgramHoldsIsLeftAsItIs)
     {
         const SistemaDeArchivosFingido local(EXT4_SUPER_MAGIC);
         otro = conecta(archivo);
-        otro->Ejecuta(QStringLiteral("INSERT INTO FILAS (Nota) VALUES ('a'), ('b')"));
+        otro->Ejecuta(QStringLiteral("INSERT INTO SOLICITUDES (NRO_REFERENCIA) VALUES (1), (2)"));
     }
     const SistemaDeArchivosFingido red(NFS_SUPER_MAGIC);
     ConDialogosGuionados dialogos;
@@ -110,13 +105,13 @@ TEST_F(DiarioEnCompartida, ADatabaseInTheLogThatAnotherProgramHoldsIsLeftAsItIs)
     EXPECT_TRUE(retenida->ErrorConexion().contains(QStringLiteral("otro programa"))
                 && retenida->ErrorConexion().contains(archivo))
         << retenida->ErrorConexion().toStdString();
-    EXPECT_EQ(filas(*otro), 2);
+    EXPECT_EQ(filas(*otro), 6);
     EXPECT_EQ(versiones(archivo), QByteArray("\2\2"));
 
     otro.reset();
     const auto libre = conecta(archivo);
     ASSERT_TRUE(libre->EstaConectado()) << libre->ErrorConexion().toStdString();
-    EXPECT_EQ(filas(*libre), 2);
+    EXPECT_EQ(filas(*libre), 6);
     EXPECT_EQ(versiones(archivo), QByteArray("\1\1"));
 }
 
