@@ -1,13 +1,12 @@
 #include "email/PreparaCorreo.h"
 
 #include "platform/base/ArchivoSeguro.h"
+#include "platform/base/CarpetaPropia.h"
 #include "platform/base/Cp1252.h"
 #include "platform/base/Rutas.h"
 #include "services/Configuracion.h"
 #include "services/Objetos.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <memory>
@@ -32,10 +31,7 @@ QString CreaCarpetaEnvios(const QDateTime& momento)
                                  momento.toString(QStringLiteral("dd-MM-yyyy")),
                                  momento.toString(QStringLiteral("HH.mm.ss"))}) {
         carpeta += u'/' + nivel;
-        if (QFileInfo::exists(carpeta))
-            continue;
-        if (!QDir().mkdir(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-            FallaAccesoArchivo(carpeta, QStringLiteral("no se pudo crear la carpeta"));
+        AseguraCarpetaPropia(carpeta);
     }
     return carpeta;
 }

@@ -16,8 +16,9 @@ SeleccionCorreo DivideSeleccion(const QString& tipo, const QString& comprobante)
 
 // The work folder of one e-mail: E-MAILS/ENVIOS/<dd-MM-yyyy>/<HH.mm.ss> in the
 // temporary folder, each missing level made for this user only (later steps
-// write into it); existing levels are left as they are. The path has no
-// final "/". Raises Err 75 naming the level that cannot be made.
+// write into it); an existing level must be this user's own and closed to
+// others (AseguraCarpetaPropia). The path has no final "/". Raises Err 75
+// naming the level that cannot be made or is refused.
 QString CreaCarpetaEnvios(const QDateTime& momento);
 
 // The export code of an attachment format: HTML/HTM 22, RTF 15, XLS 25,

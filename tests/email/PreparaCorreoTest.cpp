@@ -52,13 +52,22 @@ TEST_F(PreparaCorreoTest, TheWorkFolderIsMadeLevelByLevelAndReused)
     EXPECT_EQ(CreaCarpetaEnvios(momento), carpeta);
     EXPECT_TRUE(QFileInfo::exists(carpeta + QStringLiteral("/dentro.txt")));
 
+    // A level that is no folder, or one others may enter, is refused and
+    // nothing goes into it.
     EscribeArchivoCompleto(carpetaTemporal + QStringLiteral("E-MAILS/ENVIOS/10-03-2026"), "un archivo");
-    try {
-        CreaCarpetaEnvios(momento.addDays(1));
-        ADD_FAILURE() << "made";
-    } catch (const Err& e) {
-        EXPECT_TRUE(e.Description.contains(QStringLiteral("10-03-2026/14.05.07")));
+    QFile::setPermissions(carpetaTemporal + QStringLiteral("E-MAILS/ENVIOS/09-03-2026"), QFileDevice::Permissions(0x7777));
+    for (const QDateTime& otro : {momento.addDays(1), momento.addSecs(1)}) {
+        try {
+            CreaCarpetaEnvios(otro);
+            ADD_FAILURE() << "made";
+        } catch (const Err& e) {
+            EXPECT_EQ(e.Number, NumeroError::ErrorAccesoRuta);
+            EXPECT_TRUE(e.Description.contains(carpetaTemporal + QStringLiteral("E-MAILS/ENVIOS/") +
+                                               otro.toString(QStringLiteral("dd-MM-yyyy ("))))
+                << e.Description.toStdString();
+        }
     }
+    EXPECT_FALSE(QFileInfo::exists(carpeta.chopped(2) + QStringLiteral("08")));
 }
 
 TEST_F(PreparaCorreoTest, TheAttachmentFormatGivesTheExportNameAndCode)

@@ -374,9 +374,10 @@ TEST_F(VerificaEmailTest, AFailingStepAsksTheOperatorAndNoWorkFolderEndsTheMaili
         Documento d{QStringLiteral("1002"), QStringLiteral("FC"), QStringLiteral("000100000013A")};
         verifica(d);
         ASSERT_EQ(dialogos->avisos.size(), 1u) << respuesta;
-        EXPECT_EQ(dialogos->avisos[0].mensaje, QStringLiteral("Ha ocurrido el Siguiente Error (76) No se encontró la "
-                                                              "ruta de acceso: ") +
-                                                   carpetaTemporal + QStringLiteral("E-MAILS/ENVIOS"));
+        EXPECT_EQ(dialogos->avisos[0].mensaje, QStringLiteral("Ha ocurrido el Siguiente Error (75) Error de acceso a la "
+                                                              "ruta o al archivo: ") +
+                                                   carpetaTemporal +
+                                                   QStringLiteral("E-MAILS (no es una carpeta: no se escribe en ella)"));
         EXPECT_TRUE(dialogos->avisos[0].titulo.contains(QStringLiteral(" - Aceptar ")));
         EXPECT_EQ(dialogos->avisos[0].botones, 18);
     }

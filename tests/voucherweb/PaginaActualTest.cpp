@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 TEST(NombresDePagina, SecondsAndDatePartsWithoutLeadingZeros)
 {
     EXPECT_EQ(NombrePaginaComprobante(QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("A"), QTime(10, 15, 7)),
@@ -41,7 +43,7 @@ TEST_F(PaginaActual, ABlankPaneGetsANewNameInTheSystemFolderAndTheStyleSheet)
     QDir().mkpath(sistema);
     VariableTemporal tmp("TMPDIR", QFile::encodeName(sistema));
     CrearTempNew(RutaTemporal, ArchivoHtmlActual);
-    EXPECT_EQ(RutaTemporal, sistema + QLatin1Char('/'));
+    EXPECT_EQ(RutaTemporal, sistema + QStringLiteral("/escaneo-%1/").arg(::geteuid()));
     EXPECT_TRUE(ArchivoHtmlActual.startsWith(RutaTemporal + QLatin1Char('C')));
     EXPECT_TRUE(ArchivoHtmlActual.endsWith(QStringLiteral(".htm")));
     EXPECT_FALSE(QFileInfo::exists(ArchivoHtmlActual));
@@ -57,9 +59,12 @@ TEST_F(PaginaActual, AVoucherPageIsWrittenBesideAFreshStyleSheetInTemp)
         QFile::remove(carpetaTemporal + QStringLiteral("Style_Vantrelo.css"));
         Mostrar(RutaTemporal, ArchivoHtmlActual, QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000013"),
                 QStringLiteral("A"), true, QStringLiteral("1001"));
-        EXPECT_EQ(RutaTemporal, carpetaTemporal) << temp;
-        EXPECT_TRUE(nombresPosibles(carpetaTemporal).contains(ArchivoHtmlActual)) << ArchivoHtmlActual.toStdString();
-        EXPECT_TRUE(QFileInfo::exists(carpetaTemporal + QStringLiteral("Style_Vantrelo.css")));
+        // Without TEMP, this user's own folder under TMPDIR.
+        const QString esperada =
+            temp[0] == ' ' ? carpetaTemporal + QStringLiteral("escaneo-%1/").arg(::geteuid()) : carpetaTemporal;
+        EXPECT_EQ(RutaTemporal, esperada) << temp;
+        EXPECT_TRUE(nombresPosibles(esperada).contains(ArchivoHtmlActual)) << ArchivoHtmlActual.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(esperada + QStringLiteral("Style_Vantrelo.css")));
         EXPECT_TRUE(linea(lineas(ArchivoHtmlActual), QStringLiteral("<TABLE><TR VALIGN=TOP><TD class=TableCabeceraCaption COLSPAN=7>"
                                                                     "<B>Vendedor:"))
                         .contains(QStringLiteral("Carlos Gómez")));

@@ -1,7 +1,11 @@
 #include "platform/base/Rutas.h"
 
+#include "platform/base/CarpetaPropia.h"
+
 #include <QStandardPaths>
 #include <QtGlobal>
+
+#include <unistd.h>
 
 QString AgregaBarra(const QString& carpeta)
 {
@@ -11,16 +15,19 @@ QString AgregaBarra(const QString& carpeta)
     return r + u'/';
 }
 
-QString CarpetaTemporalDelSistema()
+QString CarpetaTemporalPropia()
 {
     const QString tmp = qEnvironmentVariable("TMPDIR").trimmed();
-    return tmp.isEmpty() ? QStringLiteral("/tmp") : tmp;
+    const QString carpeta =
+        AgregaBarra(tmp.isEmpty() ? QStringLiteral("/tmp") : tmp) + QStringLiteral("escaneo-%1").arg(::geteuid());
+    AseguraCarpetaPropia(carpeta);
+    return carpeta + u'/';
 }
 
 QString CarpetaTemporalSistema()
 {
     const QString carpeta = qEnvironmentVariable("TEMP").trimmed();
-    return AgregaBarra(carpeta.isEmpty() ? CarpetaTemporalDelSistema() : carpeta);
+    return carpeta.isEmpty() ? CarpetaTemporalPropia() : AgregaBarra(carpeta);
 }
 
 QString CarpetaDatosUsuario()

@@ -53,7 +53,7 @@ QString Sistema::UsuarioWindows() const
 
 QString Sistema::CarpetaTemporal() const
 {
-    return CarpetaTemporalDelSistema();
+    return CarpetaTemporalPropia();
 }
 
 long Sistema::AbreConProgramaAsociado(long, const QString&, const QString& archivo, const QString&,

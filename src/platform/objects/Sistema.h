@@ -9,7 +9,7 @@ class Sistema {
 public:
     QString NombreMaquina() const;
     QString UsuarioWindows() const;
-    // TMPDIR, else /tmp.
+    // This user's own temporary folder (CarpetaTemporalPropia).
     QString CarpetaTemporal() const;
     // Opens the file with the program associated with its type (xdg-open);
     // returns 33 when started and 2 when the file is missing or the opener

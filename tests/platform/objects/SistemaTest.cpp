@@ -6,8 +6,11 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -40,16 +43,18 @@ struct AbridorDePrueba {
 
 TEST(Sistema, TemporaryFoldersFromTheEnvironment)
 {
-    VariableTemporal tmpdir("TMPDIR", " /var/tmp ");
-    EXPECT_EQ(Sistema().CarpetaTemporal(), "/var/tmp");
+    QTemporaryDir compartida;
+    VariableTemporal tmpdir("TMPDIR", " " + QFile::encodeName(compartida.path()) + "/ ");
+    const QString propia = compartida.filePath(QStringLiteral("escaneo-%1/").arg(::geteuid()));
+    EXPECT_EQ(Sistema().CarpetaTemporal(), propia);
+    EXPECT_EQ(QFileInfo(propia).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                                                   QFile::WriteUser | QFile::ExeUser);
     {
         VariableTemporal temp("TEMP", "  /datos/temp//  ");
         EXPECT_EQ(CarpetaTemporalSistema(), "/datos/temp/");
     }
     VariableTemporal temp("TEMP", "   ");
-    EXPECT_EQ(CarpetaTemporalSistema(), "/var/tmp/");
-    VariableTemporal sinTmpdir("TMPDIR", "");
-    EXPECT_EQ(CarpetaTemporalSistema(), "/tmp/");
+    EXPECT_EQ(CarpetaTemporalSistema(), propia);
 }
 
 TEST(Sistema, OpensAnExistingFileWithItsPathUnquoted)

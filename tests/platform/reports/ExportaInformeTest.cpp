@@ -7,7 +7,9 @@
 #include "support/FormatosDePrueba.h"
 #include "support/ParteReal.h"
 #include "support/TextoPdf.h"
+#include "support/VariableTemporal.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -67,6 +69,8 @@ protected:
     }
     ConFormatoNumerico formato{FormatoPunto()};
     QTemporaryDir dir;
+    // The spreadsheet is made in the temporary folder first.
+    VariableTemporal temp{"TEMP", QFile::encodeName(dir.path())};
 };
 
 TEST_F(ExportaInformeTest, ThePdfOpensInQtPdfAndHoldsEveryPart)
