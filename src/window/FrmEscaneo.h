@@ -20,6 +20,7 @@ class QTabWidget;
 class FhOcx;
 class FlexGrid;
 class SubeBaja;
+struct SeleccionDeFila;
 class VistaPagina;
 
 // The start-up window "Escaneo de Documentos": scanning settings on the first
@@ -94,6 +95,7 @@ public:
                  bool EsVenta, const QString& Cuenta, std::optional<bool> UsaVMvCpte = std::nullopt);
     // Selects the grid's current row and shows its voucher.
     void MSFlexGrid1_Click();
+    void MuestraSeleccion(const SeleccionDeFila& seleccion);
     // Picks the image file to assign, and assigns it to the selected voucher.
     void CmdImagen_Click();
     void cmdGuardaCambio_Click();

@@ -18,7 +18,7 @@ VistaPagina& FrmEscaneo::Explorador()
     try {
         wbExplorer = CreaVistaPagina(SSTab1->widget(1));
     } catch (const Err& e) {
-        // The operator sees an empty pane; the terminal says why.
+        // The click that needed it tells the operator; the terminal says why.
         qWarning("escaneo: %s", qUtf8Printable(e.Description));
         throw;
     }

@@ -61,8 +61,17 @@ void FrmEscaneo::MSFlexGrid1_Click()
     guarda.paso([&] {
         vacia = Campo(QStringLiteral("ResCuenta"))->text().isEmpty() && Campo(QStringLiteral("ResTC"))->text().isEmpty();
     });
-    if (vacia)
-        return;
+    if (!vacia)
+        MuestraSeleccion(seleccion);
+}
+
+void FrmEscaneo::MuestraSeleccion(const SeleccionDeFila& seleccion)
+{
+    // Unlike the rest of the click, a page that cannot be written or shown is
+    // told: the pane would otherwise stay blank without a word.
+    GuardaErrores guarda(politicas::dialogo(
+        [](const Err& e) { return ObjUtilidades().MuestraErrorObjeto(e, 18, QStringLiteral("Mostrar")); }));
+    guarda.paso([&] { Explorador(); });
     guarda.paso([&] { CrearTempNew(); });
     guarda.paso([&] {
         Mostrar(seleccion.tipo, seleccion.sucursal, seleccion.numero, seleccion.letra, seleccion.esVenta,

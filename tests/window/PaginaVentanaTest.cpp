@@ -13,8 +13,11 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
+
+#include <unistd.h>
 
 // The grid selection shows the selected voucher's page in the pane; the
 // assignment files an image for it.
@@ -75,6 +78,32 @@ TEST_F(PaginaEnVentana, ABlankPaneGetsItsOwnNameAndNoFile)
     EXPECT_TRUE(QFileInfo(ventana->ArchivoHtmlActual).fileName().startsWith(u'C'));
     EXPECT_FALSE(QFileInfo::exists(ventana->ArchivoHtmlActual));
     EXPECT_EQ(mostrada(), QUrl(QStringLiteral("about:blank")));
+}
+
+// A page that cannot be written (another's folder in place of this user's
+// own) or shown (no browser) is told, never a blank pane without a word.
+TEST_F(PaginaEnVentana, APageThatCannotBeWrittenOrShownIsTold)
+{
+    const QString propia = carpetaTemporal + QStringLiteral("escaneo-%1").arg(::geteuid());
+    const QString ajena = carpetaTemporal + QStringLiteral("ajena");
+    QDir().mkdir(ajena);
+    const struct {
+        std::function<void()> prepara;
+        QString motivo;
+    } casos[] = {{[&] { QFile::link(ajena, propia); }, propia + QStringLiteral(" (es un enlace")},
+                 {[&] { instalaCreadorVistaPagina([&](QWidget* padre) { return CreaVistaDelPlugin(padre, ajena); }); },
+                  QStringLiteral("(429)")}};
+    for (const auto& c : casos) {
+        ventana = std::make_unique<FrmEscaneo>();
+        dialogos->avisos.clear();
+        c.prepara();
+        dialogos->responde(Resultado::Abortar);
+        clic("1001", "FC  000100000012A", "03/03/2025", "", VistaDeFila::Ventas);
+        ASSERT_EQ(dialogos->avisos.size(), 1u) << c.motivo.toStdString();
+        EXPECT_TRUE(dialogos->avisos[0].mensaje.contains(c.motivo)) << dialogos->avisos[0].mensaje.toStdString();
+        EXPECT_TRUE(dialogos->avisos[0].titulo.contains(QStringLiteral("Mostrar")));
+    }
+    EXPECT_EQ(QDir(ajena).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
 // The real browser, loaded for the first page, shows it in the voucher tab.
