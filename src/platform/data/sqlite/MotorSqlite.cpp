@@ -168,11 +168,15 @@ bool UsaDiarioDeReversion(BaseSqlite& base, QString& error)
     int rc = sqlite3_prepare_v2(base.db, "PRAGMA journal_mode = DELETE", -1, &st, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_step(st);
-    const bool vuelto = rc == SQLITE_ROW
-                        && qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "delete") == 0;
+    const QString modo =
+        rc == SQLITE_ROW ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) : QString();
     sqlite3_finalize(st);
-    if (!vuelto) {
-        error = QString::fromUtf8(sqlite3_errmsg(base.db));
+    if (modo.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0) {
+        // A mode SQLite answers is no error: its message would be "not an error".
+        error = rc == SQLITE_ROW ? QStringLiteral("La base de datos %1 está en una carpeta compartida y no se pudo "
+                                                  "volver al diario de reversión: su modo de diario sigue siendo %2.")
+                                       .arg(base.archivo, modo.toUpper())
+                                 : QString::fromUtf8(sqlite3_errmsg(base.db));
         ExplicaLogRetenido(base, error);
         return false;
     }
