@@ -84,14 +84,17 @@ Preparado Prepara(const QString& origen, const QString& destino, const ArchivoSu
 template <typename Preparacion>
 Preparado DelArchivo(Preparacion&& preparacion)
 {
+    Preparado p;
     try {
         return preparacion();
     } catch (const std::exception& e) {
-        Preparado p;
         p.error = ErrorDeExcepcion(e);
-        p.estado = p.error->Number == NumeroError::ArchivoNoEncontrado ? Preparado::Desaparecido : Preparado::Fallo;
-        return p;
+    } catch (...) {
+        // Nothing to tell of it but that it failed: as an exception without text.
+        p.error = Err(NumeroError::ErrorInterno);
     }
+    p.estado = p.error->Number == NumeroError::ArchivoNoEncontrado ? Preparado::Desaparecido : Preparado::Fallo;
+    return p;
 }
 
 // The workers hold a page each while they compress it; a file ready for

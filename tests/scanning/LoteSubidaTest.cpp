@@ -225,14 +225,17 @@ TEST_F(LoteSubidaTest, OnlyAFailingFolderSyncStopsTheBatch)
 }
 
 // What goes wrong on a worker thread is its file's error, as on the
-// window's: the batch stops there, the files before it uploaded.
+// window's: the batch stops there, the files before it uploaded. Only with
+// the box clear does the window's thread not prepare the file again.
 TEST_F(LoteSubidaTest, AFailureOnAWorkerStopsTheBatchAtItsFile)
 {
     const struct {
         void (*falla)();
+        bool eliminar;
         const char* mensaje;
-    } casos[] = {{[] { throw std::bad_alloc(); }, "7 Memoria insuficiente"},
-                 {[] { throw std::runtime_error("sin lugar"); }, "51 Error interno: sin lugar"}};
+    } casos[] = {{[] { throw std::bad_alloc(); }, true, "7 Memoria insuficiente"},
+                 {[] { throw std::runtime_error("sin lugar"); }, false, "51 Error interno: sin lugar"},
+                 {[] { throw 1; }, true, "51 Error interno"}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.mensaje);
         prepara();
@@ -243,9 +246,10 @@ TEST_F(LoteSubidaTest, AFailureOnAWorkerStopsTheBatchAtItsFile)
             if (bmp == QStringLiteral("101.bmp"))
                 c.falla();
         });
-        EXPECT_EQ(corre(l, true), QStringList{QLatin1String(c.mensaje)});
+        EXPECT_EQ(corre(l, c.eliminar), QStringList{QLatin1String(c.mensaje)});
         EXPECT_EQ(archivos(destino), QStringList{"100.jpg"});
-        EXPECT_EQ(archivos(origen), (QStringList{"101.bmp", "102.bmp"}));
+        EXPECT_EQ(archivos(origen), (c.eliminar ? QStringList{"101.bmp", "102.bmp"}
+                                                : QStringList{"100.bmp", "101.bmp", "102.bmp"}));
         EXPECT_EQ(escaneada(100), 1);
         EXPECT_EQ(escaneada(101), 0);
     }
