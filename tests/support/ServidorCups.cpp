@@ -9,7 +9,13 @@
 
 namespace {
 
-const char* const Cupsd = "/usr/sbin/cupsd";
+// The scheduler's programs are in sbin, which a normal user's PATH lacks.
+QString Programa(const QString& nombre)
+{
+    const QString enPath = QStandardPaths::findExecutable(nombre);
+    return enPath.isEmpty() ? QStandardPaths::findExecutable(nombre, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")})
+                            : enPath;
+}
 
 bool escribe(const QString& ruta, const QString& texto)
 {
@@ -21,8 +27,7 @@ bool escribe(const QString& ruta, const QString& texto)
 
 bool ServidorCups::Disponible()
 {
-    return QFileInfo(QLatin1String(Cupsd)).isExecutable() &&
-           !QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty();
+    return !Programa(QStringLiteral("cupsd")).isEmpty() && !Programa(QStringLiteral("lpadmin")).isEmpty();
 }
 
 ServidorCups::ServidorCups() : servidorAnterior_(qgetenv("CUPS_SERVER"))
@@ -53,8 +58,9 @@ ServidorCups::ServidorCups() : servidorAnterior_(qgetenv("CUPS_SERVER"))
         return;
     }
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    cupsd_.start(QLatin1String(Cupsd), {QStringLiteral("-f"), QStringLiteral("-c"), d.filePath(QStringLiteral("cupsd.conf")),
-                                       QStringLiteral("-s"), d.filePath(QStringLiteral("cups-files.conf"))});
+    cupsd_.start(Programa(QStringLiteral("cupsd")),
+                 {QStringLiteral("-f"), QStringLiteral("-c"), d.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
+                  d.filePath(QStringLiteral("cups-files.conf"))});
     if (!cupsd_.waitForStarted(10000)) {
         error_ = QStringLiteral("cupsd did not start: ") + cupsd_.errorString();
         return;
@@ -67,7 +73,7 @@ ServidorCups::ServidorCups() : servidorAnterior_(qgetenv("CUPS_SERVER"))
         return;
     }
     qputenv("CUPS_SERVER", QFile::encodeName(socket_));
-    if (!agregaCola(Cola()) || !ejecuta(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Cola()}))
+    if (!agregaCola(Cola()) || !lpadmin({QStringLiteral("-d"), Cola()}))
         error_ = QStringLiteral("lpadmin could not set up the queue: ") + error_;
 }
 
@@ -88,12 +94,12 @@ ServidorCups::~ServidorCups()
 
 bool ServidorCups::agregaCola(const QString& nombre)
 {
-    return ejecuta(QStringLiteral("lpadmin"),
-                   {QStringLiteral("-p"), nombre, QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("file:///dev/null")});
+    return lpadmin({QStringLiteral("-p"), nombre, QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("file:///dev/null")});
 }
 
-bool ServidorCups::ejecuta(const QString& programa, const QStringList& argumentos)
+bool ServidorCups::lpadmin(const QStringList& argumentos)
 {
+    const QString programa = Programa(QStringLiteral("lpadmin"));
     QProcess p;
     p.start(programa, argumentos);
     if (!p.waitForFinished(15000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {

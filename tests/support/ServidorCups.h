@@ -28,7 +28,7 @@ public:
     QStringList documentos() const;
 
 private:
-    bool ejecuta(const QString& programa, const QStringList& argumentos);
+    bool lpadmin(const QStringList& argumentos);
 
     QTemporaryDir dir_;
     QString socket_;
