@@ -1,6 +1,7 @@
 #include "BaseDePrueba.h"
 
 #include "platform/data/sqlite/MotorSqlite.h"
+#include "support/SalidaDeHijo.h"
 
 #include <gtest/gtest.h>
 
@@ -393,9 +394,9 @@ TEST(ConexionSqliteDeathTest, AFileCutShortUnderAnOpenReadGivesAnError)
                 while (!rs->EOF())
                     rs->MoveNext();
             } catch (const Err&) {
-                std::exit(0);
+                SaleBorrando(b.dir, 0);
             }
-            std::exit(1);
+            SaleBorrando(b.dir, 1);
         },
         ::testing::ExitedWithCode(0), "");
 }

@@ -1,6 +1,7 @@
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/data/MotorDatos.h"
 
+#include "support/SalidaDeHijo.h"
 #include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +10,19 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 // In a process of its own, where the driver manager the loader finds first
 // is no library at all.
-[[noreturn]] void conectaSinOdbc()
+int conectaSinOdbc()
 {
     DatosConexion datos;
     datos.cadena = QStringLiteral("DSN=contable;");
     QString motivo;
     const bool rechazada = conectaOdbc(datos, motivo) == nullptr;
     std::fputs(qUtf8Printable(motivo), stderr);
-    std::exit(rechazada ? 0 : 1);
+    return rechazada ? 0 : 1;
 }
 
 }
@@ -34,5 +34,5 @@ TEST(OdbcAusenteDeathTest, WithoutTheDriverManagerAConnectionFailsSayingWhy)
     ASSERT_TRUE(carpeta.isValid());
     EscribeArchivoPasajero(carpeta.filePath(QStringLiteral("libodbc.so.2")), "no es una biblioteca");
     const VariableTemporal ruta("LD_LIBRARY_PATH", QFile::encodeName(carpeta.path()));
-    EXPECT_EXIT(conectaSinOdbc(), ::testing::ExitedWithCode(0), "ODBC no está disponible: .*odbc");
+    EXPECT_EXIT(SaleBorrando(carpeta, conectaSinOdbc()), ::testing::ExitedWithCode(0), "ODBC no está disponible: .*odbc");
 }

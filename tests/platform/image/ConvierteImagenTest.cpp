@@ -4,6 +4,7 @@
 #include "platform/scanner/EscritorBmp.h"
 
 #include "support/ParteReal.h"
+#include "support/SalidaDeHijo.h"
 #include "support/VariableTemporal.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -60,24 +60,24 @@ TEST(ConvertBMPtoJPG, ScannerPagesBecomeJpegsOfTheSamePicture)
 }
 
 // Runs `convierte` on a folder of its own in a process of its own, where the
-// libjpeg-turbo the loader finds first is no library at all; it must end 0.
-void SinTurbo(void (*convierte)(const QString& carpeta))
+// libjpeg-turbo the loader finds first is no library at all; it must give 0.
+void SinTurbo(int (*convierte)(const QString& carpeta))
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QTemporaryDir dir;
     EscribeArchivoPasajero(dir.filePath(QStringLiteral("libturbojpeg.so.0")), "no es una biblioteca");
     const VariableTemporal ruta("LD_LIBRARY_PATH", QFile::encodeName(dir.path()));
-    EXPECT_EXIT(convierte(dir.path()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(SaleBorrando(dir, convierte(dir.path())), ::testing::ExitedWithCode(0), "");
 }
 
-[[noreturn]] void convierteSinTurbo(const QString& carpeta)
+int convierteSinTurbo(const QString& carpeta)
 {
     const QString bmp = carpeta + QStringLiteral("/pagina.bmp");
     const QString jpg = carpeta + QStringLiteral("/pagina.jpg");
     EscribeBmp(bmp, Mitades(24));
     const bool convertida = ConvertBMPtoJPG(bmp, jpg, 0, 30, true) == 0
                             && qGray(QImage(jpg, "JPEG").pixel(75, 37)) > 150;
-    std::exit(convertida ? 0 : 1);
+    return convertida ? 0 : 1;
 }
 
 TEST(ConvertBMPtoJPGDeathTest, WithoutLibjpegTurboAScannerPageStillBecomesAJpeg)
@@ -251,11 +251,11 @@ QString EsquinasMovidas(const QString& carpeta)
     return movidas.join(u'\n');
 }
 
-[[noreturn]] void colocaSinTurbo(const QString& carpeta)
+int colocaSinTurbo(const QString& carpeta)
 {
     const QString movidas = EsquinasMovidas(carpeta);
     std::fputs(qPrintable(movidas), stderr);
-    std::exit(movidas.isEmpty() ? 0 : 1);
+    return movidas.isEmpty() ? 0 : 1;
 }
 
 TEST(ConvertBMPtoJPGDeathTest, NeitherRoadTurnsThePictureOverNorMirrorsIt)

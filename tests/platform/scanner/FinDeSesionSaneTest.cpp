@@ -1,5 +1,6 @@
 #include "platform/base/ArchivoSeguro.h"
 #include "platform/scanner/DispositivoSane.h"
+#include "support/SalidaDeHijo.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -26,19 +26,16 @@ bool cargado(const char* biblioteca)
     // Genesys starts in full only when it finds its own configuration file.
     EscribeArchivoPasajero(carpeta.filePath(QStringLiteral("genesys.conf")), "");
     qputenv("SANE_CONFIG_DIR", QFile::encodeName(carpeta.path()));
-    // exit() leaves the folder behind unless it goes first.
     const auto falla = [&](const char* motivo) {
-        carpeta.remove();
         std::fputs(motivo, stderr);
-        return 2;
+        SaleBorrando(carpeta, 2);
     };
     if (!IniciaSane() || DispositivosSane().empty())
-        std::exit(falla("SANE's test backend did not start\n"));
+        falla("SANE's test backend did not start\n");
     DispositivoSane abierto(QStringLiteral("test:0"));
     if (!cargado("libsane-genesys"))
-        std::exit(falla("SANE's genesys backend is not installed\n"));
-    carpeta.remove();
-    std::exit(0);
+        falla("SANE's genesys backend is not installed\n");
+    SaleBorrando(carpeta, 0);
 }
 
 }
