@@ -4,11 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <optional>
+
 // Every test program runs with the program's application object, so widgets,
 // fonts, the event loop and its errors behave as in the program (offscreen
 // platform).
 int main(int argc, char** argv)
 {
+    // Without a login session (CI, su) Qt would make its runtime folder in
+    // /tmp and leave it there; this run's goes when the run ends. The tests'
+    // children find it in the environment.
+    static std::optional<QTemporaryDir> sesion;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        sesion.emplace();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sesion->path()));
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Chromium refuses to start its sandbox as root, which CI machines often are.
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
