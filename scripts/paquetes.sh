@@ -13,6 +13,7 @@ paquetes=(
     libcurl4-openssl-dev
     python3-aiosmtpd openssl
     xvfb xauth
+    uidmap
 )
 
 # Prints the named packages that are not installed, one a line. One question
