@@ -1,58 +1,11 @@
-#include "platform/dialogs/Dialogos.h"
 #include "services/Arranque.h"
 #include "services/Objetos.h"
+#include "support/DialogosImpresos.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <memory>
-
-namespace {
-
-// Stands where a person would answer: every prompt is printed and gets the
-// answer of a key pressed at once (OK, or cancel), so a test sees them all.
-class DialogosImpresos : public Dialogos {
-public:
-    int MsgBox(const QString& mensaje, int, const QString&) override { return imprime(mensaje, Resultado::Aceptar); }
-    QString InputBox(const QString& mensaje, const QString&, const QString&) override
-    {
-        imprime(mensaje, 0);
-        return {};
-    }
-    QString AbrirArchivo(const QString& titulo, const QString&, const QString&) override
-    {
-        imprime(titulo, 0);
-        return {};
-    }
-    QStringList AbrirArchivos(const QString& titulo, const QString&, const QString&) override
-    {
-        imprime(titulo, 0);
-        return {};
-    }
-    QString GuardarArchivo(const QString& titulo, const QString&, const QString&) override
-    {
-        imprime(titulo, 0);
-        return {};
-    }
-    std::vector<int> EligeFilas(const QString& titulo, const QStringList&, const QVector<QStringList>&, bool) override
-    {
-        imprime(titulo, 0);
-        return {};
-    }
-    void MuestraEspera(const QString&, int) override {}
-    void ActualizaEspera(int, const QString&) override {}
-    void CierraEspera() override {}
-    void PintaProgreso(QObject*, const QString&, double) override {}
-
-private:
-    static int imprime(const QString& texto, int respuesta)
-    {
-        std::printf("aviso: %s\n", qUtf8Printable(texto));
-        return respuesta;
-    }
-};
-
-}  // namespace
 
 // One start-up as the program runs it, in a process of its own, on the
 // command line given: ends 0 only when both the main and the statistics
