@@ -1,5 +1,6 @@
 #include "support/BaseDemo.h"
 #include "support/ComoRaiz.h"
+#include "support/OtroUsuario.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,10 +32,8 @@ public:
         ::chmod(QFile::encodeName(dir.path()).constData(), 01777);
         QDir().mkdir(programas);
         for (const char* archivo : {"sesion_aparte", "completocve.sql"})
-            QFile::copy(QStringLiteral(ESCANEO_BINARY_DIR "/") + QLatin1String(archivo),
-                        programas + u'/' + QLatin1String(archivo));
-        ::chmod(QFile::encodeName(programas).constData(), 0755);
-        ::chmod(QFile::encodeName(programas + QStringLiteral("/sesion_aparte")).constData(), 0755);
+            EXPECT_TRUE(CopiaParaTodos(QStringLiteral(ESCANEO_BINARY_DIR "/") + QLatin1String(archivo), programas))
+                << archivo;
     }
 
     QString propia(uid_t usuario) const { return dir.filePath(QStringLiteral("escaneo-%1").arg(usuario)); }
@@ -48,7 +46,7 @@ public:
 void ComoUsuario(QProcess& proceso, uid_t usuario)
 {
     proceso.setChildProcessModifier([usuario] {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(usuario) != 0 || ::setuid(usuario) != 0)
+        if (!PasaAUsuario(usuario))
             ::_exit(2);
     });
 }

@@ -1,6 +1,7 @@
 #include "platform/base/ArchivoSeguro.h"
 
 #include "support/NumeroDeError.h"
+#include "support/OtroUsuario.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -218,16 +218,13 @@ TEST(ArchivoSeguro, ProvisionalFilesOfAnotherUsersLiveProcessStay)
     QTemporaryDir alcanzable;
     if (raiz) {
         ASSERT_EQ(::chown(carpeta.constData(), Nadie, Nadie), 0);
-        const QString copia = alcanzable.filePath(QStringLiteral("limpia_aparte"));
-        const QFileDevice::Permissions paraTodos = QFileDevice::Permissions(0x7755);
-        ASSERT_TRUE(QFile::setPermissions(alcanzable.path(), paraTodos) && QFile::copy(QFile::decodeName(programa), copia)
-                    && QFile::setPermissions(copia, paraTodos));
-        programa = QFile::encodeName(copia);
+        ASSERT_TRUE(CopiaParaTodos(QFile::decodeName(programa), alcanzable.path()));
+        programa = QFile::encodeName(alcanzable.filePath(QStringLiteral("limpia_aparte")));
     }
     char* const argumentos[] = {programa.data(), carpeta.data(), pid.data(), nullptr};
     const pid_t hijo = ::fork();
     if (hijo == 0) {
-        if (raiz && (::setgroups(0, nullptr) != 0 || ::setgid(Nadie) != 0 || ::setuid(Nadie) != 0))
+        if (raiz && !PasaAUsuario(Nadie))
             ::_exit(2);
         ::execv(argumentos[0], argumentos);
         ::_exit(errno == EACCES ? 126 : 127);
